@@ -1,0 +1,81 @@
+// The fixed set of bindable keys, the default key bindings and gestures, and
+// a small model of a key binding list. Platform-free.
+#pragma once
+#include <cstddef>
+#include <cstdint>
+#include <string_view>
+#include <vector>
+
+#include "commands/command_table.h"
+
+namespace zorvik {
+
+// One row of the fixed key set: the only keys the settings file can store.
+struct KeyDef {
+  int row;            // 0-61, the order of the settings file's key table
+  uint16_t code;      // Windows virtual-key code
+  const char* name;   // the key's own name ("Space", "BkSp", "Up")
+  const char* shown;  // the name shown to the user (UTF-8: "ｽﾍﾟｰｽ", "↑")
+};
+
+constexpr int kKeyCount = 62;
+const KeyDef* KeyTable();  // kKeyCount rows in row order
+
+// Shown name (exact, case-sensitive) -> key code; 0 when it is not one of
+// the 62 shown names.
+uint16_t KeyNameToKey(std::string_view shownName);
+// Key code -> shown name; nullptr for a key outside the fixed set.
+const char* KeyToKeyName(uint16_t code);
+// The key's own name (exact, case-sensitive) -> key code, 0 when unknown.
+uint16_t KeyFromName(std::string_view name);
+// Row of a key code, -1 when the key is not in the fixed set.
+int KeyRowOf(uint16_t code);
+
+// Default key bindings in binding-list order (key name as in KeyDef::name).
+struct DefaultBinding {
+  const char* key;
+  const char* command;
+};
+const DefaultBinding* DefaultBindings();
+size_t DefaultBindingCount();
+
+// Gesture slots, in the order used everywhere (settings file included).
+enum GestureSlot : int { kGestureUp = 0, kGestureDown = 1, kGestureLeft = 2, kGestureRight = 3 };
+constexpr int kGestureSlotCount = 4;
+// "ｼﾞｪｽﾁｬ ↑" ... per slot.
+const char* GestureName(int slot);
+// The command of a default gesture slot; nullptr for an invalid slot.
+const char* DefaultGestureCommand(int slot);
+
+// A key binding list: ordered (key, command) pairs. A key may occur more than
+// once; dispatch uses the first. A command may have several keys.
+struct KeyBinding {
+  uint16_t key;
+  const CommandDef* command;
+};
+
+class BindingList {
+public:
+  // The default binding list.
+  static BindingList Defaults();
+
+  const std::vector<KeyBinding>& Items() const { return items_; }
+  size_t Count() const { return items_.size(); }
+  void Clear() { items_.clear(); }
+  // Appends a binding; a null command or key 0 is ignored.
+  void Add(uint16_t key, const CommandDef* command);
+  // The command of the first binding of the key, nullptr when none.
+  const CommandDef* Find(uint16_t key) const;
+  bool HasKey(uint16_t key) const { return Find(key) != nullptr; }
+  // Removes every binding of the key; returns how many were removed.
+  size_t RemoveKey(uint16_t key);
+  // Removes every binding of the command; returns how many were removed.
+  size_t RemoveCommand(const CommandDef* command);
+  // Keys bound to the command, in binding-list order.
+  std::vector<uint16_t> KeysOf(const CommandDef* command) const;
+
+private:
+  std::vector<KeyBinding> items_;
+};
+
+}  // namespace zorvik

@@ -1,0 +1,31 @@
+// Program entry: optional system functions and the monitor list first, then
+// the main window and its message loop.
+#include <windows.h>
+#include <commctrl.h>
+
+#include "kit/window.h"
+#include "magnifier/main_window.h"
+#include "magnifier/screen_size.h"
+#include "platform/optional_functions.h"
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+  // Per-monitor awareness comes from the manifest; where the call exists and
+  // is refused (already aware), nothing is lost.
+  if (HMODULE user = GetModuleHandleW(L"user32.dll")) {
+    using SetCtx = BOOL(WINAPI*)(HANDLE);
+    if (auto set = reinterpret_cast<SetCtx>(reinterpret_cast<void*>(
+            GetProcAddress(user, "SetProcessDpiAwarenessContext"))))
+      set(reinterpret_cast<HANDLE>(-4));  // per monitor, version 2
+  }
+  zorvik::LoadOptionalFunctions();
+  zorvik::ScreenSize();
+  INITCOMMONCONTROLSEX icc{sizeof icc, ICC_BAR_CLASSES | ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
+  InitCommonControlsEx(&icc);
+  int rc = 1;
+  {
+    zorvik::TApp_Zorvik app;
+    if (app.CreateMainWindow()) rc = zorvik::kit::RunMessageLoop();
+  }
+  zorvik::ReleaseOptionalFunctions();
+  return rc;
+}

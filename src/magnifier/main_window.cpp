@@ -1,0 +1,1000 @@
+#include "magnifier/main_window.h"
+
+#include <commdlg.h>
+#include <windowsx.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+#include <stdexcept>
+
+#include "commands/action_setup.h"
+#include "commands/command_table.h"
+#include "magnifier/flip.h"
+#include "magnifier/pixels.h"
+#include "magnifier/screen_size.h"
+#include "platform/optional_functions.h"
+#include "platform/win_text.h"
+
+namespace zorvik {
+
+namespace {
+constexpr wchar_t kClassName[] = L"TApp_Zorvik";
+constexpr wchar_t kTitle[] = L"Zorvik";
+constexpr wchar_t kPanelClass[] = L"TPanel_Zorvik";
+constexpr int kRulerMargin = 7;
+constexpr DWORD kCaptureBlt = 0x40000000;
+
+struct GridChoice {
+  const char* name;
+  PenMode mode;
+};
+constexpr GridChoice kGridChoices[] = {
+    {"Action_Grid_Gray", PenMode::Copy},      {"Action_Grid_Black", PenMode::Copy},
+    {"Action_Grid_White", PenMode::Copy},     {"Action_Grid_Invert", PenMode::Not},
+    {"Action_Grid_Transparent", PenMode::Mask},
+};
+constexpr const char* kSubGridChoices[] = {"Action_Grid_SubNone", "Action_Grid_SubBlue",
+                                           "Action_Grid_SubRed"};
+
+struct BrushChoice {
+  const char* name;
+  BrushKind kind;
+  int hatch;
+};
+constexpr BrushChoice kBrushChoices[] = {
+    {"Action_Test_Brush_Solid", BrushKind::Solid, 0},
+    {"Action_Test_Brush_Clear", BrushKind::Clear, 0},
+    {"Action_Test_Brush_Horizontal", BrushKind::Hatch, HS_HORIZONTAL},
+    {"Action_Test_Brush_Vertical", BrushKind::Hatch, HS_VERTICAL},
+    {"Action_Test_Brush_FDiagonal", BrushKind::Hatch, HS_FDIAGONAL},
+    {"Action_Test_Brush_BDiagonal", BrushKind::Hatch, HS_BDIAGONAL},
+    {"Action_Test_Brush_Cross", BrushKind::Hatch, HS_CROSS},
+    {"Action_Test_Brush_DiagCross", BrushKind::Hatch, HS_DIAGCROSS},
+};
+
+bool StartsWith(const std::string& s, const char* prefix) { return s.rfind(prefix, 0) == 0; }
+
+// Window size that gives the wanted client size with the current frame.
+void SetClientSize(HWND hwnd, int cw, int ch) {
+  RECT wr, cr;
+  GetWindowRect(hwnd, &wr);
+  GetClientRect(hwnd, &cr);
+  const int fw = (wr.right - wr.left) - cr.right, fh = (wr.bottom - wr.top) - cr.bottom;
+  SetWindowPos(hwnd, nullptr, 0, 0, cw + fw, ch + fh, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+LRESULT CALLBACK PanelProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+  switch (msg) {
+    case WM_COMMAND:
+    case WM_NOTIFY:
+      // Toolbar notifications belong to the main window.
+      return SendMessageW(GetParent(hwnd), msg, wp, lp);
+    case WM_ERASEBKGND: {
+      RECT r;
+      GetClientRect(hwnd, &r);
+      FillRect(reinterpret_cast<HDC>(wp), &r, GetSysColorBrush(COLOR_BTNFACE));
+      return 1;
+    }
+    default:
+      return DefWindowProcW(hwnd, msg, wp, lp);
+  }
+}
+
+// A left press on the toolbar's empty area drags the window; a right press is
+// remembered for the gesture and menu logic of the main window.
+LRESULT CALLBACK ToolBarSubclass(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR ref) {
+  if (msg == WM_LBUTTONDOWN) {
+    POINT pt{GET_X_LPARAM(lp), GET_Y_LPARAM(lp)};
+    const LRESULT hit = SendMessageW(hwnd, TB_HITTEST, 0, reinterpret_cast<LPARAM>(&pt));
+    if (hit < 0) {
+      ReleaseCapture();
+      SendMessageW(reinterpret_cast<HWND>(ref), WM_SYSCOMMAND, 0xF009, 0);
+      return 0;
+    }
+  } else if (msg == WM_RBUTTONDOWN) {
+    SendMessageW(reinterpret_cast<HWND>(ref), WM_APP + 1, 0, lp);
+  }
+  return DefSubclassProc(hwnd, msg, wp, lp);
+}
+}  // namespace
+
+// ---------------------------------------------------------------------------
+// DibCanvas
+
+bool DibCanvas::Resize(int w, int h) {
+  w = std::max(w, 1);
+  h = std::max(h, 1);
+  if (bitmap && w == width && h == height) return true;
+  if (!dc) dc = CreateCompatibleDC(nullptr);
+  BITMAPINFO bi{};
+  bi.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+  bi.bmiHeader.biWidth = w;
+  bi.bmiHeader.biHeight = -h;  // top-down
+  bi.bmiHeader.biPlanes = 1;
+  bi.bmiHeader.biBitCount = 32;
+  bi.bmiHeader.biCompression = BI_RGB;
+  void* p = nullptr;
+  HBITMAP bmp = CreateDIBSection(dc, &bi, DIB_RGB_COLORS, &p, nullptr, 0);
+  if (!bmp) return false;
+  HGDIOBJ old = SelectObject(dc, bmp);
+  if (bitmap) DeleteObject(bitmap);
+  else oldBitmap = old;
+  bitmap = bmp;
+  bits = static_cast<uint32_t*>(p);
+  width = w;
+  height = h;
+  return true;
+}
+
+void DibCanvas::Free() {
+  if (dc) {
+    if (oldBitmap) SelectObject(dc, oldBitmap);
+    DeleteDC(dc);
+  }
+  if (bitmap) DeleteObject(bitmap);
+  dc = nullptr;
+  bitmap = nullptr;
+  oldBitmap = nullptr;
+  bits = nullptr;
+  width = height = 0;
+}
+
+// ---------------------------------------------------------------------------
+// Creation and destruction
+
+TApp_Zorvik::TApp_Zorvik() {
+  kit::SetExceptionHandler([this](const std::exception& e) { HandleException(e); });
+  for (auto& c : customColours_) c = RGB(255, 255, 255);
+}
+
+TApp_Zorvik::~TApp_Zorvik() {
+  FormDestroy();
+  if (font_) DeleteObject(font_);
+  if (squareBrush_) DeleteObject(squareBrush_);
+  if (brushBitmap_) DeleteObject(brushBitmap_);
+  if (imageIcon_) ImageList_Destroy(imageIcon_);
+  if (imageLargeIcon_) ImageList_Destroy(imageLargeIcon_);
+}
+
+UINT TApp_Zorvik::MenuCommandOf(const kit::Action& a) const {
+  if (a.id) return a.id;
+  const int i = actions_.IndexOf(&a);
+  return i < 0 ? 0 : kUnnumberedCommandBase + static_cast<UINT>(i);
+}
+
+kit::Action* TApp_Zorvik::ActionOfMenuCommand(UINT cmd) const {
+  if (cmd >= kUnnumberedCommandBase && cmd < kUnnumberedCommandBase + actions_.Count()) {
+    kit::Action& a = actions_.At(cmd - kUnnumberedCommandBase);
+    return a.id == 0 ? &a : nullptr;
+  }
+  if (cmd > 0xFFFF) return nullptr;
+  return actions_.FindById(static_cast<uint16_t>(cmd));
+}
+
+bool TApp_Zorvik::CreateMainWindow() {
+  BuildActions();
+  HINSTANCE inst = GetModuleHandleW(nullptr);
+  HICON icon = static_cast<HICON>(LoadImageW(inst, MAKEINTRESOURCEW(1), IMAGE_ICON, 0, 0, LR_DEFAULTSIZE));
+  const DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_THICKFRAME | WS_CLIPCHILDREN;
+  RECT r{0, 0, kDesignClientWidth, kDesignClientHeight};
+  AdjustWindowRectEx(&r, style, FALSE, 0);
+  if (!Create(kClassName, kTitle, style, 0, CW_USEDEFAULT, CW_USEDEFAULT, r.right - r.left,
+              r.bottom - r.top, nullptr, icon, nullptr))
+    return false;
+  SetClientSize(Handle(), kDesignClientWidth, kDesignClientHeight);
+  FormCreate();
+  return true;
+}
+
+void TApp_Zorvik::On(const char* name, std::function<void(kit::Action&)> handler) {
+  if (kit::Action* a = actions_.Find(name)) a->onExecute = std::move(handler);
+}
+
+void TApp_Zorvik::BuildActions() {
+  PopulateActions(actions_);
+  for (size_t i = 0; i < actions_.Count(); ++i) {
+    kit::Action& a = actions_.At(i);
+    if (StartsWith(a.name, "Action_Zoom_") && a.groupIndex == 1)
+      a.onExecute = [this](kit::Action& act) { ActionZoom(act); };
+    else if (StartsWith(a.name, "Action_Test_Rop_"))
+      a.onExecute = [this](kit::Action& act) {
+        act.SetChecked(true);
+        info_.RasterOp = static_cast<uint32_t>(act.tag);
+        RefreshView();
+      };
+    else if (StartsWith(a.name, "Action_Test_Flip") || StartsWith(a.name, "Action_Test_Rotate"))
+      a.onExecute = [this](kit::Action& act) {
+        act.SetChecked(true);
+        info_.FlipMode = static_cast<uint8_t>(act.tag);
+        RefreshView();
+      };
+  }
+  On("Action_Zoom_Up", [this](kit::Action&) { StepZoom(+1); });
+  On("Action_Zoom_Down", [this](kit::Action&) { StepZoom(-1); });
+
+  On("Action_Grid_Disp", [this](kit::Action& a) {
+    a.SetChecked(!a.Checked());
+    FormResize();
+  });
+  for (const GridChoice& g : kGridChoices) {
+    const PenMode mode = g.mode;
+    On(g.name, [this, mode](kit::Action& a) {
+      a.SetChecked(true);
+      grid_.gridColour = static_cast<uint32_t>(a.tag);
+      grid_.gridMode = mode;
+      RefreshView();
+    });
+  }
+  for (const char* name : kSubGridChoices)
+    On(name, [this](kit::Action& a) {
+      a.SetChecked(true);
+      if (a.name != "Action_Grid_SubNone") {
+        grid_.subColour = static_cast<uint32_t>(a.tag);
+        RecomputeSubGrid2();
+      }
+      grid_.subGridNone = a.name == "Action_Grid_SubNone";
+      RefreshView();
+    });
+  On("Action_Grid_UseSubElseColor", [this](kit::Action&) {
+    RecomputeSubGrid2();
+    RefreshView();
+  });
+  for (const char* name : {"Action_Grid_SelColor", "Action_Grid_SelSubColor", "Action_Grid_SelSubElseColor"})
+    On(name, [this](kit::Action& a) { SelectGridColour(a); });
+
+  for (const BrushChoice& b : kBrushChoices) {
+    const BrushKind kind = b.kind;
+    const int hatch = b.hatch;
+    On(b.name, [this, kind, hatch](kit::Action& a) {
+      a.SetChecked(true);
+      brushKind_ = kind;
+      hatchStyle_ = hatch;
+      ApplyBrush();
+      RefreshView();
+    });
+  }
+  On("Action_Test_Brush_Bitmap", [this](kit::Action& a) {
+    std::wstring file(32768, L'\0');
+    OPENFILENAMEW ofn{};
+    ofn.lStructSize = sizeof ofn;
+    ofn.hwndOwner = Handle();
+    ofn.lpstrFile = file.data();
+    ofn.nMaxFile = static_cast<DWORD>(file.size());
+    ofn.Flags = OFN_FILEMUSTEXIST | OFN_NOCHANGEDIR;
+    if (!GetOpenFileNameW(&ofn)) return;
+    HBITMAP bmp = static_cast<HBITMAP>(LoadImageW(nullptr, file.c_str(), IMAGE_BITMAP, 0, 0,
+                                                  LR_LOADFROMFILE | LR_CREATEDIBSECTION));
+    if (!bmp) throw std::runtime_error("ビットマップとして読み込めません");
+    if (brushBitmap_) DeleteObject(brushBitmap_);
+    brushBitmap_ = bmp;
+    a.SetChecked(true);
+    brushKind_ = BrushKind::Bitmap;
+    ApplyBrush();
+    RefreshView();
+  });
+  On("Action_Test_Brush_SelColor", [this](kit::Action& a) {
+    if (!ChooseColour(a.tag)) return;
+    brushColour_ = static_cast<uint32_t>(a.tag);
+    ApplyBrush();
+    RefreshView();
+  });
+  On("Action_Test_Brush_SelBkColor", [this](kit::Action& a) {
+    if (!ChooseColour(a.tag)) return;
+    info_.HatchBackColour = static_cast<uint32_t>(a.tag) & 0xFFFFFF;
+    RefreshView();
+  });
+
+  On("Action_Opt_StayOnTop", [this](kit::Action&) {
+    ApplyStayOnTop();
+    RefreshView();
+  });
+  On("Action_Opt_TitleBar", [this](kit::Action&) { ApplyTitleBar(); });
+  On("Action_Opt_ToolBar", [this](kit::Action& a) {
+    if (panelToolBar_) ShowWindow(panelToolBar_, a.Checked() ? SW_SHOWNA : SW_HIDE);
+    FormResize();
+  });
+  On("Action_Opt_LargeIcon", [this](kit::Action&) { ApplyToolBarIcons(); });
+  On("Action_Opt_SelFont", [this](kit::Action&) {
+    LOGFONTW lf{};
+    GetObjectW(font_, sizeof lf, &lf);
+    CHOOSEFONTW cf{};
+    cf.lStructSize = sizeof cf;
+    cf.hwndOwner = Handle();
+    cf.lpLogFont = &lf;
+    cf.Flags = CF_INITTOLOGFONTSTRUCT | CF_SCREENFONTS;
+    if (!ChooseFontW(&cf)) return;
+    HFONT f = CreateFontIndirectW(&lf);
+    if (!f) return;
+    if (font_) {
+      SelectObject(back_.dc, f);
+      DeleteObject(font_);
+    }
+    font_ = f;
+    ApplyFont();
+  });
+  On("Action_Capture_SmoothCapture", [this](kit::Action&) {
+    statusMessage_.clear();
+    RefreshView();
+  });
+  On("Action_Capture_NoSelfCapture", [this](kit::Action& a) {
+    if (!CanLayerWindows()) {
+      a.SetChecked(false);
+    }
+    LONG_PTR ex = GetWindowLongPtrW(Handle(), GWL_EXSTYLE);
+    const bool layered = a.Checked() && a.Enabled();
+    if (layered) {
+      SetWindowLongPtrW(Handle(), GWL_EXSTYLE, ex | WS_EX_LAYERED);
+      if (Optional().SetLayeredWindowAttributes)
+        Optional().SetLayeredWindowAttributes(Handle(), 0, 255, LWA_ALPHA);
+    } else if (ex & WS_EX_LAYERED) {
+      SetWindowLongPtrW(Handle(), GWL_EXSTYLE, ex & ~static_cast<LONG_PTR>(WS_EX_LAYERED));
+    }
+    if (CanLayerWindows()) Sleep(100);
+    RefreshView();
+  });
+  On("Action_File_Minimize", [this](kit::Action&) { ShowWindow(Handle(), SW_MINIMIZE); });
+  On("Action_File_Exit", [this](kit::Action&) { PostMessageW(Handle(), WM_CLOSE, 0, 0); });
+  On("Action_Move_Monitor", [this](kit::Action&) { MoveToMonitor(); });
+  On("Action_Test_AeroThemeOnOff", [](kit::Action&) {
+    const bool before = IsCompositionEnabled();
+    if (!SetComposition(!before) && IsCompositionEnabled() == before) MessageBeep(MB_OK);
+  });
+}
+
+void TApp_Zorvik::FormCreate() {
+  HWND hwnd = Handle();
+  // Open on the monitor under the cursor, 75 pixels in from its corner.
+  POINT cur{0, 0};
+  CursorPos(cur);
+  RECT mon = ScreenSize().MonitorRectAt(cur);
+  if (mon.right == mon.left) mon = RECT{0, 0, 0, 0};
+  SetWindowPos(hwnd, nullptr, mon.left + 75, mon.top + 75, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+
+  writeCache_ = T_DispInfo{};
+  rightPressPoint_ = POINT{-1, -1};
+  zoomIndex_ = kDefaultZoomIndex;
+  if (kit::Action* z = actions_.Find("Action_Zoom_6")) z->SetChecked(true);
+  geom_.ZoomFactor = kZoomSteps[zoomIndex_];
+  savedZoom_ = -1;
+  if (kit::Action* g = actions_.Find("Action_Grid_Gray")) grid_.gridColour = static_cast<uint32_t>(g->tag);
+  grid_.gridMode = PenMode::Copy;
+  if (kit::Action* s = actions_.Find("Action_Grid_SubBlue")) grid_.subColour = static_cast<uint32_t>(s->tag);
+  idleRefresh_ = kIdleRefreshRest;
+
+  // System menu: no maximise; the two extra commands on top.
+  if (HMENU sys = GetSystemMenu(hwnd, FALSE)) {
+    DeleteMenu(sys, SC_MAXIMIZE, MF_BYCOMMAND);
+    InsertMenuW(sys, 0, MF_BYPOSITION | MF_SEPARATOR, 0, nullptr);
+    const kit::Action* move = actions_.Find("Action_Move_Monitor");
+    const kit::Action* setting = actions_.Find("Action_Custom_Setting");
+    InsertMenuW(sys, 0, MF_BYPOSITION | MF_STRING, kSysCmdMoveMonitor, W(move ? move->caption : "").c_str());
+    InsertMenuW(sys, 0, MF_BYPOSITION | MF_STRING, kSysCmdCustomSetting,
+                W(setting ? setting->caption : "").c_str());
+  }
+
+  RECT cr;
+  GetClientRect(hwnd, &cr);
+  CreateToolBar();
+  font_ = CreateFontW(-12, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET, OUT_DEFAULT_PRECIS,
+                      CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, FIXED_PITCH | FF_MODERN, L"ＭＳ ゴシック");
+  back_.Resize(cr.right, std::max<LONG>(1, cr.bottom - ToolBarHeight()));
+  SelectObject(back_.dc, font_);
+  SetBkMode(back_.dc, TRANSPARENT);
+  square_.Resize(1, 1);
+  infoRect_ = RECT{0, cr.bottom, cr.right, cr.bottom};
+
+  if (kit::Action* aero = actions_.Find("Action_Test_AeroThemeOnOff")) aero->SetVisible(CanSetComposition());
+  info_.RasterOp = SRCCOPY;
+  ApplyBrush();
+
+  SIZE a{};
+  GetTextExtentPoint32W(back_.dc, L"A", 1, &a);
+  separatorX_ = 10 * a.cx + a.cx / 2;
+
+  // No stored settings yet: the two-colour sub-grid rule from the defaults.
+  RecomputeSubGrid2();
+  ApplyFont();
+
+  readyFlag_ = 1;
+  ApplyToolBarIcons();
+  FormResize();
+  StartTimer(kTimerMain, kMainInterval, [this] { Timer_MainTimer(); });
+  ShowWindow(hwnd, SW_SHOWNORMAL);
+  kit::Action* top = actions_.Find("Action_Opt_StayOnTop");
+  if (!top || !top->Checked()) {
+    SetWindowPos(hwnd, HWND_TOPMOST, 0, 0, 0, 0, SWP_SHOWWINDOW | SWP_NOMOVE | SWP_NOSIZE);
+    SetWindowPos(hwnd, HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+  }
+  SetForegroundWindow(hwnd);
+  RefreshView();
+}
+
+void TApp_Zorvik::FormDestroy() {
+  if (readyFlag_ == 0 && shutDown_) return;
+  if (shutDown_) return;
+  shutDown_ = true;
+  readyFlag_ = 0;
+  StopTimer(kTimerMain);
+  HWND hwnd = Handle();
+  if (hwnd) {
+    if (IsIconic(hwnd) || IsZoomed(hwnd)) ShowWindow(hwnd, SW_SHOWNORMAL);
+    ShowWindow(hwnd, SW_HIDE);
+  }
+  // Settings are written here once the settings file exists.
+  back_.Free();
+  square_.Free();
+}
+
+void TApp_Zorvik::CreateToolBar() {
+  HINSTANCE inst = GetModuleHandleW(nullptr);
+  static bool registered = false;
+  if (!registered) {
+    WNDCLASSEXW wc{};
+    wc.cbSize = sizeof wc;
+    wc.lpfnWndProc = PanelProc;
+    wc.hInstance = inst;
+    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    wc.lpszClassName = kPanelClass;
+    RegisterClassExW(&wc);
+    registered = true;
+  }
+  RECT cr;
+  GetClientRect(Handle(), &cr);
+  panelToolBar_ = CreateWindowExW(0, kPanelClass, L"Panel_ToolBar", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN,
+                                  0, 0, cr.right, 25, Handle(), nullptr, inst, nullptr);
+  toolBar_ = CreateWindowExW(0, TOOLBARCLASSNAMEW, L"ToolBar_Main",
+                             WS_CHILD | WS_VISIBLE | TBSTYLE_FLAT | TBSTYLE_TOOLTIPS | CCS_NORESIZE |
+                                 CCS_NOPARENTALIGN | CCS_NODIVIDER,
+                             0, 0, cr.right, 24, panelToolBar_, nullptr, inst, nullptr);
+  SendMessageW(toolBar_, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
+  SetWindowSubclass(toolBar_, ToolBarSubclass, 1, reinterpret_cast<DWORD_PTR>(Handle()));
+  imageIcon_ = ImageList_Create(18, 18, ILC_COLOR32 | ILC_MASK, 0, 16);
+  imageLargeIcon_ = ImageList_Create(36, 36, ILC_COLOR32 | ILC_MASK, 0, 16);
+}
+
+int TApp_Zorvik::ToolBarHeight() const {
+  const kit::Action* a = actions_.Find("Action_Opt_ToolBar");
+  if (!panelToolBar_ || !a || !a->Checked()) return 0;
+  RECT r;
+  GetWindowRect(panelToolBar_, &r);
+  return r.bottom - r.top;
+}
+
+// ---------------------------------------------------------------------------
+// Window options
+
+void TApp_Zorvik::ApplyStayOnTop() {
+  const kit::Action* a = actions_.Find("Action_Opt_StayOnTop");
+  SetWindowPos(Handle(), a && a->Checked() ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
+               SWP_NOACTIVATE | SWP_NOMOVE | SWP_NOSIZE);
+}
+
+void TApp_Zorvik::ApplyTitleBar() {
+  const kit::Action* a = actions_.Find("Action_Opt_TitleBar");
+  LONG_PTR style = GetWindowLongPtrW(Handle(), GWL_STYLE);
+  const bool hasCaption = (style & WS_BORDER) && (style & WS_DLGFRAME);
+  if (a && a->Checked() && !hasCaption)
+    style |= WS_CAPTION | WS_THICKFRAME;
+  else if (a && !a->Checked() && hasCaption)
+    style &= ~static_cast<LONG_PTR>(WS_CAPTION);
+  SetWindowLongPtrW(Handle(), GWL_STYLE, style);
+  if (readyFlag_ == 1)
+    SetWindowPos(Handle(), nullptr, 0, 0, 0, 0,
+                 SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+  FormResize();
+}
+
+void TApp_Zorvik::ApplyToolBarIcons() {
+  const kit::Action* a = actions_.Find("Action_Opt_LargeIcon");
+  const bool large = a && a->Checked();
+  int cx = 0, cy = 0;
+  ImageList_GetIconSize(imageIcon_, &cx, &cy);
+  if (large && cx == 36) return;  // the normal list already holds large icons
+  if (large && ImageList_GetImageCount(imageLargeIcon_) != ImageList_GetImageCount(imageIcon_)) {
+    ImageList_RemoveAll(imageLargeIcon_);
+    HDC screen = GetDC(nullptr);
+    HDC small = CreateCompatibleDC(screen), big = CreateCompatibleDC(screen);
+    for (int i = 0; i < ImageList_GetImageCount(imageIcon_); ++i) {
+      HBITMAP bs = CreateCompatibleBitmap(screen, 18, 18), bb = CreateCompatibleBitmap(screen, 36, 36);
+      HGDIOBJ os = SelectObject(small, bs), ob = SelectObject(big, bb);
+      HBRUSH magenta = CreateSolidBrush(RGB(255, 0, 255));
+      RECT r{0, 0, 18, 18};
+      FillRect(small, &r, magenta);
+      DeleteObject(magenta);
+      ImageList_Draw(imageIcon_, i, small, 0, 0, ILD_NORMAL);
+      StretchBlt(big, 0, 0, 36, 36, small, 0, 0, 18, 18, SRCCOPY);
+      SelectObject(small, os);
+      SelectObject(big, ob);
+      ImageList_AddMasked(imageLargeIcon_, bb, RGB(255, 0, 255));
+      DeleteObject(bs);
+      DeleteObject(bb);
+    }
+    DeleteDC(small);
+    DeleteDC(big);
+    ReleaseDC(nullptr, screen);
+  }
+  const int buttonHeight = large ? 42 : 24;
+  SendMessageW(toolBar_, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(large ? imageLargeIcon_ : imageIcon_));
+  const int w = large ? 36 : 18;
+  SendMessageW(toolBar_, TB_SETBITMAPSIZE, 0, MAKELPARAM(w, w));
+  SendMessageW(toolBar_, TB_SETBUTTONSIZE, 0, MAKELPARAM(0, buttonHeight));
+  RECT cr;
+  GetClientRect(Handle(), &cr);
+  SetWindowPos(panelToolBar_, nullptr, 0, 0, cr.right, buttonHeight + 1, SWP_NOZORDER | SWP_NOACTIVATE);
+  SetWindowPos(toolBar_, nullptr, 0, 0, cr.right, buttonHeight, SWP_NOZORDER | SWP_NOACTIVATE);
+  FormResize();
+}
+
+void TApp_Zorvik::ApplyFont() {
+  SIZE a{};
+  GetTextExtentPoint32W(back_.dc, L"A", 1, &a);
+  lineHeight_ = static_cast<int>(1.2 * a.cy) + 1;
+  wchar_t caption[32];
+  swprintf(caption, 32, L"%2d倍", geom_.ZoomFactor);
+  SIZE c{};
+  GetTextExtentPoint32W(back_.dc, caption, static_cast<int>(wcslen(caption)), &c);
+  iconsX_ = c.cx + lineHeight_ + 4;
+  RECT cr;
+  GetClientRect(Handle(), &cr);
+  separatorX_ = Clamp(separatorX_, 8, std::max<int>(8, cr.right - 8));
+  FormResize();
+}
+
+void TApp_Zorvik::MoveToMonitor() {
+  ScreenSize().Refresh();
+  const bool shift = IsKeyDown(VK_SHIFT);
+  const int n = ScreenSize().MonitorNumberOfWindow(Handle());
+  const Pt target = ScreenSize().Layout().MonitorMoveTarget(n, shift);
+  SetWindowPos(Handle(), nullptr, target.x, target.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void TApp_Zorvik::RecomputeSubGrid2() {
+  const kit::Action* use = actions_.Find("Action_Grid_UseSubElseColor");
+  const kit::Action* second = actions_.Find("Action_Grid_SelSubElseColor");
+  grid_.subColour2 = use && use->Checked() && second ? static_cast<uint32_t>(second->tag) : grid_.subColour;
+}
+
+bool TApp_Zorvik::ChooseColour(int64_t& colour) {
+  CHOOSECOLORW cc{};
+  cc.lStructSize = sizeof cc;
+  cc.hwndOwner = Handle();
+  cc.rgbResult = static_cast<COLORREF>(colour) & 0xFFFFFF;
+  cc.lpCustColors = customColours_;
+  cc.Flags = CC_FULLOPEN | CC_ANYCOLOR | CC_RGBINIT;
+  if (!ChooseColorW(&cc)) return false;
+  colour = cc.rgbResult;
+  return true;
+}
+
+void TApp_Zorvik::SelectGridColour(kit::Action& a) {
+  const kit::Action* setting = actions_.Find("Action_Custom_Setting");
+  if (setting && !setting->Enabled()) return;
+  const bool shift = IsKeyDown(VK_SHIFT), ctrl = IsKeyDown(VK_CONTROL);
+  const bool isSecond = a.name == "Action_Grid_SelSubElseColor";
+  bool set = false;
+  if (shift || ctrl) {
+    if (shift && ctrl) {
+      const CommandDef* def = CommandByName(a.name);
+      a.tag = def ? def->tag : a.tag;
+    } else if (ctrl) {
+      a.tag = info_.ColorRef;
+    } else {
+      a.tag = 0xFFFFFF - info_.ColorRef;
+    }
+    if (!isSecond) a.SetChecked(true);
+    set = true;
+  } else {
+    if (!ChooseColour(a.tag)) return;
+    if (!isSecond) a.SetChecked(true);
+    set = true;
+  }
+  if (isSecond) {
+    RecomputeSubGrid2();
+  } else if (a.Checked()) {
+    if (a.name == "Action_Grid_SelColor") {
+      grid_.gridColour = static_cast<uint32_t>(a.tag);
+      grid_.gridMode = PenMode::Copy;
+    } else {
+      grid_.subColour = static_cast<uint32_t>(a.tag);
+      grid_.subGridNone = false;
+      RecomputeSubGrid2();
+    }
+    kit::Action* disp = actions_.Find("Action_Grid_Disp");
+    if (set && disp) disp->SetChecked(true);
+  }
+  FormResize();
+}
+
+void TApp_Zorvik::ApplyBrush() {
+  HBRUSH b = nullptr;
+  switch (brushKind_) {
+    case BrushKind::Solid: b = CreateSolidBrush(brushColour_ & 0xFFFFFF); break;
+    case BrushKind::Clear: b = static_cast<HBRUSH>(GetStockObject(HOLLOW_BRUSH)); break;
+    case BrushKind::Hatch: b = CreateHatchBrush(hatchStyle_, brushColour_ & 0xFFFFFF); break;
+    case BrushKind::Bitmap: b = brushBitmap_ ? CreatePatternBrush(brushBitmap_) : nullptr; break;
+  }
+  if (!b) b = CreateSolidBrush(brushColour_ & 0xFFFFFF);
+  if (square_.dc) SelectObject(square_.dc, b);
+  if (squareBrush_) DeleteObject(squareBrush_);  // stock objects ignore deletion
+  squareBrush_ = b;
+  info_.BrushColour = brushColour_;
+}
+
+// ---------------------------------------------------------------------------
+// Layout and painting
+
+int TApp_Zorvik::InfoAreaHeight() const {
+  // The status row; the information lines add one line height each.
+  return lineHeight_;
+}
+
+void TApp_Zorvik::FormResize() {
+  if (kit::Terminating() || readyFlag_ == 0 || !Handle() || IsIconic(Handle())) return;
+  readyFlag_ = 0;
+  HWND hwnd = Handle();
+  const int h = InfoAreaHeight();
+  RECT cr;
+  GetClientRect(hwnd, &cr);
+  int cw = cr.right, ch = cr.bottom;
+  ch += h - (infoRect_.bottom - infoRect_.top);
+  if (ch - h < 50) ch = h + 50;
+  if (cw < 50) cw = 50;
+  if (cw != cr.right || ch != cr.bottom) {
+    SetClientSize(hwnd, cw, ch);
+    GetClientRect(hwnd, &cr);
+    cw = cr.right;
+    ch = cr.bottom;
+  }
+  const int tb = ToolBarHeight();
+  if (panelToolBar_) {
+    RECT pr;
+    GetWindowRect(panelToolBar_, &pr);
+    SetWindowPos(panelToolBar_, nullptr, 0, 0, cw, pr.bottom - pr.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(toolBar_, nullptr, 0, 0, cw, pr.bottom - pr.top - 1, SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+  infoRect_.left = 0;
+  infoRect_.right = cw;
+  infoRect_.bottom = ch - tb;
+  infoRect_.top = infoRect_.bottom - h;
+  splitterRect_ = RECT{separatorX_ - 2, tb + infoRect_.top + lineHeight_, separatorX_ + 2, tb + infoRect_.bottom};
+  const kit::Action* gridDisp = actions_.Find("Action_Grid_Disp");
+  const bool grid = gridDisp && gridDisp->Checked();
+  const int margin = grid ? kRulerMargin : 0;
+  back_.Resize(cw, std::max(1, ch - tb));
+  SelectObject(back_.dc, font_);
+  geom_ = ComputeViewGeometry(cw - margin, infoRect_.top - margin, kZoomSteps[zoomIndex_], grid, margin, margin);
+  square_.Resize(geom_.SquareSize, geom_.SquareSize);
+  if (grid) DrawRuler();
+  readyFlag_ = 1;
+  statusMessage_.clear();
+  StopTimer(kTimerInfomation);
+  InvalidateRect(hwnd, nullptr, FALSE);
+  RefreshView();
+}
+
+void TApp_Zorvik::DrawRuler() {
+  GdiFlush();
+  const PixelView v = back_.View();
+  FillRect32(v, 0, 0, v.width, geom_.ViewTop, 0xFFFFFF);
+  FillRect32(v, 0, 0, geom_.ViewLeft, infoRect_.top, 0xFFFFFF);
+  segs_.clear();
+  PlanRulerTicks(geom_, segs_);
+  DrawSegments(v, segs_);
+  Triangle top, left;
+  RulerPointers(geom_, top, left);
+  HPEN pen = CreatePen(PS_SOLID, 1, RGB(255, 0, 0));
+  HBRUSH brush = CreateSolidBrush(RGB(255, 0, 0));
+  HGDIOBJ op = SelectObject(back_.dc, pen), ob = SelectObject(back_.dc, brush);
+  for (const Triangle* t : {&top, &left}) {
+    POINT pts[3] = {{t->x[0], t->y[0]}, {t->x[1], t->y[1]}, {t->x[2], t->y[2]}};
+    Polygon(back_.dc, pts, 3);
+  }
+  SelectObject(back_.dc, op);
+  SelectObject(back_.dc, ob);
+  DeleteObject(pen);
+  DeleteObject(brush);
+}
+
+void TApp_Zorvik::FormPaint(HDC dc) {
+  if (!back_.dc) return;
+  RECT cr;
+  GetClientRect(Handle(), &cr);
+  const int tb = ToolBarHeight();
+  BitBlt(dc, 0, tb, cr.right, cr.bottom - tb, back_.dc, 0, 0, SRCCOPY);
+}
+
+void TApp_Zorvik::PaintInfoArea() {
+  HDC dc = back_.dc;
+  const bool active = GetActiveWindow() == Handle();
+  const kit::Action* pause = actions_.Find("Action_Capture_Pause");
+  const bool paused = pause && pause->Checked();
+  int bg, fg, penColour;
+  if (!active) {
+    bg = COLOR_BTNFACE;
+    fg = COLOR_BTNTEXT;
+    penColour = COLOR_BTNSHADOW;
+  } else {
+    bg = paused ? COLOR_INFOBK : COLOR_WINDOW;
+    fg = paused ? COLOR_INFOTEXT : COLOR_WINDOWTEXT;
+    penColour = COLOR_BTNFACE;
+  }
+  (void)penColour;
+  FillRect(dc, &infoRect_, GetSysColorBrush(bg));
+  SetTextColor(dc, GetSysColor(fg));
+  const int t = infoRect_.top, h = lineHeight_;
+  if (statusMessage_.empty()) {
+    wchar_t caption[32];
+    swprintf(caption, 32, L"%2d倍", geom_.ZoomFactor);
+    TextOutW(dc, h + 2, t + 2, caption, static_cast<int>(wcslen(caption)));
+  } else {
+    TextOutW(dc, h + 2, t + 2, statusMessage_.c_str(), static_cast<int>(statusMessage_.size()));
+  }
+  // Colour swatch with a black frame.
+  HBRUSH swatch = CreateSolidBrush(static_cast<COLORREF>(info_.ColorRef));
+  RECT sr{infoRect_.left + 2, t + 3, h - 2, t + h - 2};
+  FillRect(dc, &sr, swatch);
+  DeleteObject(swatch);
+  HGDIOBJ oldPen = SelectObject(dc, GetStockObject(BLACK_PEN));
+  POINT frame[5] = {{infoRect_.left + 1, t + 2}, {h - 2, t + 2}, {h - 2, t + h - 2}, {infoRect_.left + 1, t + h - 2},
+                    {infoRect_.left + 1, t + 2}};
+  Polyline(dc, frame, 5);
+  // Information lines come here; with rule lines off a line runs under the status row.
+  int y = t + 2 + h;
+  const kit::Action* lineTo = actions_.Find("Action_Opt_LineTo");
+  if (lineTo && !lineTo->Checked()) {
+    MoveToEx(dc, 0, y - 2, nullptr);
+    LineTo(dc, infoRect_.right, y - 2);
+  }
+  if (t + h + 1 < infoRect_.bottom) {
+    MoveToEx(dc, separatorX_, t + h + 1, nullptr);
+    LineTo(dc, separatorX_, infoRect_.bottom);
+  }
+  HPEN border = CreatePen(PS_SOLID, 1, GetSysColor(COLOR_BTNSHADOW));
+  SelectObject(dc, border);
+  MoveToEx(dc, 0, t, nullptr);
+  LineTo(dc, infoRect_.right, t);
+  SelectObject(dc, oldPen);
+  DeleteObject(border);
+}
+
+// ---------------------------------------------------------------------------
+// The tick
+
+void TApp_Zorvik::RefreshView() {
+  if (readyFlag_ != 1) return;
+  lastCaptureTick_ = 0;
+  Timer_MainTimer();
+  idleRefresh_ = 100;
+}
+
+void TApp_Zorvik::Timer_MainTimer() {
+  if (kit::Terminating()) {
+    StopTimer(kTimerMain);
+    return;
+  }
+  if (!kit::ProcessMessages() || shutDown_ || !Handle()) return;
+  if (tickBusy_) return;
+  tickBusy_ = true;
+
+  POINT p{0, 0};
+  const kit::Action* lupe = actions_.Find("Action_Capture_Lupe");
+  const kit::Action* fixed = actions_.Find("Action_Capture_Fixed");
+  const kit::Action* pause = actions_.Find("Action_Capture_Pause");
+  if (lupe && lupe->Checked() && lupe->Enabled()) {
+    RECT cr;
+    GetClientRect(Handle(), &cr);
+    POINT origin{0, 0};
+    ClientToScreen(Handle(), &origin);
+    const int tb = ToolBarHeight();
+    p.x = origin.x - 1 + geom_.ViewLeft + static_cast<int>(std::lround((cr.right - geom_.ViewLeft) / 2.0));
+    p.y = origin.y - 1 + tb + geom_.ViewTop +
+          static_cast<int>(std::lround((cr.bottom - tb - geom_.ViewTop - InfoAreaHeight()) / 2.0));
+  } else if ((fixed && fixed->Checked()) || (pause && pause->Checked())) {
+    p = POINT{info_.InspectedX, info_.InspectedY};
+  } else {
+    CaptureCursorPos(p);
+  }
+  DWORD now = GetTickCount();
+  const kit::Action* smooth = actions_.Find("Action_Capture_SmoothCapture");
+  const bool same = p.x == info_.InspectedX && p.y == info_.InspectedY;
+  const long elapsed = std::labs(static_cast<long>(static_cast<int32_t>(now - lastCaptureTick_)));
+  if (same && lastCaptureTick_ != 0 && elapsed <= idleRefresh_ && !(smooth && smooth->Checked())) {
+    tickBusy_ = false;
+    return;
+  }
+  CaptureAndPaint(p);
+  lastCaptureTick_ = now ? now : 1;
+  if (idleRefresh_ != kIdleRefreshRest) idleRefresh_ = Clamp(kIdleRefreshRest, 1, 60000);
+  tickBusy_ = false;
+}
+
+void TApp_Zorvik::CaptureAndPaint(POINT p) {
+  if (!back_.bits || !square_.bits) return;
+  info_.InspectedX = p.x;
+  info_.InspectedY = p.y;
+  const int s = geom_.SquareSize;
+
+  // Background of the square: the brush (and hatch background colour).
+  SetBkColor(square_.dc, info_.HatchBackColour & 0xFFFFFF);
+  RECT all{0, 0, s, s};
+  FillRect(square_.dc, &all, squareBrush_);
+
+  DWORD rop = info_.RasterOp;
+  const kit::Action* lupe = actions_.Find("Action_Capture_Lupe");
+  const kit::Action* noSelf = actions_.Find("Action_Capture_NoSelfCapture");
+  const bool lupeOn = lupe && lupe->Checked() && lupe->Enabled();
+  const bool noSelfOn = noSelf && noSelf->Checked() && noSelf->Enabled();
+  if (!lupeOn && !noSelfOn) rop |= kCaptureBlt;
+  // The whole virtual screen, also monitors left of or above the primary.
+  HDC screen = GetDC(nullptr);
+  BitBlt(square_.dc, 0, 0, s, s, screen, p.x - geom_.SquareHalf, p.y - geom_.SquareHalf, rop);
+  ReleaseDC(nullptr, screen);
+  GdiFlush();
+
+  FlipSquare(square_.bits, s, info_.FlipMode, flipScratch_);
+  const PixelView back = back_.View();
+  Enlarge(square_.View(), geom_.SquareOffsetX, geom_.SquareOffsetY, geom_.CaptureCols, geom_.CaptureRows,
+          geom_.ZoomFactor, back, geom_.ViewLeft, geom_.ViewTop);
+
+  segs_.clear();
+  if (geom_.GridShown) PlanGrid(geom_, grid_, back.width, infoRect_.top, segs_);
+  PlanMarker(geom_, segs_);
+  DrawSegments(back, segs_);
+
+  uint32_t colour = 0;
+  if (geom_.CursorCellX >= 0 && geom_.CursorCellX < back.width && geom_.CursorCellY >= 0 &&
+      geom_.CursorCellY < back.height)
+    colour = PixelToColorRef(back.pixels[static_cast<size_t>(geom_.CursorCellY) * back.stride + geom_.CursorCellX]);
+  info_.SetColour(colour);
+  info_.CursorCellX = geom_.CursorCellX;
+  info_.CursorCellY = geom_.CursorCellY;
+
+  PaintInfoArea();
+  HDC dc = GetDC(Handle());
+  FormPaint(dc);
+  ReleaseDC(Handle(), dc);
+}
+
+void TApp_Zorvik::ShowStatusMessage(const std::wstring& text) {
+  statusMessage_ = text;
+  if (!TimerRunning(kTimerInfomation))
+    StartTimer(kTimerInfomation, 2000, [this] {
+      statusMessage_.clear();
+      StopTimer(kTimerInfomation);
+      RefreshView();
+    });
+  RefreshView();
+}
+
+// ---------------------------------------------------------------------------
+// Zoom
+
+void TApp_Zorvik::ActionZoom(kit::Action& a) {
+  a.SetChecked(true);
+  const int factor = static_cast<int>(std::llabs(a.tag));
+  for (int i = 0; i < kZoomStepCount; ++i)
+    if (kZoomSteps[i] == factor) zoomIndex_ = i;
+  geom_.ZoomFactor = kZoomSteps[zoomIndex_];
+  ApplyFont();  // the zoom caption's width moves the state icons
+}
+
+void TApp_Zorvik::StepZoom(int direction) {
+  if (savedZoom_ > 0) return;
+  const int next = StepZoomIndex(zoomIndex_, direction);
+  if (next < 0) return;
+  const std::string name = "Action_Zoom_" + std::to_string(kZoomSteps[next]);
+  if (kit::Action* a = actions_.Find(name)) a->Execute();
+}
+
+void TApp_Zorvik::OnWheel(int delta) {
+  const bool up = delta > 0;
+  if (GetKeyState(VK_MENU) < 0) {
+    if (kit::Action* a = actions_.Find(up ? "Action_Move_Left" : "Action_Move_Right")) a->Execute();
+  } else if (GetKeyState(VK_CONTROL) < 0) {
+    if (kit::Action* a = actions_.Find(up ? "Action_Move_Up" : "Action_Move_Down")) a->Execute();
+  } else {
+    const kit::Action* reverse = actions_.Find("Action_Opt_ZoomWheel");
+    const bool zoomIn = (reverse && reverse->Checked()) ? !up : up;
+    StepZoom(zoomIn ? +1 : -1);
+  }
+  kit::ProcessMessages();
+}
+
+void TApp_Zorvik::EndTemporaryActualSize() {
+  // The 1:1 hold is released here once capture modes exist.
+}
+
+void TApp_Zorvik::HandleException(const std::exception& e) {
+  if (kit::Action* top = actions_.Find("Action_Opt_StayOnTop")) {
+    top->SetChecked(false);
+    if (Handle()) ApplyStayOnTop();
+  }
+  MessageBoxW(Handle(), W(e.what()).c_str(), kTitle, MB_OK);
+}
+
+// ---------------------------------------------------------------------------
+// Messages
+
+LRESULT TApp_Zorvik::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
+  switch (msg) {
+    case WM_PAINT: {
+      PAINTSTRUCT ps;
+      HDC dc = BeginPaint(Handle(), &ps);
+      FormPaint(dc);
+      EndPaint(Handle(), &ps);
+      return 0;
+    }
+    case WM_ERASEBKGND:
+      return 1;
+    case WM_SIZE:
+      if (wp != SIZE_MINIMIZED) FormResize();
+      return 0;
+    case WM_MOUSEWHEEL:
+      OnWheel(GET_WHEEL_DELTA_WPARAM(wp));
+      return 0;
+    case WM_COMMAND:
+      if (HIWORD(wp) == 0 || HIWORD(wp) == 1) {
+        if (kit::Action* a = ActionOfMenuCommand(LOWORD(wp))) a->Trigger();
+        return 0;
+      }
+      break;
+    case WM_SYSCOMMAND: {
+      const UINT cmd = static_cast<UINT>(wp);
+      if ((cmd & 0xFFF0) == SC_MAXIMIZE) return 0;  // also the caption double click
+      if (cmd == kSysCmdCustomSetting) {
+        if (kit::Action* a = actions_.Find("Action_Custom_Setting")) a->Trigger();
+        return 0;
+      }
+      if (cmd == kSysCmdMoveMonitor) {
+        if (kit::Action* a = actions_.Find("Action_Move_Monitor")) a->Trigger();
+        return 0;
+      }
+      break;
+    }
+    case WM_APP + 1:  // right press on the toolbar
+      rightPressPoint_ = POINT{GET_X_LPARAM(lp), GET_Y_LPARAM(lp)};
+      return 0;
+    case WM_RBUTTONDOWN:
+      rightPressPoint_ = POINT{GET_X_LPARAM(lp), GET_Y_LPARAM(lp)};
+      return 0;
+    case WM_MOVE: {
+      if (!moveGuard_) {
+        moveGuard_ = true;
+        const kit::Action* lupe = actions_.Find("Action_Capture_Lupe");
+        const bool refresh = lupe && lupe->Checked() && lupe->Enabled();
+        if (refresh) RefreshView();
+        moveGuard_ = false;
+        if (refresh) return 0;
+      }
+      return 1;
+    }
+    case WM_DISPLAYCHANGE: {
+      const kit::Action* pause = actions_.Find("Action_Capture_Pause");
+      if (!pause || !pause->Checked()) ScreenSize().Refresh();
+      break;
+    }
+    case WM_DWMCOMPOSITIONCHANGED:
+      return 0;
+    case WM_ACTIVATEAPP:
+      if (!wp) EndTemporaryActualSize();
+      RefreshView();
+      break;
+    case WM_QUERYENDSESSION:
+      FormDestroy();
+      return TRUE;
+    case WM_CLOSE:
+      FormDestroy();
+      DestroyWindow(Handle());
+      return 0;
+    case WM_DESTROY:
+      FormDestroy();
+      PostQuitMessage(0);
+      return 0;
+    default:
+      break;
+  }
+  return kit::Window::HandleMessage(msg, wp, lp);
+}
+
+}  // namespace zorvik

@@ -1,0 +1,138 @@
+// The main window TApp_Zorvik: toolbar strip, magnified view with ruler, and
+// the information area below it.
+#pragma once
+#include <windows.h>
+#include <commctrl.h>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "inspection/disp_info.h"
+#include "kit/action.h"
+#include "kit/window.h"
+#include "magnifier/grid_plan.h"
+#include "magnifier/view_geometry.h"
+
+namespace zorvik {
+
+// A 32-bit top-down DIB section selected into its own memory DC.
+struct DibCanvas {
+  HDC dc = nullptr;
+  HBITMAP bitmap = nullptr;
+  HGDIOBJ oldBitmap = nullptr;
+  uint32_t* bits = nullptr;
+  int width = 0, height = 0;
+
+  bool Resize(int w, int h);  // keeps the DC; contents undefined afterwards
+  void Free();
+  PixelView View() const { return PixelView{bits, width, height, width}; }
+  ~DibCanvas() { Free(); }
+};
+
+enum class BrushKind { Solid, Clear, Hatch, Bitmap };
+
+class TApp_Zorvik : public kit::Window {
+public:
+  static constexpr UINT_PTR kTimerMain = 1;
+  static constexpr UINT_PTR kTimerInfomation = 2;
+  static constexpr UINT_PTR kTimerCaptureMove = 3;
+  static constexpr UINT kMainInterval = 60;        // ms
+  static constexpr int kIdleRefreshRest = 1000;    // ms, the main timer's tag
+  static constexpr int kDesignClientWidth = 271, kDesignClientHeight = 224;
+  static constexpr UINT kSysCmdCustomSetting = 200, kSysCmdMoveMonitor = 201;
+  static constexpr UINT kMsgSyncGridButton = 0x8000;
+  // Menu command ids of actions without a command identifier.
+  static constexpr UINT kUnnumberedCommandBase = 40000;
+
+  TApp_Zorvik();
+  ~TApp_Zorvik() override;
+
+  bool CreateMainWindow();
+  kit::ActionList& Actions() { return actions_; }
+  kit::Action* ActionByName(const char* name) const { return actions_.Find(name); }
+  UINT MenuCommandOf(const kit::Action& a) const;
+  kit::Action* ActionOfMenuCommand(UINT cmd) const;
+
+  // The refresh request: capture at once, then once more soon after.
+  void RefreshView();
+  // The layout pass.
+  void FormResize();
+  int ToolBarHeight() const;
+  const ViewGeometry& Geometry() const { return geom_; }
+  const T_DispInfo& Current() const { return info_; }
+
+  // One tick of the main timer (also run by RefreshView).
+  void Timer_MainTimer();
+  // Full tick body without the timing logic, for benchmarks: capture at P.
+  void CaptureAndPaint(POINT p);
+  void ShowStatusMessage(const std::wstring& text);
+
+  // Hooks other subsystems install (cursor moves, popup menu, settings...).
+  void StepZoom(int direction);
+  int ZoomIndex() const { return zoomIndex_; }
+
+protected:
+  LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
+
+private:
+  void BuildActions();
+  void On(const char* name, std::function<void(kit::Action&)> handler);
+  void FormCreate();
+  void FormDestroy();
+  void FormPaint(HDC dc);
+  void CreateToolBar();
+  void ApplyFont();
+  void ApplyToolBarIcons();
+  void ApplyStayOnTop();
+  void ApplyTitleBar();
+  void MoveToMonitor();
+  int InfoAreaHeight() const;
+  void DrawRuler();
+  void PrepareSquare();
+  void PaintInfoArea();
+  void RecomputeSubGrid2();
+  void ApplyBrush();
+  bool ChooseColour(int64_t& colour);
+  void SelectGridColour(kit::Action& a);
+  void ActionZoom(kit::Action& a);
+  void OnWheel(int delta);
+  void HandleException(const std::exception& e);
+  void EndTemporaryActualSize();
+
+  kit::ActionList actions_;
+  HWND panelToolBar_ = nullptr, toolBar_ = nullptr;
+  HIMAGELIST imageIcon_ = nullptr, imageLargeIcon_ = nullptr;
+  HFONT font_ = nullptr;
+  DibCanvas back_, square_;
+  HBITMAP brushBitmap_ = nullptr;
+  HBRUSH squareBrush_ = nullptr;
+  BrushKind brushKind_ = BrushKind::Solid;
+  int hatchStyle_ = HS_HORIZONTAL;
+  uint32_t brushColour_ = 0xFFFFFF;
+
+  int readyFlag_ = 0;
+  bool shutDown_ = false;
+  RECT infoRect_{};
+  int lineHeight_ = 15, iconsX_ = 0, separatorX_ = 0;
+  RECT splitterRect_{};
+  bool moveGuard_ = false;
+  POINT rightPressPoint_{-1, -1};
+
+  ViewGeometry geom_;
+  int zoomIndex_ = kDefaultZoomIndex;
+  int savedZoom_ = -1;
+  int idleRefresh_ = kIdleRefreshRest;
+  DWORD lastCaptureTick_ = 0;
+  bool tickBusy_ = false;
+
+  GridStyle grid_;
+  T_DispInfo info_, writeCache_;
+  std::wstring statusMessage_;
+
+  std::vector<Segment> segs_;        // reused by every tick
+  std::vector<uint32_t> flipScratch_;
+  COLORREF customColours_[16]{};
+};
+
+}  // namespace zorvik

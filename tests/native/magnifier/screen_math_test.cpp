@@ -1,0 +1,70 @@
+#include "magnifier/screen_math.h"
+
+#include <gtest/gtest.h>
+
+namespace zorvik {
+namespace {
+
+// Primary 800x600 at the origin, a second monitor 640x480 left of it.
+MonitorLayout LeftLayout() { return MonitorLayout({Rc{0, 0, 800, 600}, Rc{-640, 0, 0, 480}}); }
+
+TEST(MonitorLayout, VirtualBoundsStartAtTheNegativeLeft) {
+  const MonitorLayout m = LeftLayout();
+  EXPECT_EQ(m.Virtual(), (Rc{-640, 0, 800, 600}));
+  EXPECT_EQ(MonitorLayout({Rc{100, 100, 200, 200}}).Virtual(), (Rc{0, 0, 200, 200}));  // origin always inside
+}
+
+TEST(MonitorLayout, PointLookupExcludesRightAndBottomEdges) {
+  const MonitorLayout m = LeftLayout();
+  Pt rel;
+  EXPECT_EQ(m.MonitorOfPoint(Pt{-1, 10}, &rel), 2);
+  EXPECT_EQ(rel, (Pt{639, 10}));
+  EXPECT_EQ(m.MonitorOfPoint(Pt{0, 10}), 1);  // the right edge of monitor 2 belongs to monitor 1
+  EXPECT_EQ(m.MonitorOfPoint(Pt{800, 10}, &rel), 0);
+  EXPECT_EQ(rel, (Pt{0, 0}));
+  EXPECT_EQ(m.MonitorOfPoint(Pt{-5, 480}), 0);  // below monitor 2
+  EXPECT_EQ(m.MonitorRectAt(Pt{900, 900}), Rc{});
+  EXPECT_EQ(m.MonitorRect(5), Rc{});
+}
+
+TEST(MonitorLayout, OffScreenWindows) {
+  const MonitorLayout m = LeftLayout();
+  EXPECT_FALSE(m.IsOffScreen(Rc{-500, 100, -200, 300}));  // on the left monitor
+  EXPECT_TRUE(m.IsOffScreen(Rc{-640, 500, -100, 590}));   // under the shorter monitor
+  EXPECT_TRUE(m.IsOffScreen(Rc{800, 0, 900, 100}));       // touching the edge only
+  EXPECT_FALSE(m.IsOffScreen(Rc{799, 599, 900, 700}));    // one pixel inside
+}
+
+TEST(MonitorLayout, MonitorMoveTargets) {
+  const MonitorLayout m = LeftLayout();
+  EXPECT_EQ(m.MonitorMoveTarget(1, false), (Pt{0, 0}));
+  EXPECT_EQ(m.MonitorMoveTarget(1, true), (Pt{-640, 0}));
+  EXPECT_EQ(m.MonitorMoveTarget(2, true), (Pt{0, 0}));    // after the last, the first
+  EXPECT_EQ(m.MonitorMoveTarget(-1, true), (Pt{-640, 0}));  // unknown monitor: the last
+  const MonitorLayout one({Rc{0, 0, 800, 600}});
+  EXPECT_EQ(one.MonitorMoveTarget(1, true), (Pt{0, 0}));
+}
+
+TEST(Rects, ClampWrapCentreFit) {
+  EXPECT_EQ(Clamp(5, 3, 3), 3);
+  EXPECT_EQ(Clamp(-1, 0, 10), 0);
+  EXPECT_EQ(Clamp(11, 0, 10), 10);
+  EXPECT_EQ(Wrap(4, 1, 3), 1);
+  EXPECT_EQ(Wrap(0, 1, 3), 3);
+  EXPECT_EQ(Wrap(2, 1, 3), 2);
+  EXPECT_EQ(Wrap(9, 2, 2), 2);
+  EXPECT_EQ(CentreRect(Rc{0, 0, 101, 50}, Rc{0, 0, 10, 10}), (Rc{45, 20, 55, 30}));
+  const Rc area{0, 0, 800, 560};
+  EXPECT_EQ(FitRectToArea(Rc{750, 500, 850, 600}, area), (Rc{700, 460, 800, 560}));
+  EXPECT_EQ(FitRectToArea(Rc{-50, 10, 950, 110}, area), (Rc{0, 10, 1000, 110}));  // wider: left edge
+  EXPECT_EQ(FitRectToArea(Rc{10, 10, 60, 60}, area), (Rc{10, 10, 60, 60}));
+}
+
+TEST(MonitorLayout, LoupeMayHangBelowTheScreen) {
+  const MonitorLayout m({Rc{0, 0, 800, 600}});
+  EXPECT_EQ(m.ClampLoupePosition(Pt{790, 590}, 200, 300, 100), (Pt{600, 400}));
+  EXPECT_EQ(m.ClampLoupePosition(Pt{-10, -10}, 200, 300, 100), (Pt{0, 0}));
+}
+
+}  // namespace
+}  // namespace zorvik
