@@ -1,0 +1,243 @@
+#include "driver.h"
+
+#include <cstdio>
+
+namespace e2e {
+
+void Pump(int ms) {
+  const DWORD end = GetTickCount() + static_cast<DWORD>(ms);
+  do {
+    MSG m;
+    while (PeekMessageW(&m, nullptr, 0, 0, PM_REMOVE)) {
+      TranslateMessage(&m);
+      DispatchMessageW(&m);
+    }
+    Sleep(5);
+  } while (static_cast<int>(end - GetTickCount()) > 0);
+}
+
+std::wstring ExeDir() {
+  wchar_t buf[MAX_PATH];
+  DWORD n = GetModuleFileNameW(nullptr, buf, MAX_PATH);
+  std::wstring p(buf, n);
+  return p.substr(0, p.find_last_of(L"\\/") + 1);
+}
+
+std::string Hex(COLORREF c) {
+  char b[16];
+  std::snprintf(b, sizeof b, "#%02X%02X%02X", GetRValue(c), GetGValue(c), GetBValue(c));
+  return b;
+}
+
+// ---------------------------------------------------------------------------
+
+COLORREF PatternWindow::ColourAt(int px, int py) {
+  // Distinct within any 64 x 64 neighbourhood, away from pure grid colours.
+  return RGB((px * 4 + 2) & 0xFF, (py * 4 + 1) & 0xFF, (((px / 64) * 3 + (py / 64) * 5) * 16 + 40) & 0xFF);
+}
+
+namespace {
+LRESULT CALLBACK PatternProc(HWND h, UINT m, WPARAM w, LPARAM l) {
+  if (m == WM_PAINT) {
+    PAINTSTRUCT ps;
+    HDC dc = BeginPaint(h, &ps);
+    RECT r;
+    GetClientRect(h, &r);
+    BITMAPINFO bi{};
+    bi.bmiHeader.biSize = sizeof bi.bmiHeader;
+    bi.bmiHeader.biWidth = r.right;
+    bi.bmiHeader.biHeight = -r.bottom;
+    bi.bmiHeader.biPlanes = 1;
+    bi.bmiHeader.biBitCount = 32;
+    std::vector<uint32_t> px(static_cast<size_t>(r.right) * r.bottom);
+    for (int y = 0; y < r.bottom; ++y)
+      for (int x = 0; x < r.right; ++x) {
+        const COLORREF c = PatternWindow::ColourAt(x, y);
+        px[static_cast<size_t>(y) * r.right + x] = (GetRValue(c) << 16) | (GetGValue(c) << 8) | GetBValue(c);
+      }
+    SetDIBitsToDevice(dc, 0, 0, r.right, r.bottom, 0, 0, 0, r.bottom, px.data(), &bi, DIB_RGB_COLORS);
+    EndPaint(h, &ps);
+    return 0;
+  }
+  if (m == WM_ERASEBKGND) return 1;
+  return DefWindowProcW(h, m, w, l);
+}
+}  // namespace
+
+PatternWindow::PatternWindow(int x, int y, int w, int h) : x_(x), y_(y) {
+  static bool reg = false;
+  if (!reg) {
+    WNDCLASSW wc{};
+    wc.lpfnWndProc = PatternProc;
+    wc.hInstance = GetModuleHandleW(nullptr);
+    wc.lpszClassName = L"ZorvikTestPattern";
+    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    RegisterClassW(&wc);
+    reg = true;
+  }
+  hwnd_ = CreateWindowExW(WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE, L"ZorvikTestPattern", L"pattern",
+                          WS_POPUP | WS_VISIBLE, x, y, w, h, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+  UpdateWindow(hwnd_);
+  Pump(200);
+}
+
+PatternWindow::~PatternWindow() {
+  if (hwnd_) DestroyWindow(hwnd_);
+  Pump(50);
+}
+
+// ---------------------------------------------------------------------------
+
+namespace {
+struct FindData {
+  DWORD pid;
+  HWND found;
+};
+BOOL CALLBACK FindMain(HWND h, LPARAM l) {
+  auto* f = reinterpret_cast<FindData*>(l);
+  DWORD pid = 0;
+  GetWindowThreadProcessId(h, &pid);
+  wchar_t cls[64];
+  if (pid == f->pid && GetClassNameW(h, cls, 64) && wcscmp(cls, L"TApp_Zorvik") == 0 && IsWindowVisible(h)) {
+    f->found = h;
+    return FALSE;
+  }
+  return TRUE;
+}
+}  // namespace
+
+Zorvik::Zorvik(const std::wstring& workDir) {
+  std::wstring exe = ExeDir() + L"zorvik.exe";
+  std::wstring cmd = L"\"" + exe + L"\"";
+  STARTUPINFOW si{};
+  si.cb = sizeof si;
+  if (!CreateProcessW(exe.c_str(), cmd.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                      workDir.empty() ? nullptr : workDir.c_str(), &si, &pi_))
+    return;
+  for (int i = 0; i < 200 && !hwnd_; ++i) {
+    FindData f{pi_.dwProcessId, nullptr};
+    EnumWindows(FindMain, reinterpret_cast<LPARAM>(&f));
+    hwnd_ = f.found;
+    if (!hwnd_) Pump(50);
+  }
+  Pump(400);  // first ticks painted
+}
+
+Zorvik::~Zorvik() {
+  if (Running()) {
+    Close(3000);
+    if (Running()) TerminateProcess(pi_.hProcess, 99);
+  }
+  if (pi_.hProcess) CloseHandle(pi_.hProcess);
+  if (pi_.hThread) CloseHandle(pi_.hThread);
+}
+
+bool Zorvik::Running() const {
+  return pi_.hProcess && WaitForSingleObject(pi_.hProcess, 0) == WAIT_TIMEOUT;
+}
+
+LRESULT Zorvik::Send(UINT msg, WPARAM wp, LPARAM lp) {
+  DWORD_PTR r = 0;
+  SendMessageTimeoutW(hwnd_, msg, wp, lp, SMTO_ABORTIFHUNG, 5000, &r);
+  return static_cast<LRESULT>(r);
+}
+
+bool Zorvik::Command(unsigned id) {
+  DWORD_PTR r = 0;
+  const bool ok = SendMessageTimeoutW(hwnd_, WM_COMMAND, MAKEWPARAM(id, 0), 0, SMTO_ABORTIFHUNG, 5000, &r) != 0;
+  Pump(250);
+  return ok;
+}
+
+int Zorvik::Close(int timeoutMs) {
+  if (!pi_.hProcess) return -1;
+  PostMessageW(hwnd_, WM_CLOSE, 0, 0);
+  if (WaitForSingleObject(pi_.hProcess, static_cast<DWORD>(timeoutMs)) != WAIT_OBJECT_0) return -1;
+  DWORD code = 0;
+  GetExitCodeProcess(pi_.hProcess, &code);
+  return static_cast<int>(code);
+}
+
+RECT Zorvik::ClientOnScreen() const {
+  RECT r{};
+  GetClientRect(hwnd_, &r);
+  POINT o{0, 0};
+  ClientToScreen(hwnd_, &o);
+  OffsetRect(&r, o.x, o.y);
+  return r;
+}
+
+SIZE Zorvik::ClientSize() const {
+  RECT r{};
+  GetClientRect(hwnd_, &r);
+  return SIZE{r.right, r.bottom};
+}
+
+// ---------------------------------------------------------------------------
+
+COLORREF Shot::At(int x, int y) const {
+  if (x < 0 || y < 0 || x >= width || y >= height) return CLR_INVALID;
+  const uint32_t p = px[static_cast<size_t>(y) * width + x];
+  return RGB((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF);
+}
+
+Shot ReadScreen(const RECT& r) {
+  Shot s;
+  s.left = r.left;
+  s.top = r.top;
+  s.width = r.right - r.left;
+  s.height = r.bottom - r.top;
+  if (s.width <= 0 || s.height <= 0) return s;
+  s.px.assign(static_cast<size_t>(s.width) * s.height, 0);
+  HDC screen = GetDC(nullptr);
+  HDC mem = CreateCompatibleDC(screen);
+  BITMAPINFO bi{};
+  bi.bmiHeader.biSize = sizeof bi.bmiHeader;
+  bi.bmiHeader.biWidth = s.width;
+  bi.bmiHeader.biHeight = -s.height;
+  bi.bmiHeader.biPlanes = 1;
+  bi.bmiHeader.biBitCount = 32;
+  void* bits = nullptr;
+  HBITMAP bmp = CreateDIBSection(mem, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
+  HGDIOBJ old = SelectObject(mem, bmp);
+  BitBlt(mem, 0, 0, s.width, s.height, screen, r.left, r.top, SRCCOPY);
+  GdiFlush();
+  memcpy(s.px.data(), bits, s.px.size() * 4);
+  SelectObject(mem, old);
+  DeleteObject(bmp);
+  DeleteDC(mem);
+  ReleaseDC(nullptr, screen);
+  return s;
+}
+
+bool SaveBmp(const Shot& s, const std::wstring& path) {
+  FILE* f = _wfopen(path.c_str(), L"wb");
+  if (!f) return false;
+  const int rowBytes = (s.width * 3 + 3) & ~3;
+  BITMAPFILEHEADER fh{};
+  BITMAPINFOHEADER ih{};
+  fh.bfType = 0x4D42;
+  fh.bfOffBits = sizeof fh + sizeof ih;
+  fh.bfSize = fh.bfOffBits + static_cast<DWORD>(rowBytes) * s.height;
+  ih.biSize = sizeof ih;
+  ih.biWidth = s.width;
+  ih.biHeight = s.height;
+  ih.biPlanes = 1;
+  ih.biBitCount = 24;
+  fwrite(&fh, sizeof fh, 1, f);
+  fwrite(&ih, sizeof ih, 1, f);
+  std::vector<uint8_t> row(static_cast<size_t>(rowBytes), 0);
+  for (int y = s.height - 1; y >= 0; --y) {
+    for (int x = 0; x < s.width; ++x) {
+      const uint32_t p = s.px[static_cast<size_t>(y) * s.width + x];
+      row[static_cast<size_t>(x) * 3] = p & 0xFF;
+      row[static_cast<size_t>(x) * 3 + 1] = (p >> 8) & 0xFF;
+      row[static_cast<size_t>(x) * 3 + 2] = (p >> 16) & 0xFF;
+    }
+    fwrite(row.data(), 1, row.size(), f);
+  }
+  fclose(f);
+  return true;
+}
+
+}  // namespace e2e

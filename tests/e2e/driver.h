@@ -1,0 +1,70 @@
+// A small Win32 test driver: starts the real zorvik.exe, shows known pixels
+// on screen, moves the cursor, sends commands and reads the screen back.
+// It uses only what any Windows offers, so it runs under Wine and on Windows.
+#pragma once
+#include <windows.h>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace e2e {
+
+// Pumps this thread's messages for ms milliseconds.
+void Pump(int ms);
+
+// A borderless topmost window filled with a known pattern.
+class PatternWindow {
+public:
+  PatternWindow(int x, int y, int w, int h);
+  ~PatternWindow();
+  HWND hwnd() const { return hwnd_; }
+  int x() const { return x_; }
+  int y() const { return y_; }
+  // Colour (COLORREF) of the pattern at window-local (px, py).
+  static COLORREF ColourAt(int px, int py);
+  // Colour expected on screen at (sx, sy), which must lie inside the window.
+  COLORREF ScreenColour(int sx, int sy) const { return ColourAt(sx - x_, sy - y_); }
+
+private:
+  HWND hwnd_ = nullptr;
+  int x_, y_;
+};
+
+// A running zorvik.exe.
+class Zorvik {
+public:
+  // Starts the program beside this test executable and waits for its window.
+  explicit Zorvik(const std::wstring& workDir = L"");
+  ~Zorvik();
+  bool Running() const;
+  HWND hwnd() const { return hwnd_; }
+  DWORD pid() const { return pi_.dwProcessId; }
+  // Sends WM_COMMAND with a command identifier (or menu command id) and waits for it.
+  bool Command(unsigned id);
+  LRESULT Send(UINT msg, WPARAM wp, LPARAM lp);
+  void Post(UINT msg, WPARAM wp, LPARAM lp) { PostMessageW(hwnd_, msg, wp, lp); }
+  // Closes the window and waits for the process; returns the exit code or -1.
+  int Close(int timeoutMs = 5000);
+  RECT ClientOnScreen() const;
+  SIZE ClientSize() const;
+
+private:
+  PROCESS_INFORMATION pi_{};
+  HWND hwnd_ = nullptr;
+};
+
+// Pixels of a screen rectangle, COLORREF values, row-major.
+struct Shot {
+  int left = 0, top = 0, width = 0, height = 0;
+  std::vector<uint32_t> px;
+  COLORREF At(int x, int y) const;  // coordinates relative to the shot
+};
+Shot ReadScreen(const RECT& r);
+// Writes a shot as a 24-bit BMP file (for looking at failures).
+bool SaveBmp(const Shot& s, const std::wstring& path);
+
+std::wstring ExeDir();
+std::string Hex(COLORREF c);
+
+}  // namespace e2e

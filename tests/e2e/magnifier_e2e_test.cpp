@@ -1,0 +1,242 @@
+// End-to-end: the real program magnifies known pixels where it should.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <memory>
+
+#include "commands/command_table.h"
+#include "driver.h"
+#include "magnifier/view_geometry.h"
+
+using namespace e2e;
+
+namespace {
+
+constexpr int kToolBar = 25;   // default toolbar strip
+constexpr int kViewBottom = 224 - kToolBar;  // the view keeps the design height
+constexpr int kRuler = 7;
+constexpr COLORREF kGridGrey = RGB(0x99, 0x99, 0x99);
+constexpr COLORREF kSubBlue = RGB(0, 0, 0xFF);
+constexpr COLORREF kSubGreen = RGB(0, 0x80, 0);
+
+class MagnifierTest : public ::testing::Test {
+protected:
+  void SetUp() override {
+    pattern_ = std::make_unique<PatternWindow>(620, 300, 256, 256);
+    cursor_ = POINT{620 + 128, 300 + 128};
+    SetCursorPos(cursor_.x, cursor_.y);
+    app_ = std::make_unique<Zorvik>();
+    ASSERT_TRUE(app_->hwnd()) << "zorvik.exe did not open its window";
+    Pump(300);
+  }
+  void TearDown() override {
+    if (HasFailure() && app_ && app_->hwnd()) {
+      SaveBmp(ReadScreen(app_->ClientOnScreen()), ExeDir() + L"e2e-failure.bmp");
+    }
+    app_.reset();
+    pattern_.reset();
+  }
+
+  zorvik::ViewGeometry Geometry(int zoom, bool grid = true) const {
+    const SIZE c = app_->ClientSize();
+    const int m = grid ? kRuler : 0;
+    return zorvik::ComputeViewGeometry(c.cx - m, kViewBottom - m, zoom, grid, m, m);
+  }
+  // The view below the toolbar, as on screen.
+  Shot View() const {
+    RECT r = app_->ClientOnScreen();
+    r.top += kToolBar;
+    return ReadScreen(r);
+  }
+  // Checks that view cell (col, row) is a solid block of the screen pixel it stands for.
+  void ExpectCell(const Shot& v, const zorvik::ViewGeometry& g, int col, int row, int dxScreen, int dyScreen) {
+    const COLORREF want = pattern_->ScreenColour(cursor_.x + dxScreen, cursor_.y + dyScreen);
+    const int z = g.ZoomFactor, lines = g.MarkerMargin == 2 ? 1 : 0;
+    const int x0 = g.ViewLeft + col * z, y0 = g.ViewTop + row * z;
+    // The centre cell's inner pixels are clean; elsewhere stay one pixel off
+    // the edges, where the grid line and the marker ring may run.
+    const bool centre = col == g.CenterCol && row == g.CenterRow;
+    const int a = centre ? lines : lines + 1, e = centre ? 0 : 1;
+    for (int y = y0 + a; y < y0 + z - e; ++y)
+      for (int x = x0 + a; x < x0 + z - e; ++x)
+        ASSERT_EQ(Hex(v.At(x, y)), Hex(want)) << "cell " << col << "," << row << " pixel " << x << "," << y;
+  }
+  static COLORREF Invert(COLORREF c) { return RGB(255 - GetRValue(c), 255 - GetGValue(c), 255 - GetBValue(c)); }
+
+  std::unique_ptr<PatternWindow> pattern_;
+  std::unique_ptr<Zorvik> app_;
+  POINT cursor_{};
+};
+
+TEST_F(MagnifierTest, OpensAt75PixelsInFromTheMonitorCorner) {
+  RECT w;
+  GetWindowRect(app_->hwnd(), &w);
+  EXPECT_EQ(w.left, 75);
+  EXPECT_EQ(w.top, 75);
+  wchar_t title[64];
+  GetWindowTextW(app_->hwnd(), title, 64);
+  EXPECT_STREQ(title, L"Zorvik");
+  const SIZE c = app_->ClientSize();
+  EXPECT_EQ(c.cx, 271);
+  EXPECT_GT(c.cy, 224);  // the information area grows the window below the view
+}
+
+TEST_F(MagnifierTest, CentreCellAndNeighboursShowTheRightPixelsAtSixTimes) {
+  const auto g = Geometry(6);
+  const Shot v = View();
+  for (int dy = -3; dy <= 3; ++dy)
+    for (int dx = -3; dx <= 3; ++dx) ExpectCell(v, g, g.CenterCol + dx, g.CenterRow + dy, dx, dy);
+  // Far corners of the view too.
+  ExpectCell(v, g, 0, 0, -g.CenterCol, -g.CenterRow);
+  ExpectCell(v, g, g.CaptureCols - 2, g.CaptureRows - 2, g.CaptureCols - 2 - g.CenterCol, g.CaptureRows - 2 - g.CenterRow);
+}
+
+TEST_F(MagnifierTest, GridSubGridRulerAndMarkerAreWhereTheyBelong) {
+  const auto g = Geometry(6);
+  const Shot v = View();
+  const int midRow = g.ViewTop + (g.CenterRow + 2) * 6 + 3;  // inside a cell, off the marker
+  for (int i = 0; i <= g.GridCols; ++i) {
+    const int x = g.ViewLeft + i * 6;
+    if (x >= v.width) break;
+    const int fromCentre = i - g.CenterCol;
+    COLORREF want = kGridGrey;
+    if (fromCentre % 5 == 0) want = (fromCentre / 5) % 2 == 0 ? kSubBlue : kSubGreen;
+    EXPECT_EQ(Hex(v.At(x, midRow)), Hex(want)) << "vertical line " << i;
+  }
+  // Ruler: white margin, silver origin tick, red pointer above the centre cell.
+  EXPECT_EQ(Hex(v.At(2, 2)), Hex(RGB(255, 255, 255)));
+  EXPECT_EQ(Hex(v.At(g.ViewLeft, 0)), Hex(RGB(0xC0, 0xC0, 0xC0)));
+  EXPECT_EQ(Hex(v.At(g.CursorCellX + 2, g.ViewTop - 1)), Hex(RGB(255, 0, 0)));
+  EXPECT_EQ(Hex(v.At(g.ViewLeft - 1, g.CursorCellY + 2)), Hex(RGB(255, 0, 0)));
+  // Marker: the ring just outside the centre cell's inner pixels is inverted.
+  EXPECT_EQ(Hex(v.At(g.CursorCellX - 2, g.CursorCellY + 2)),
+            Hex(Invert(pattern_->ScreenColour(cursor_.x - 1, cursor_.y))));
+  EXPECT_EQ(Hex(v.At(g.CursorCellX + 2, g.CursorCellY + 6)),
+            Hex(Invert(pattern_->ScreenColour(cursor_.x, cursor_.y + 1))));
+}
+
+TEST_F(MagnifierTest, WheelZoomsThroughTheStepsAndStopsAtTheEnds) {
+  app_->Send(WM_MOUSEWHEEL, MAKEWPARAM(0, WHEEL_DELTA), MAKELPARAM(100, 100));
+  Pump(250);
+  {
+    const auto g = Geometry(8);
+    const Shot v = View();
+    ExpectCell(v, g, g.CenterCol, g.CenterRow, 0, 0);
+    ExpectCell(v, g, g.CenterCol + 2, g.CenterRow - 1, 2, -1);
+  }
+  for (int i = 0; i < 8; ++i) app_->Send(WM_MOUSEWHEEL, MAKEWPARAM(0, WHEEL_DELTA), 0);
+  Pump(250);
+  {
+    const auto g = Geometry(20);
+    const Shot v = View();
+    ExpectCell(v, g, g.CenterCol, g.CenterRow, 0, 0);
+    ExpectCell(v, g, g.CenterCol - 1, g.CenterRow + 1, -1, 1);
+  }
+  for (int i = 0; i < 12; ++i) app_->Send(WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(-WHEEL_DELTA)), 0);
+  Pump(250);
+  {
+    const auto g = Geometry(1);
+    const Shot v = View();
+    // Zoom 1 shows a cross through the centre cell instead of cell lines.
+    EXPECT_EQ(Hex(v.At(g.CursorCellX, g.ViewTop + 2)), Hex(kSubBlue));
+    EXPECT_EQ(Hex(v.At(g.ViewLeft + 2, g.CursorCellY)), Hex(kSubBlue));
+    // Off the cross each view pixel is one screen pixel.
+    for (int d : {-20, -7, 5, 30})
+      EXPECT_EQ(Hex(v.At(g.CursorCellX + d, g.CursorCellY + 3)), Hex(pattern_->ScreenColour(cursor_.x + d, cursor_.y + 3)));
+  }
+}
+
+TEST_F(MagnifierTest, ZoomCommandAndHorizontalFlip) {
+  ASSERT_TRUE(app_->Command(1012));  // 12x
+  ASSERT_TRUE(app_->Command(7021));  // mirror left-right
+  const auto g = Geometry(12);
+  const Shot v = View();
+  ExpectCell(v, g, g.CenterCol, g.CenterRow, 0, 0);
+  ExpectCell(v, g, g.CenterCol + 1, g.CenterRow, -1, 0);  // the pixel left of the point shows on the right
+  ExpectCell(v, g, g.CenterCol - 3, g.CenterRow + 2, 3, 2);
+  ASSERT_TRUE(app_->Command(7023));  // quarter turn clockwise
+  const Shot r = View();
+  ExpectCell(r, g, g.CenterCol + 2, g.CenterRow, 0, -2);  // what was above is now right
+}
+
+TEST_F(MagnifierTest, NotSourceCopyInvertsTheView) {
+  const auto* rop = zorvik::CommandByName("Action_Test_Rop_NOTSRCCOPY");
+  ASSERT_NE(rop, nullptr);
+  ASSERT_TRUE(app_->Command(40000 + static_cast<unsigned>(zorvik::CommandIndexOf(rop))));
+  const auto g = Geometry(6);
+  const Shot v = View();
+  const COLORREF c = pattern_->ScreenColour(cursor_.x, cursor_.y);
+  EXPECT_EQ(Hex(v.At(g.CursorCellX + 1, g.CursorCellY + 1)), Hex(Invert(c)));
+}
+
+TEST_F(MagnifierTest, GridOffRemovesRulerAndLines) {
+  ASSERT_TRUE(app_->Command(2010));
+  const auto g = Geometry(6, false);
+  const Shot v = View();
+  EXPECT_EQ(g.ViewLeft, 0);
+  ExpectCell(v, g, g.CenterCol + 1, g.CenterRow + 1, 1, 1);
+  ExpectCell(v, g, 0, 0, -g.CenterCol, -g.CenterRow);
+}
+
+TEST_F(MagnifierTest, WindowOptions) {
+  HWND h = app_->hwnd();
+  RECT before;
+  GetWindowRect(h, &before);
+  app_->Send(WM_SYSCOMMAND, SC_MAXIMIZE, 0);
+  Pump(100);
+  EXPECT_FALSE(IsZoomed(h));
+  RECT after;
+  GetWindowRect(h, &after);
+  EXPECT_EQ(after.right - after.left, before.right - before.left);
+
+  ASSERT_TRUE(app_->Command(8002));  // title bar off: the sizing frame stays
+  LONG style = GetWindowLongW(h, GWL_STYLE);
+  EXPECT_FALSE((style & WS_CAPTION) == WS_CAPTION);
+  EXPECT_TRUE(style & WS_THICKFRAME);
+  ASSERT_TRUE(app_->Command(8002));
+  style = GetWindowLongW(h, GWL_STYLE);
+  EXPECT_EQ(style & WS_CAPTION, WS_CAPTION);
+
+  ASSERT_TRUE(app_->Command(8001));  // stay on top
+  EXPECT_TRUE(GetWindowLongW(h, GWL_EXSTYLE) & WS_EX_TOPMOST);
+  ASSERT_TRUE(app_->Command(8001));
+  EXPECT_FALSE(GetWindowLongW(h, GWL_EXSTYLE) & WS_EX_TOPMOST);
+
+  const SIZE withBar = app_->ClientSize();
+  ASSERT_TRUE(app_->Command(8004));  // toolbar off: the view moves up, the window keeps its size
+  const SIZE noBar = app_->ClientSize();
+  EXPECT_EQ(noBar.cy, withBar.cy);
+}
+
+TEST_F(MagnifierTest, LayoutKeepsTheMinimumSizes) {
+  HWND h = app_->hwnd();
+  SetWindowPos(h, nullptr, 0, 0, 20, 20, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  Pump(300);
+  const SIZE c = app_->ClientSize();
+  EXPECT_GE(c.cx, 50);
+  EXPECT_GE(c.cy, 50 + 10);  // information area + 50
+}
+
+TEST_F(MagnifierTest, MoveMonitorFromTheSystemMenuAndCloseWithAltF4) {
+  app_->Send(WM_SYSCOMMAND, 201, 0);
+  Pump(150);
+  RECT w;
+  GetWindowRect(app_->hwnd(), &w);
+  EXPECT_EQ(w.left, 0);
+  EXPECT_EQ(w.top, 0);
+  ASSERT_TRUE(app_->Command(12002));  // exit
+  Pump(500);
+  EXPECT_FALSE(app_->Running());
+}
+
+TEST_F(MagnifierTest, ACaptureOffEveryMonitorDoesNotCrash) {
+  SetCursorPos(-5000, -5000);  // clamped by the system to the screen edge
+  Pump(300);
+  SetCursorPos(cursor_.x, cursor_.y);
+  Pump(300);
+  EXPECT_TRUE(app_->Running());
+  const auto g = Geometry(6);
+  ExpectCell(View(), g, g.CenterCol, g.CenterRow, 0, 0);
+}
+
+}  // namespace
