@@ -811,6 +811,7 @@ void TApp_Zorvik::Timer_MainTimer() {
 
 void TApp_Zorvik::CaptureAndPaint(POINT p) {
   if (!back_.bits || !square_.bits) return;
+  ++captureCount_;
   info_.InspectedX = p.x;
   info_.InspectedY = p.y;
   const int s = geom_.SquareSize;

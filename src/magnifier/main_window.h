@@ -67,6 +67,8 @@ public:
   // Full tick body without the timing logic, for benchmarks: capture at P.
   void CaptureAndPaint(POINT p);
   void ShowStatusMessage(const std::wstring& text);
+  // Number of full captures so far (the idle skip keeps it low).
+  uint64_t CaptureCount() const { return captureCount_; }
 
   // Hooks other subsystems install (cursor moves, popup menu, settings...).
   void StepZoom(int direction);
@@ -125,6 +127,7 @@ private:
   int idleRefresh_ = kIdleRefreshRest;
   DWORD lastCaptureTick_ = 0;
   bool tickBusy_ = false;
+  uint64_t captureCount_ = 0;
 
   GridStyle grid_;
   T_DispInfo info_, writeCache_;

@@ -1,0 +1,77 @@
+#!/usr/bin/env bash
+# Builds everything and runs every test: native unit tests (with sanitizers),
+# Win32 unit tests and end-to-end tests under Wine on a private Xvfb, and the
+# two-monitor tests on Xorg's dummy driver. Ends with "N passed, N failed".
+set -uo pipefail
+. "$(dirname "$0")/lib.sh"
+
+RESULTS="$BUILD/results"
+rm -rf "$RESULTS"; mkdir -p "$RESULTS"
+FAILED_STEPS=()
+
+step() {  # name, command...
+  local name=$1; shift
+  log "$name"
+  if ! "$@"; then FAILED_STEPS+=("$name"); fi
+}
+
+install_deps || { echo "could not install the packages"; exit 1; }
+
+native() {
+  cmake -S "$ROOT" -B "$BUILD/native" -DCMAKE_BUILD_TYPE=Debug -DZORVIK_SANITIZE=ON >/dev/null &&
+  cmake --build "$BUILD/native" -j "$JOBS" &&
+  ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=halt_on_error=1 \
+    "$BUILD/native/native_tests" --gtest_brief=1 --gtest_output="xml:$RESULTS/native.xml"
+}
+step "native unit tests (AddressSanitizer, UBSan)" native
+
+step "cross build (MinGW-w64)" build_windows zorvik win_tests e2e_tests zorvik_bench
+
+run_wine_tests() {
+  trap 'stop_wine; stop_xvfb' RETURN
+  start_xvfb 1280x800x24 || return 1
+  prepare_prefix "$BUILD/wine-test"
+  local rc=0
+  ( cd "$BUILD/win" && timeout 600 wine win_tests.exe --gtest_brief=1 --gtest_filter='-TwoMonitors*' \
+      --gtest_output="xml:$(winepath -w "$RESULTS/win.xml")" ) </dev/null || rc=1
+  ( cd "$BUILD/win" && timeout 900 wine e2e_tests.exe --gtest_brief=1 \
+      --gtest_output="xml:$(winepath -w "$RESULTS/e2e.xml")" ) </dev/null || rc=1
+  return $rc
+}
+step "Win32 and end-to-end tests under Wine" run_wine_tests
+
+run_two_monitor_tests() {
+  trap 'stop_wine; [ -n "${XORG_PID:-}" ] && kill "$XORG_PID" 2>/dev/null; wait "${XORG_PID:-}" 2>/dev/null' RETURN
+  local n; n=$(free_display)
+  local conf="$ROOT/scripts/xorg-dummy-two-monitors.conf"
+  Xorg ":$n" -config "$conf" -logfile "$BUILD/Xorg.$n.log" -nolisten tcp -noreset -novtswitch -sharevts \
+    >/dev/null 2>&1 &
+  XORG_PID=$!
+  export DISPLAY=":$n"
+  for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+  xdpyinfo >/dev/null 2>&1 || { echo "Xorg dummy did not start"; return 1; }
+  # A second monitor left of the primary: negative coordinates.
+  xrandr --output DUMMY0 --mode 800x600 --pos 640x0 --primary &&
+  xrandr --addmode DUMMY1 640x480 && xrandr --output DUMMY1 --mode 640x480 --pos 0x0 || return 1
+  prepare_prefix "$BUILD/wine-test2"
+  ( cd "$BUILD/win" && timeout 300 wine win_tests.exe --gtest_brief=1 --gtest_filter='TwoMonitors*' \
+      --gtest_output="xml:$(winepath -w "$RESULTS/two-monitors.xml")" ) </dev/null
+}
+if command -v Xorg >/dev/null && [ -f /usr/lib/xorg/modules/drivers/dummy_drv.so ]; then
+  step "two-monitor tests (Xorg dummy driver)" run_two_monitor_tests
+fi
+
+# Totals from the GoogleTest reports.
+passed=0; failed=0
+for x in "$RESULTS"/*.xml; do
+  [ -f "$x" ] || continue
+  t=$(grep -o '<testsuites tests="[0-9]*" failures="[0-9]*" disabled="[0-9]*" errors="[0-9]*"' "$x" | head -1)
+  n=$(sed -E 's/.*tests="([0-9]+)".*/\1/' <<<"$t"); f=$(sed -E 's/.*failures="([0-9]+)".*/\1/' <<<"$t")
+  e=$(sed -E 's/.*errors="([0-9]+)".*/\1/' <<<"$t"); d=$(sed -E 's/.*disabled="([0-9]+)".*/\1/' <<<"$t")
+  passed=$((passed + n - f - e - d)); failed=$((failed + f + e))
+done
+[ ${#FAILED_STEPS[@]} -gt 0 ] && printf '\nfailed steps: %s\n' "${FAILED_STEPS[*]}"
+[ "$passed" -eq 0 ] && FAILED_STEPS+=("no tests ran")
+echo
+echo "${passed} passed, ${failed} failed"
+[ "$failed" -eq 0 ] && [ ${#FAILED_STEPS[@]} -eq 0 ]
