@@ -1,1 +1,167 @@
-int wmain(){return 0;}
+// Times the main tick (capture, flip, enlarge, grid, marker, status row,
+// present) at standard sizes and zooms, against the bare floor it is built
+// on (one BitBlt of the square from the screen plus one StretchBlt into a
+// back buffer), and the process CPU time of a still cursor with and without
+// smooth capture.
+//   zorvik_bench.exe [--seconds-per-case S] [--idle-seconds N]
+#include <windows.h>
+
+#include <cstdio>
+#include <cwchar>
+#include <string>
+
+#include "magnifier/main_window.h"
+#include "platform/optional_functions.h"
+
+using namespace zorvik;
+
+namespace {
+
+double Now() {
+  static LARGE_INTEGER f = [] {
+    LARGE_INTEGER x;
+    QueryPerformanceFrequency(&x);
+    return x;
+  }();
+  LARGE_INTEGER t;
+  QueryPerformanceCounter(&t);
+  return static_cast<double>(t.QuadPart) / static_cast<double>(f.QuadPart);
+}
+
+// Runs the message loop for a while, sleeping while there is nothing to do
+// (as the program's own loop does), so CPU figures are the program's.
+void Pump(double seconds) {
+  const double end = Now() + seconds;
+  for (double now = Now(); now < end; now = Now()) {
+    MSG m;
+    while (PeekMessageW(&m, nullptr, 0, 0, PM_REMOVE)) {
+      TranslateMessage(&m);
+      DispatchMessageW(&m);
+    }
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>((end - now) * 1000) + 1, QS_ALLINPUT);
+  }
+}
+
+double CpuSeconds() {
+  FILETIME c, e, k, u;
+  GetProcessTimes(GetCurrentProcess(), &c, &e, &k, &u);
+  auto v = [](FILETIME f) { return (static_cast<double>(f.dwHighDateTime) * 4294967296.0 + f.dwLowDateTime) * 1e-7; };
+  return v(k) + v(u);
+}
+
+template <typename F>
+double TimePerCall(F&& f, double budget) {
+  f();  // warm up
+  int n = 0;
+  const double start = Now();
+  double t = start;
+  do {
+    f();
+    ++n;
+    t = Now();
+  } while (t - start < budget);
+  return (t - start) / n * 1000.0;
+}
+
+// The floor: copy the square from the screen and stretch the visible part.
+struct Floor {
+  HDC square = nullptr, back = nullptr;
+  HBITMAP sb = nullptr, bb = nullptr;
+  Floor(int s, int w, int h) {
+    HDC screen = GetDC(nullptr);
+    square = CreateCompatibleDC(screen);
+    back = CreateCompatibleDC(screen);
+    sb = CreateCompatibleBitmap(screen, s, s);
+    bb = CreateCompatibleBitmap(screen, w, h);
+    SelectObject(square, sb);
+    SelectObject(back, bb);
+    ReleaseDC(nullptr, screen);
+  }
+  ~Floor() {
+    DeleteDC(square);
+    DeleteDC(back);
+    DeleteObject(sb);
+    DeleteObject(bb);
+  }
+};
+
+void SetClientSize(HWND h, int cw, int ch) {
+  RECT wr, cr;
+  GetWindowRect(h, &wr);
+  GetClientRect(h, &cr);
+  SetWindowPos(h, nullptr, 0, 0, cw + (wr.right - wr.left) - cr.right, ch + (wr.bottom - wr.top) - cr.bottom,
+               SWP_NOMOVE | SWP_NOZORDER);
+  Pump(0.2);
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+  double perCase = 0.4, idleSeconds = 10;
+  for (int i = 1; i + 1 < argc; ++i) {
+    if (!wcscmp(argv[i], L"--seconds-per-case")) perCase = _wtof(argv[++i]);
+    else if (!wcscmp(argv[i], L"--idle-seconds")) idleSeconds = _wtof(argv[++i]);
+  }
+  LoadOptionalFunctions();
+  SetCursorPos(600, 400);
+  TApp_Zorvik app;
+  if (!app.CreateMainWindow()) return 1;
+  Pump(0.5);
+  HWND h = app.Handle();
+  RECT def;
+  GetClientRect(h, &def);
+
+  std::printf("tick benchmark (ms per call; ratio = full tick / floor)\n");
+  std::printf("%-10s %5s %5s %9s %9s %7s\n", "client", "zoom", "grid", "tick", "floor", "ratio");
+  const SIZE sizes[] = {{def.right, def.bottom}, {1200, 900}};
+  const POINT p{600, 400};
+  for (const SIZE& size : sizes) {
+    if (size.cx != def.right || size.cy != def.bottom) SetClientSize(h, size.cx, size.cy);
+    RECT cr;
+    GetClientRect(h, &cr);
+    for (int zoom : {1, 6, 20}) {
+      app.ActionByName(("Action_Zoom_" + std::to_string(zoom)).c_str())->Execute();
+      for (bool grid : {true, false}) {
+        kit::Action* disp = app.ActionByName("Action_Grid_Disp");
+        if (disp->Checked() != grid) disp->Execute();
+        Pump(0.05);
+        const ViewGeometry g = app.Geometry();
+        const double tick = TimePerCall([&] { app.CaptureAndPaint(p); }, perCase);
+        Floor fl(g.SquareSize, cr.right, cr.bottom);
+        const double floor = TimePerCall(
+            [&] {
+              HDC screen = GetDC(nullptr);
+              BitBlt(fl.square, 0, 0, g.SquareSize, g.SquareSize, screen, p.x - g.SquareHalf, p.y - g.SquareHalf,
+                     SRCCOPY | CAPTUREBLT);
+              ReleaseDC(nullptr, screen);
+              StretchBlt(fl.back, g.ViewLeft, g.ViewTop, g.StretchSize, g.StretchSize, fl.square, g.SquareOffsetX,
+                         g.SquareOffsetY, g.SquareSize, g.SquareSize, SRCCOPY);
+              GdiFlush();
+            },
+            perCase);
+        std::printf("%4ldx%-5ld %5d %5s %9.3f %9.3f %7.2f\n", cr.right, cr.bottom, zoom, grid ? "on" : "off", tick,
+                    floor, tick / floor);
+        std::fflush(stdout);
+      }
+    }
+  }
+
+  // CPU time of the running program over a still cursor.
+  SetClientSize(h, def.right, def.bottom);
+  app.ActionByName("Action_Zoom_6")->Execute();
+  if (!app.ActionByName("Action_Grid_Disp")->Checked()) app.ActionByName("Action_Grid_Disp")->Execute();
+  for (bool smooth : {false, true}) {
+    kit::Action* a = app.ActionByName("Action_Capture_SmoothCapture");
+    if (a->Checked() != smooth) a->Trigger();
+    Pump(1.2);
+    const uint64_t captures = app.CaptureCount();
+    const double cpu = CpuSeconds(), wall = Now();
+    Pump(idleSeconds);
+    const double used = CpuSeconds() - cpu, spent = Now() - wall;
+    std::printf("still cursor, smooth capture %-3s: %.0f s, %llu captures, CPU %.3f s (%.2f%%)\n", smooth ? "on" : "off",
+                spent, static_cast<unsigned long long>(app.CaptureCount() - captures), used, 100.0 * used / spent);
+    std::fflush(stdout);
+  }
+  DestroyWindow(h);
+  return 0;
+}

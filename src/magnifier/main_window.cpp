@@ -411,7 +411,7 @@ void TApp_Zorvik::FormCreate() {
 }
 
 void TApp_Zorvik::FormDestroy() {
-  if (readyFlag_ == 0 && shutDown_) return;
+  // Runs once: the end of the session and the window's destruction both ask.
   if (shutDown_) return;
   shutDown_ = true;
   readyFlag_ = 0;
@@ -421,7 +421,7 @@ void TApp_Zorvik::FormDestroy() {
     if (IsIconic(hwnd) || IsZoomed(hwnd)) ShowWindow(hwnd, SW_SHOWNORMAL);
     ShowWindow(hwnd, SW_HIDE);
   }
-  // Settings are written here once the settings file exists.
+  if (onSaveSettings) onSaveSettings();
   back_.Free();
   square_.Free();
 }

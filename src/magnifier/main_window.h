@@ -5,6 +5,7 @@
 #include <commctrl.h>
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -70,7 +71,8 @@ public:
   // Number of full captures so far (the idle skip keeps it low).
   uint64_t CaptureCount() const { return captureCount_; }
 
-  // Hooks other subsystems install (cursor moves, popup menu, settings...).
+  // Run once by the shutdown sequence to write the settings.
+  std::function<void()> onSaveSettings;
   void StepZoom(int direction);
   int ZoomIndex() const { return zoomIndex_; }
 

@@ -81,9 +81,15 @@ TEST_F(MagnifierTest, OpensAt75PixelsInFromTheMonitorCorner) {
   EXPECT_GT(c.cy, 224);  // the information area grows the window below the view
 }
 
+// The window and the pattern as a person sees them, saved for looking at.
+void SaveDesktop(const wchar_t* name) {
+  SaveBmp(ReadScreen(RECT{0, 0, 900, 600}), ExeDir() + name);
+}
+
 TEST_F(MagnifierTest, CentreCellAndNeighboursShowTheRightPixelsAtSixTimes) {
   const auto g = Geometry(6);
   const Shot v = View();
+  SaveDesktop(L"shot-6x-grid.bmp");
   for (int dy = -3; dy <= 3; ++dy)
     for (int dx = -3; dx <= 3; ++dx) ExpectCell(v, g, g.CenterCol + dx, g.CenterRow + dy, dx, dy);
   // Far corners of the view too.
@@ -137,6 +143,7 @@ TEST_F(MagnifierTest, WheelZoomsThroughTheStepsAndStopsAtTheEnds) {
   {
     const auto g = Geometry(1);
     const Shot v = View();
+    SaveDesktop(L"shot-1x-cross.bmp");
     // Zoom 1 shows a cross through the centre cell instead of cell lines.
     EXPECT_EQ(Hex(v.At(g.CursorCellX, g.ViewTop + 2)), Hex(kSubBlue));
     EXPECT_EQ(Hex(v.At(g.ViewLeft + 2, g.CursorCellY)), Hex(kSubBlue));

@@ -97,5 +97,21 @@ TEST_F(MainWindowTest, InformationAreaGrowthGrowsTheWindowNotTheView) {
   EXPECT_EQ(app_.Geometry().ViewHeight, viewHeight + 25);
 }
 
+TEST(MainWindowShutdown, EndOfSessionThenCloseSavesOnce) {
+  LoadOptionalFunctions();
+  TApp_Zorvik app;
+  int saves = 0;
+  app.onSaveSettings = [&] { ++saves; };
+  ASSERT_TRUE(app.CreateMainWindow());
+  wintest::Pump(200);
+  EXPECT_EQ(SendMessageW(app.Handle(), WM_QUERYENDSESSION, 0, 0), TRUE);
+  EXPECT_FALSE(IsWindowVisible(app.Handle()));
+  SendMessageW(app.Handle(), WM_CLOSE, 0, 0);
+  wintest::Pump(100);
+  EXPECT_EQ(saves, 1);
+  MSG m;
+  PeekMessageW(&m, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);  // the quit request is not for the test runner
+}
+
 }  // namespace
 }  // namespace zorvik
