@@ -5,5 +5,5 @@ set -euo pipefail
 . "$(dirname "$0")/lib.sh"
 trap 'stop_wine; stop_xvfb' EXIT
 start_xvfb "${ZORVIK_SCREEN:-1280x800x24}"
-prepare_prefix "$BUILD/wine-dev"
+prepare_prefix "$BUILD/${ZORVIK_PREFIX_NAME:-wine-dev}"
 "$@"
