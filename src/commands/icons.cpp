@@ -394,20 +394,35 @@ void Pencil(Canvas& c, int tx, int ty, int length) {
   c.Put(tx, ty - 1, kInk);
 }
 
-// Cog of outer radius r around (cx, cy) with `teeth` teeth.
-void Gear(Canvas& c, double cx, double cy, double r, int teeth = 8) {
-  const double body = r * 0.72, hole = r * 0.3;
-  for (int y = static_cast<int>(cy - r - 1); y <= static_cast<int>(cy + r + 1); ++y)
-    for (int x = static_cast<int>(cx - r - 1); x <= static_cast<int>(cx + r + 1); ++x) {
-      double dx = x - cx, dy = y - cy, d = std::sqrt(dx * dx + dy * dy);
-      double a = std::atan2(dy, dx) * teeth / (2 * 3.14159265358979);
-      double frac = a - std::floor(a);
-      bool tooth = d <= r + 0.3 && (frac < 0.28 || frac > 0.72);
-      if ((d <= body + 0.3 || tooth) && d > hole + 0.3) c.Put(x, y, kGrey);
-    }
-  c.OutlineShape({static_cast<int>(cx - r - 1), static_cast<int>(cy - r - 1),
-                  static_cast<int>(2 * r + 3), static_cast<int>(2 * r + 3)},
-                 kGrey, kInk);
+// Cog, 11x11 (or 9x9 when small) with its top-left corner at (x, y).
+void Gear(Canvas& c, int x, int y, bool small = false) {
+  static const char* const kLarge[] = {
+      "....XXX....",
+      ".XX.XGX.XX.",
+      ".XGXGGGXGX.",
+      "..XGGGGGX..",
+      "XXGGXXXGGXX",
+      "XGGGX.XGGGX",
+      "XXGGXXXGGXX",
+      "..XGGGGGX..",
+      ".XGXGGGXGX.",
+      ".XX.XGX.XX.",
+      "....XXX....",
+  };
+  static const char* const kSmall[] = {
+      "...XXX...",
+      ".XXXGXXX.",
+      ".XGGGGGX.",
+      "XXGGXGGXX",
+      "XGGX.XGGX",
+      "XXGGXGGXX",
+      ".XGGGGGX.",
+      ".XXXGXXX.",
+      "...XXX...",
+  };
+  const uint32_t colors[] = {kInk, kGrey};
+  if (small) c.Sprite(x, y, kSmall, 9, "XG", colors);
+  else c.Sprite(x, y, kLarge, 11, "XG", colors);
 }
 
 // Bullseye target around (cx, cy).
@@ -438,15 +453,14 @@ void Pointer(Canvas& c, int x, int y) {
   c.Sprite(x, y, kRows, 10, "XW", colors);
 }
 
-// Push pin with its head near (x, y) and the needle pointing down-left.
-void Pin(Canvas& c, int x, int y, int size) {
-  int n = size / 2;
-  c.Line(x - 1, y + 1, x - n - 1, y + n + 1, kDark);
-  c.Line(x, y + 1, x - n, y + n + 1, kGrey);
-  c.Disc(x + 2, y - 2, size / 4.0 + 0.6, kRed);
-  c.Triangle(x - 2, y, x + 1, y + 3, x + 4, y - 2 + 0.5, kRed);
-  c.Put(x + 1, y - 3, kWhite);
-  c.OutlineShape({x - 3, y - 6, size, size}, kRed, 0xFF9E1E1A);
+// Drawing pin seen from the side, 7x11, top-left corner at (x, y).
+void Pin(Canvas& c, int x, int y) {
+  static const char* const kRows[] = {
+      ".XXXXX.", ".XRWRX.", ".XRRRX.", ".XRRRX.", "XXRRRXX", "XRRRRRX",
+      "XXXXXXX", "...N...", "...N...", "...N...", "...N...",
+  };
+  const uint32_t colors[] = {0xFF8E1B16, kRed, 0xFFF7B0A8, kDark};
+  c.Sprite(x, y, kRows, 11, "XRWN", colors);
 }
 
 // Two short vertical bars.
@@ -469,27 +483,15 @@ void Wave(Canvas& c, Box b) {
   }
 }
 
-// Storage drum (the information cache).
-void Drum(Canvas& c, Box b, uint32_t fill) {
-  int e = std::max(2, b.h / 5);
-  c.Fill({b.x, b.y + e / 2, b.w, b.h - e}, fill);
-  for (int k = 0; k < 2; ++k) {
-    int y = k == 0 ? b.y : b.Bottom() - e + 1;
-    for (int x = b.x; x <= b.Right(); ++x) {
-      double t = (x - b.x + 0.5) / b.w * 2 - 1;
-      int dy = static_cast<int>(std::lround((e - 1) * std::sqrt(std::max(0.0, 1 - t * t))));
-      int mid = y + (e - 1) / 2;
-      if (k == 0) c.VLine(x, mid - dy / 2, mid + (dy + 1) / 2, fill);
-      else c.VLine(x, mid, mid + (dy + 1) / 2, fill);
-    }
-  }
-  c.OutlineShape(b, fill, kInk);
-  // Rim of the lid and a middle band.
-  for (int x = b.x + 1; x < b.Right(); ++x) {
-    double t = (x - b.x + 0.5) / b.w * 2 - 1;
-    int dy = static_cast<int>(std::lround((e - 1) * std::sqrt(std::max(0.0, 1 - t * t)) / 2));
-    c.Put(x, b.y + (e - 1) / 2 + dy + 1, kDark);
-  }
+// Storage drum (the information cache), 12x13, top-left corner at (x, y).
+void Drum(Canvas& c, int x, int y) {
+  static const char* const kRows[] = {
+      "..XXXXXXXX..", "XXLLLLLLLLXX", "XLLLLLLLLLLX", "XXLLLLLLLLXX", "XSXXXXXXXXSX",
+      "XSSSSSSSSSSX", "XSSSSSSSSSSX", "XXSSSSSSSSXX", "XSXXXXXXXXSX", "XSSSSSSSSSSX",
+      "XSSSSSSSSSSX", "XXSSSSSSSSXX", "..XXXXXXXX..",
+  };
+  const uint32_t colors[] = {kInk, kPale, kSky};
+  c.Sprite(x, y, kRows, 13, "XLS", colors);
 }
 
 // Small palette: four colour squares (the "choose colour" mark).
@@ -604,8 +606,12 @@ void DrawModelMark(Canvas& c, Box b, MarkKind kind, int part) {
   Box f{x, b.y + 6, 11, b.Bottom() - b.y - 5};
   if (kind == kMarkHlsWin) {
     // The Windows scale: the field sits in a small window.
-    c.Frame({f.x - 1, f.y - 1, f.w + 2, f.h + 2}, kBlue);
-    c.HLine(f.x, f.Right(), f.y, kBlue);
+    if (b.h >= 14) {
+      c.Frame({f.x - 1, f.y - 1, f.w + 2, f.h + 2}, kBlue);
+      c.HLine(f.x, f.Right(), f.y, kBlue);
+    } else {
+      c.HLine(f.x, f.Right(), f.y - 1, kBlue);
+    }
     f = {f.x, f.y + 1, f.w, f.h - 1};
   }
   for (int yy = 0; yy < f.h; ++yy)
@@ -645,48 +651,58 @@ void DrawColorrefMark(Canvas& c, Box b) {
   for (int i = 0; i < 3; ++i) c.Fill({x + 4 * i, fy, 3, b.Bottom() - fy + 1}, colors[i]);
 }
 
-// Coordinate-system letter with a crosshair; x / y components highlight one
-// axis with a double arrow. Length shows dimension lines instead.
+// Coordinate-system letter with a crosshair; the x / y components show
+// their axis in red with arrow heads. Length shows dimension lines instead
+// (both for the whole item, one for a component).
 void DrawPosMark(Canvas& c, Box b, MarkKind kind, int part) {
   const char* letter = kind == kMarkPosScreen    ? "S"
                        : kind == kMarkPosMonitor ? "M"
                        : kind == kMarkPosClient  ? "C"
                                                  : "L";
-  bool large = b.h >= 14;
-  Text(c, b.x, b.y, letter, kInk);
-  int s = std::min(b.w, b.h);
+  const bool large = b.h >= 14;
+  Text(c, b.x + (large ? 1 : 0), b.y + (large ? 1 : 0), letter, kInk, large ? 2 : 1);
+  const int head = large ? 3 : 2;
   if (kind == kMarkPosLength) {
-    // Origin dot at the lower left, dimension lines along the bottom and right.
-    int x0 = b.x + 1, x1 = b.Right(), y1 = b.Bottom(), y0 = b.y + (large ? 1 : 0);
-    int ox = b.x + 4, oy = b.y + 6;
+    int hy = b.Bottom() - 1, hx1 = b.Right() - (large ? 4 : 3);
+    int vx = b.Right() - 1, vy1 = b.Bottom() - (large ? 4 : 3);
     if (part != 2) {
       uint32_t col = part == 1 ? kRed : kBlue;
-      c.DoubleArrow(x0 + 1, y1 - 1, x1 - 1, y1 - 1, 2, col);
-      c.VLine(x0, y1 - 3, y1, col);
-      c.VLine(x1, y1 - 3, y1, col);
+      if (large) c.DoubleArrow(b.x + 1, hy, hx1 - 1, hy, head, col);
+      else c.HLine(b.x, hx1, hy, col);
+      c.VLine(b.x, hy - head + 1, hy + 1, col);
+      c.VLine(hx1, hy - head + 1, hy + 1, col);
     }
     if (part != 1) {
       uint32_t col = part == 2 ? kRed : kBlue;
-      c.DoubleArrow(x1 - 1, y0 + 1, x1 - 1, y1 - 3, 2, col);
-      c.HLine(x1 - 3, x1, y0, col);
-    }
-    if (part == 0) {
-      c.Line(ox, oy + 1, x1 - 4, y0 + 3, kGrey);
-      c.Put(ox, oy + 1, kRed);
+      if (large) c.DoubleArrow(vx, b.y + 1, vx, vy1 - 1, head, col);
+      else c.VLine(vx, b.y, vy1, col);
+      c.HLine(vx - head + 1, vx + 1, b.y, col);
+      c.HLine(vx - head + 1, vx + 1, vy1, col);
     }
     return;
   }
-  int cx = b.Right() - s / 2 + (s % 2 == 0 ? 1 : 0), cy = b.y + s / 2;
-  int arm = s / 2 - 1 + (s % 2 == 0 ? 0 : 0);
-  uint32_t h = part == 2 ? kLight : kInk, v = part == 1 ? kLight : kInk;
-  Crosshair(c, cx, cy, arm, h, v, large ? 3.4 : 2.4);
-  if (part == 1) c.DoubleArrow(b.x + 1, b.Bottom(), b.Right() - 1, b.Bottom(), 2, kRed);
-  if (part == 2) c.DoubleArrow(b.x + 1, b.y + 7, b.x + 1, b.Bottom() - 1, 2, kRed);
-  (void)arm;
+  const int cx = b.x + (large ? 11 : 7), cy = b.y + (large ? 11 : 6);
+  const int left = large ? cx - 6 : b.x, top = large ? cy - 6 : b.y;
+  uint32_t h = part == 2 ? kLight : part == 1 ? kRed : kInk;
+  uint32_t v = part == 1 ? kLight : part == 2 ? kRed : kInk;
+  c.HLine(left, cx - 2, cy, h);
+  c.HLine(cx + 2, b.Right(), cy, h);
+  c.VLine(cx, top, cy - 2, v);
+  c.VLine(cx, cy + 2, b.Bottom(), v);
+  if (large) c.Ring(cx, cy, 3.2, 1.2, kDark);
+  c.Put(cx, cy, kRed);
+  if (part == 1) {
+    c.Head(left, cy, kLeft, head, kRed);
+    c.Head(b.Right(), cy, kRight, head, kRed);
+  }
+  if (part == 2) {
+    c.Head(cx, top, kUp, head, kRed);
+    c.Head(cx, b.Bottom(), kDown, head, kRed);
+  }
 }
 
 // Content of the window marks, inside the frame's body `in`.
-void DrawWindowMarkBody(Canvas& c, Box in, MarkKind kind, int part) {
+void DrawWindowMarkBody(Canvas& c, Box frame, Box in, MarkKind kind, int part) {
   switch (kind) {
     case kMarkHandle: TextIn(c, in, "H", kInk); break;
     case kMarkClass: TextIn(c, in, "C", kInk); break;
@@ -729,18 +745,28 @@ void DrawWindowMarkBody(Canvas& c, Box in, MarkKind kind, int part) {
         a = {in.x + 1, in.y + 1, in.w - 2, in.h - 2};
       }
       uint32_t col = kind == kMarkClientSize ? kInk : kRed;
+      const int head = in.h >= 10 ? 3 : 2;
       int mx = a.x + a.w / 2, my = a.y + a.h / 2;
       if (part == 0) {
-        c.DoubleArrow(a.x + 1, my, a.Right() - 1, my, 2, col);
-        c.DoubleArrow(mx, a.y + 1, mx, a.Bottom() - 1, 2, col);
+        // Diagonal resize arrow.
+        int n = std::min(a.w, a.h) - 2;
+        int x0 = a.x + (a.w - 1 - n) / 2, y0 = a.y + (a.h - 1 - n) / 2;
+        c.Line(x0, y0, x0 + n, y0 + n, col);
+        c.Line(x0 + 1, y0, x0 + n, y0 + n - 1, col);
+        for (int k = 1; k <= head; ++k) {
+          c.Put(x0 + k, y0, col), c.Put(x0, y0 + k, col);
+          c.Put(x0 + n - k, y0 + n, col), c.Put(x0 + n, y0 + n - k, col);
+        }
       } else if (part == 3) {
-        c.DoubleArrow(a.x, my, a.Right(), my, 2, col);
+        c.DoubleArrow(a.x, my, a.Right(), my, head, col);
       } else if (part == 4) {
-        c.DoubleArrow(mx, a.y, mx, a.Bottom(), 2, col);
+        c.DoubleArrow(mx, a.y, mx, a.Bottom(), head, col);
       } else if (part == 1) {
-        c.Arrow(a.Right() - 1, my, a.x, my, 2, kRed);
+        c.VLine(frame.x, frame.y, frame.Bottom(), kRed);
+        c.Arrow(a.Right() - 1, my, a.x, my, head, kRed);
       } else if (part == 2) {
-        c.Arrow(mx, a.Bottom() - 1, mx, a.y, 2, kRed);
+        c.HLine(frame.x, frame.Right(), frame.y, kRed);
+        c.Arrow(mx, a.Bottom(), mx, a.y, head, kRed);
       }
       break;
     }
@@ -784,16 +810,12 @@ void DrawOtherMark(Canvas& c, Box b, MarkKind kind) {
       break;
     }
     case kMarkEmptyText: {
-      // An emptied text field: caret and a red cross.
-      Box f{b.x + 1, b.y + 2, b.w - 2, 6};
-      c.Panel(f, kWhite, kDark);
-      c.VLine(f.x + 2, f.y + 1, f.Bottom() - 1, kInk);
-      int cx = f.Right() - 3, cy = b.Bottom() - 1;
-      (void)cy;
-      c.Line(cx - 2, f.y + 1, cx + 1, f.y + 4, kRed);
-      c.Line(cx - 2, f.y + 4, cx + 1, f.y + 1, kRed);
-      c.Line(cx - 1, f.y + 1, cx + 2, f.y + 4, kRed);
-      c.Line(cx - 1, f.y + 4, cx + 2, f.y + 1, kRed);
+      // Struck-out text.
+      for (int y = b.y + 2; y < b.Bottom(); y += 3) c.HLine(b.x + 1, b.Right() - 1, y, kGrey);
+      for (int k = 0; k < 2; ++k) {
+        c.Line(b.x + 2 + k, b.y, b.Right() - 3 + k, b.Bottom(), kRed);
+        c.Line(b.Right() - 3 + k, b.y, b.x + 2 + k, b.Bottom(), kRed);
+      }
       break;
     }
     default: break;
@@ -804,8 +826,8 @@ void DrawOtherMark(Canvas& c, Box b, MarkKind kind) {
 // it, the others on a white badge (small) or bare (large).
 void DrawMark(Canvas& c, Box outer, Mark m, bool large) {
   if (IsWindowMark(m.kind)) {
-    Box body = WindowFrame(c, outer, large ? 3 : 2);
-    DrawWindowMarkBody(c, body, m.kind, m.part);
+    Box body = WindowFrame(c, outer, 2);
+    DrawWindowMarkBody(c, outer, body, m.kind, m.part);
     return;
   }
   Box in = outer;
@@ -833,7 +855,7 @@ constexpr Box kCopyBadge{4, 6, 14, 12};
 constexpr Box kWriteBadge{0, 6, 14, 12};
 
 void PaintLine(Canvas& c, Mark m) {
-  DrawMark(c, IsWindowMark(m.kind) ? Box{0, 0, 18, 18} : Box{1, 1, 16, 16}, m, true);
+  DrawMark(c, IsWindowMark(m.kind) ? Box{0, 1, 18, 16} : Box{1, 1, 16, 16}, m, true);
 }
 
 void PaintCopy(Canvas& c, Mark m) {
@@ -997,7 +1019,7 @@ void SectionSymbol(Canvas& c, int x, int y, Misc which) {
     case Misc::kMenuCopy:
       Clipboard(c, {x + 1, y + 1, 6, 7});
       break;
-    case Misc::kMenuSetting: Gear(c, x + 3.5, y + 3.5, 3.8, 6); break;
+    case Misc::kMenuSetting: Gear(c, x - 1, y - 1, true); break;
     case Misc::kMenuCapture: Target(c, x + 3.5, y + 3.5, 3.8); break;
     case Misc::kMenuTest: {
       // Flask.
@@ -1041,19 +1063,23 @@ void FlipGlyph(Canvas& c, int x, int y, bool mirror, bool upsideDown, bool trans
     }
 }
 
-// Curved arrow around (cx, cy) from angle a0 to a1 (degrees, clockwise when
-// a1 > a0), with its head at a1.
-void CurvedArrow(Canvas& c, double cx, double cy, double r, double a0, double a1, uint32_t col) {
-  bool cw = a1 > a0;
-  double lo = cw ? a0 : a1, hi = cw ? a1 : a0;
-  auto norm = [](double a) { return std::fmod(a + 720.0, 360.0); };
-  c.Arc(cx, cy, r, 1.6, norm(lo), norm(hi), col);
-  double t = a1 * 3.14159265358979 / 180;
-  double hx = cx + (r - 0.7) * std::cos(t), hy = cy + (r - 0.7) * std::sin(t);
-  // Tangent direction of travel.
-  double dx = cw ? -std::sin(t) : std::sin(t), dy = cw ? std::cos(t) : -std::cos(t);
-  double nx = std::cos(t), ny = std::sin(t);
-  c.Triangle(hx + dx * 3, hy + dy * 3, hx + nx * 2.6, hy + ny * 2.6, hx - nx * 2.6, hy - ny * 2.6, col);
+// Two-pixel arc around (cx, cy) from angle a0 to a1 (degrees, 0 = right,
+// growing clockwise); the caller adds the head.
+void Bend(Canvas& c, double cx, double cy, double r, double a0, double a1, uint32_t col) {
+  c.Arc(cx, cy, r, 2.0, a0, a1, col);
+}
+
+// Arrow head two pixels wide at the tip, for two-pixel shafts: the tip
+// covers (x, y) and the next pixel across.
+void WideHead(Canvas& c, int x, int y, Dir d, int len, uint32_t col) {
+  for (int k = 0; k < len; ++k) {
+    switch (d) {
+      case kDown: c.HLine(x - k, x + 1 + k, y - k, col); break;
+      case kUp: c.HLine(x - k, x + 1 + k, y + k, col); break;
+      case kRight: c.VLine(x - k, y - k, y + 1 + k, col); break;
+      case kLeft: c.VLine(x + k, y - k, y + 1 + k, col); break;
+    }
+  }
 }
 
 void PaintFlip(Canvas& c, Misc which) {
@@ -1069,16 +1095,22 @@ void PaintFlip(Canvas& c, Misc which) {
       break;
     case Misc::kRotate90:
       // Rotated clockwise: the top of the F now points right.
-      FlipGlyph(c, 1, 8, false, true, true);
-      CurvedArrow(c, 9, 9, 7.5, 200, 290, kRed);
+      FlipGlyph(c, 0, 10, false, true, true);
+      Bend(c, 7, 10, 8, 262, 360, kRed);
+      c.Fill({14, 10, 2, 2}, kRed);
+      WideHead(c, 14, 14, kDown, 3, kRed);
       break;
     case Misc::kRotate270:
-      FlipGlyph(c, 5, 8, true, false, true);
-      CurvedArrow(c, 8, 9, 7.5, 340, 250, kRed);
+      FlipGlyph(c, 6, 10, true, false, true);
+      Bend(c, 10, 10, 8, 180, 278, kRed);
+      c.Fill({2, 10, 2, 2}, kRed);
+      WideHead(c, 2, 14, kDown, 3, kRed);
       break;
     case Misc::kRotate180:
-      FlipGlyph(c, 5, 5, true, true, false);
-      CurvedArrow(c, 8.5, 8.5, 8, 180, 360, kRed);
+      FlipGlyph(c, 5, 6, true, true, false);
+      Bend(c, 8.5, 10, 8, 180, 360, kRed);
+      c.Fill({15, 10, 2, 2}, kRed);
+      WideHead(c, 15, 14, kDown, 3, kRed);
       break;
     default: break;
   }
@@ -1116,7 +1148,7 @@ void PaintCustom(Canvas& c, Misc which) {
     case Misc::kCustomCopy: Clipboard(c, {0, 1, 11, 14}); c.HLine(3, 7, 5, kGrey); break;
     default: break;
   }
-  Gear(c, 12.5, 12.5, 5.2);
+  Gear(c, 7, 7);
 }
 
 void PaintMove(Canvas& c, Misc which) {
@@ -1190,10 +1222,13 @@ void PaintMisc(Canvas& c, Misc which) {
       break;
     }
     case Misc::kPause: PauseBars(c, {3, 2, 12, 14}); break;
-    case Misc::kUpdate: {
-      CurvedArrow(c, 8.5, 8.5, 7.5, -60, 240, kGreen);
+    case Misc::kUpdate:
+      // Clockwise circular arrow, open at the top right.
+      Bend(c, 8, 9.5, 7.5, 0, 275, kGreen);
+      c.Fill({8, 2, 3, 2}, kGreen);
+      c.Head(14, 3, kRight, 4, kGreen);
+      c.Head(14, 2, kRight, 4, kGreen);
       break;
-    }
     case Misc::kActualSize:
       Text(c, 0, 4, "1", kInk, 2);
       c.Fill({8, 6, 2, 2}, kInk);
@@ -1201,18 +1236,15 @@ void PaintMisc(Canvas& c, Misc which) {
       Text(c, 11, 4, "1", kInk, 2);
       break;
     case Misc::kCursorToPoint:
-      Target(c, 4.5, 4.5, 4.5);
-      c.ThickLine(15, 15, 9, 9, kGreen);
-      c.Head(8, 8, kUp, 1, kGreen);
-      c.Triangle(7, 7, 12, 8, 8, 12, kGreen);
-      Pointer(c, 11, 8);
+    case Misc::kPointFromCursor: {
+      // The one that moves stands on the right, the arrow points to where it goes.
+      bool cursorMoves = which == Misc::kCursorToPoint;
+      Target(c, cursorMoves ? 4.5 : 12.5, 5.5, 4.5);
+      Pointer(c, cursorMoves ? 11 : 1, 1);
+      c.Fill({4, 14, 13, 2}, kGreen);
+      for (int k = 0; k < 4; ++k) c.VLine(1 + k, 14 - k, 15 + k, kGreen);
       break;
-    case Misc::kPointFromCursor:
-      Pointer(c, 0, 0);
-      c.ThickLine(15, 15, 9, 9, kGreen);
-      c.Triangle(7, 7, 12, 8, 8, 12, kGreen);
-      Target(c, 13.5, 13.5, 4.5);
-      break;
+    }
     case Misc::kFlipNone:
     case Misc::kFlipH:
     case Misc::kFlipV:
@@ -1222,7 +1254,7 @@ void PaintMisc(Canvas& c, Misc which) {
     case Misc::kStayOnTop:
       c.Panel({0, 6, 11, 10}, kPale, kDark);
       WindowFrame(c, {4, 3, 13, 12}, 2);
-      Pin(c, 10, 5, 10);
+      Pin(c, 11, 0);
       break;
     case Misc::kTitleBar: {
       c.Panel({0, 1, 18, 16}, kPale, kInk);
@@ -1291,8 +1323,7 @@ void PaintMisc(Canvas& c, Misc which) {
     }
     case Misc::kFont:
       Text(c, 0, 1, "A", kInk, 3);
-      Text(c, 11, 10, "A", kBlue, 1);
-      c.HLine(10, 17, 16, kBlue);
+      Text(c, 11, 7, "A", kBlue, 2);
       break;
     case Misc::kCustomList:
     case Misc::kCustomMenu:
@@ -1325,12 +1356,12 @@ void PaintMisc(Canvas& c, Misc which) {
       c.Fill({6, 4, 0, 0}, kWhite);
       break;
     case Misc::kCacheInfo:
-      Drum(c, {1, 5, 12, 12}, kSky);
+      Drum(c, 0, 5);
       c.Fill({13, 0, 3, 6}, kGreen);
       c.Head(14, 9, kDown, 4, kGreen);
       break;
     case Misc::kClearCache:
-      Drum(c, {1, 5, 12, 12}, kSky);
+      Drum(c, 0, 5);
       for (int k = 0; k < 2; ++k) {
         c.Line(11 + k, 0, 17, 6 - k, kRed);
         c.Line(11 + k, 6, 17, k, kRed);
@@ -1612,8 +1643,8 @@ bool DrawInfoIcon(int index, uint32_t* pixels) {
   if (index < 0 || index >= kInfoIconCount || pixels == nullptr) return false;
   Canvas c(pixels, kInfoIconSize);
   switch (index) {
-    case 0: Drum(c, {1, 1, 12, 12}, kSky); break;
-    case 1: Pin(c, 7, 4, 12); break;
+    case 0: Drum(c, 1, 0); break;
+    case 1: Pin(c, 3, 1); break;
     case 2: Wave(c, {0, 3, 14, 8}); break;
     case 3: PauseBars(c, {2, 1, 10, 12}); break;
     case 4: Lens(c, 5.5, 5.5, 5, 13, 13); break;

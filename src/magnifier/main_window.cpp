@@ -9,6 +9,7 @@
 #include <stdexcept>
 
 #include "commands/action_setup.h"
+#include "commands/menu_table.h"
 #include "commands/command_table.h"
 #include "magnifier/flip.h"
 #include "magnifier/pixels.h"
@@ -92,6 +93,9 @@ LRESULT CALLBACK ToolBarSubclass(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT
       SendMessageW(reinterpret_cast<HWND>(ref), WM_SYSCOMMAND, 0xF009, 0);
       return 0;
     }
+    SendMessageW(reinterpret_cast<HWND>(ref), WM_APP + 2, static_cast<WPARAM>(hit), 0);  // press and hold
+  } else if (msg == WM_LBUTTONUP) {
+    SendMessageW(reinterpret_cast<HWND>(ref), WM_APP + 3, 0, 0);
   } else if (msg == WM_RBUTTONDOWN) {
     SendMessageW(reinterpret_cast<HWND>(ref), WM_APP + 1, 0, lp);
   }
@@ -155,6 +159,7 @@ TApp_Zorvik::~TApp_Zorvik() {
   if (brushBitmap_) DeleteObject(brushBitmap_);
   if (imageIcon_) ImageList_Destroy(imageIcon_);
   if (imageLargeIcon_) ImageList_Destroy(imageLargeIcon_);
+  if (imageInfoIcon_) ImageList_Destroy(imageInfoIcon_);
 }
 
 UINT TApp_Zorvik::MenuCommandOf(const kit::Action& a) const {
@@ -174,6 +179,7 @@ kit::Action* TApp_Zorvik::ActionOfMenuCommand(UINT cmd) const {
 
 bool TApp_Zorvik::CreateMainWindow() {
   BuildActions();
+  menus_.Build();
   HINSTANCE inst = GetModuleHandleW(nullptr);
   HICON icon = static_cast<HICON>(LoadImageW(inst, MAKEINTRESOURCEW(1), IMAGE_ICON, 0, 0, LR_DEFAULTSIZE));
   const DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_THICKFRAME | WS_CLIPCHILDREN;
@@ -344,6 +350,16 @@ void TApp_Zorvik::BuildActions() {
 
 void TApp_Zorvik::FormCreate() {
   HWND hwnd = Handle();
+  // Design-time state of everything the user customises.
+  CreateToolBar();
+  for (size_t i = 0; i < DefaultToolBarCount(); ++i) toolbar_.AppendToolButton(actions_.Find(DefaultToolBar()[i]));
+  menus_.SnapshotMenuDefaults();
+  toolbar_.RecordDefaultToolBar();
+  defaultBindings_ = BindingList::Defaults();
+  defaultGestures_ = GestureBindings::Defaults();
+  bindings_ = defaultBindings_;
+  gestures_ = defaultGestures_;
+  actions_.onChange = [this](kit::Action&) { toolbar_.SyncStates(); };
   // Open on the monitor under the cursor, 75 pixels in from its corner.
   POINT cur{0, 0};
   CursorPos(cur);
@@ -355,7 +371,8 @@ void TApp_Zorvik::FormCreate() {
   rightPressPoint_ = POINT{-1, -1};
   zoomIndex_ = kDefaultZoomIndex;
   if (kit::Action* z = actions_.Find("Action_Zoom_6")) z->SetChecked(true);
-  geom_.ZoomFactor = kZoomSteps[zoomIndex_];
+  zoomFactor_ = kZoomSteps[zoomIndex_];
+  geom_.ZoomFactor = zoomFactor_;
   savedZoom_ = -1;
   if (kit::Action* g = actions_.Find("Action_Grid_Gray")) grid_.gridColour = static_cast<uint32_t>(g->tag);
   grid_.gridMode = PenMode::Copy;
@@ -375,7 +392,6 @@ void TApp_Zorvik::FormCreate() {
 
   RECT cr;
   GetClientRect(hwnd, &cr);
-  CreateToolBar();
   font_ = CreateFontW(-12, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET, OUT_DEFAULT_PRECIS,
                       CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, FIXED_PITCH | FF_MODERN, L"ＭＳ ゴシック");
   back_.Resize(cr.right, std::max<LONG>(1, cr.bottom - ToolBarHeight()));
@@ -395,6 +411,7 @@ void TApp_Zorvik::FormCreate() {
   // No stored settings yet: the two-colour sub-grid rule from the defaults.
   RecomputeSubGrid2();
   ApplyFont();
+  menus_.CloneSections();
 
   readyFlag_ = 1;
   ApplyToolBarIcons();
@@ -451,6 +468,11 @@ void TApp_Zorvik::CreateToolBar() {
   SetWindowSubclass(toolBar_, ToolBarSubclass, 1, reinterpret_cast<DWORD_PTR>(Handle()));
   imageIcon_ = ImageList_Create(18, 18, ILC_COLOR32 | ILC_MASK, 0, 16);
   imageLargeIcon_ = ImageList_Create(36, 36, ILC_COLOR32 | ILC_MASK, 0, 16);
+  imageInfoIcon_ = ImageList_Create(14, 14, ILC_COLOR32 | ILC_MASK, 0, 8);
+  FillCommandIcons(imageIcon_);
+  FillInfoIcons(imageInfoIcon_);
+  SendMessageW(toolBar_, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(imageIcon_));
+  toolbar_.Attach(toolBar_);
 }
 
 int TApp_Zorvik::ToolBarHeight() const {
@@ -663,7 +685,7 @@ void TApp_Zorvik::FormResize() {
   const int margin = grid ? kRulerMargin : 0;
   back_.Resize(cw, std::max(1, ch - tb));
   SelectObject(back_.dc, font_);
-  geom_ = ComputeViewGeometry(cw - margin, infoRect_.top - margin, kZoomSteps[zoomIndex_], grid, margin, margin);
+  geom_ = ComputeViewGeometry(cw - margin, infoRect_.top - margin, zoomFactor_, grid, margin, margin);
   square_.Resize(geom_.SquareSize, geom_.SquareSize);
   if (grid) DrawRuler();
   readyFlag_ = 1;
@@ -876,7 +898,8 @@ void TApp_Zorvik::ActionZoom(kit::Action& a) {
   const int factor = static_cast<int>(std::llabs(a.tag));
   for (int i = 0; i < kZoomStepCount; ++i)
     if (kZoomSteps[i] == factor) zoomIndex_ = i;
-  geom_.ZoomFactor = kZoomSteps[zoomIndex_];
+  zoomFactor_ = kZoomSteps[zoomIndex_];
+  geom_.ZoomFactor = zoomFactor_;
   ApplyFont();  // the zoom caption's width moves the state icons
 }
 
@@ -902,8 +925,20 @@ void TApp_Zorvik::OnWheel(int delta) {
   kit::ProcessMessages();
 }
 
-void TApp_Zorvik::EndTemporaryActualSize() {
-  // The 1:1 hold is released here once capture modes exist.
+void TApp_Zorvik::BeginActualSize() {
+  if (savedZoom_ >= 0) return;
+  savedZoom_ = zoomFactor_;
+  zoomFactor_ = 1;
+  lastCaptureTick_ = 0;
+  FormResize();
+}
+
+void TApp_Zorvik::EndActualSize() {
+  if (savedZoom_ <= 0) return;
+  zoomFactor_ = savedZoom_;
+  savedZoom_ = -1;
+  lastCaptureTick_ = 0;
+  FormResize();
 }
 
 void TApp_Zorvik::HandleException(const std::exception& e) {
@@ -943,6 +978,10 @@ LRESULT TApp_Zorvik::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_SYSCOMMAND: {
       const UINT cmd = static_cast<UINT>(wp);
       if ((cmd & 0xFFF0) == SC_MAXIMIZE) return 0;  // also the caption double click
+      if (cmd == 0xF093) {  // a click on the window icon: our menu instead of the system menu
+        ShowMainMenuAtClientOrigin();
+        return 0;
+      }
       if (cmd == kSysCmdCustomSetting) {
         if (kit::Action* a = actions_.Find("Action_Custom_Setting")) a->Trigger();
         return 0;
@@ -956,9 +995,33 @@ LRESULT TApp_Zorvik::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_APP + 1:  // right press on the toolbar
       rightPressPoint_ = POINT{GET_X_LPARAM(lp), GET_Y_LPARAM(lp)};
       return 0;
+    case WM_APP + 2:  // left press on a toolbar button
+      if (static_cast<int>(wp) < toolbar_.Count() && toolbar_.At(static_cast<int>(wp)).action &&
+          toolbar_.At(static_cast<int>(wp)).action->name == "Action_Capture_Disp_x1")
+        BeginActualSize();
+      return 0;
+    case WM_APP + 3:  // left release on the toolbar
+      EndActualSize();
+      return 0;
     case WM_RBUTTONDOWN:
       rightPressPoint_ = POINT{GET_X_LPARAM(lp), GET_Y_LPARAM(lp)};
+      gestureStart_ = rightPressPoint_;
       return 0;
+    case WM_RBUTTONUP:
+      OnRightButtonUp(POINT{GET_X_LPARAM(lp), GET_Y_LPARAM(lp)});
+      return 0;
+    case WM_CONTEXTMENU:
+      return 0;  // menus open from the right-button and key handlers
+    case WM_KEYDOWN:
+    case WM_SYSKEYDOWN:
+      if (OnKeyDown(static_cast<UINT>(wp))) return 0;
+      break;
+    case WM_KEYUP:
+    case WM_SYSKEYUP:
+      if (OnKeyUp(static_cast<UINT>(wp))) return 0;
+      break;
+    case WM_NOTIFY:
+      return OnNotify(reinterpret_cast<NMHDR*>(lp));
     case WM_MOVE: {
       if (!moveGuard_) {
         moveGuard_ = true;
@@ -978,7 +1041,7 @@ LRESULT TApp_Zorvik::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_DWMCOMPOSITIONCHANGED:
       return 0;
     case WM_ACTIVATEAPP:
-      if (!wp) EndTemporaryActualSize();
+      if (!wp) EndActualSize();
       RefreshView();
       break;
     case WM_QUERYENDSESSION:

@@ -9,6 +9,10 @@
 #include <string>
 #include <vector>
 
+#include "commands/keys.h"
+#include "commands/gestures.h"
+#include "commands/main_menus.h"
+#include "commands/toolbar.h"
 #include "inspection/disp_info.h"
 #include "kit/action.h"
 #include "kit/window.h"
@@ -75,6 +79,18 @@ public:
   std::function<void()> onSaveSettings;
   void StepZoom(int direction);
   int ZoomIndex() const { return zoomIndex_; }
+  // The temporary actual-size view while a key or button is held.
+  void BeginActualSize();
+  void EndActualSize();
+
+  MainMenus& Menus() { return menus_; }
+  MainToolBar& ToolBar() { return toolbar_; }
+  BindingList& Bindings() { return bindings_; }
+  const BindingList& DefaultBindingList() const { return defaultBindings_; }
+  GestureBindings& Gestures() { return gestures_; }
+  // Pops up a named menu ("PopupMenu_Main", ...) at a screen point.
+  void ShowMenu(const std::string& name, POINT screen, const RECT* exclude = nullptr);
+  void ShowMainMenuAtClientOrigin();
 
 protected:
   LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
@@ -102,11 +118,20 @@ private:
   void ActionZoom(kit::Action& a);
   void OnWheel(int delta);
   void HandleException(const std::exception& e);
-  void EndTemporaryActualSize();
+  bool OnKeyDown(UINT vk);
+  bool OnKeyUp(UINT vk);
+  void OnRightButtonUp(POINT client);
+  LRESULT OnNotify(NMHDR* hdr);
+  void RunBound(kit::Action& a);
 
   kit::ActionList actions_;
+  MainMenus menus_{actions_};
+  MainToolBar toolbar_{actions_, [this](const kit::Action& a) { return MenuCommandOf(a); }};
+  BindingList bindings_, defaultBindings_;
+  GestureBindings gestures_, defaultGestures_;
+  POINT gestureStart_{0, 0};
   HWND panelToolBar_ = nullptr, toolBar_ = nullptr;
-  HIMAGELIST imageIcon_ = nullptr, imageLargeIcon_ = nullptr;
+  HIMAGELIST imageIcon_ = nullptr, imageLargeIcon_ = nullptr, imageInfoIcon_ = nullptr;
   HFONT font_ = nullptr;
   DibCanvas back_, square_;
   HBITMAP brushBitmap_ = nullptr;
@@ -125,6 +150,7 @@ private:
 
   ViewGeometry geom_;
   int zoomIndex_ = kDefaultZoomIndex;
+  int zoomFactor_ = kZoomSteps[kDefaultZoomIndex];
   int savedZoom_ = -1;
   int idleRefresh_ = kIdleRefreshRest;
   DWORD lastCaptureTick_ = 0;
