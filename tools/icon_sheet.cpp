@@ -15,9 +15,8 @@
 namespace {
 
 const char* const kDigits[10] = {
-    "111101101101111", "010110010010111", "111001111100111", "111001011001111",
-    "101101111001001", "111100111001111", "111100111101111", "111001001010010",
-    "111101111101111", "111101111001111",
+    "111101101101111", "010110010010111", "111001111100111", "111001011001111", "101101111001001",
+    "111100111001111", "111100111101111", "111001001010010", "111101111101111", "111101111001111",
 };
 
 struct Sheet {
@@ -73,7 +72,8 @@ int main(int argc, char** argv) {
     sheet.Icon(x, y, icon, 18, scale);
     sheet.Number(x, y + 18 * scale + 4, i, 0x303030);
     for (size_t k = 0; k < zorvik::CommandCount(); ++k)
-      if (zorvik::CommandTable()[k].icon == i) std::printf("%d %s\n", i, zorvik::CommandTable()[k].name);
+      if (zorvik::CommandTable()[k].icon == i)
+        std::printf("%d %s\n", i, zorvik::CommandTable()[k].name);
   }
   for (int i = 0; i < zorvik::kInfoIconCount; ++i) {
     int x = 10 + i * cellW, y = 10 + (rows - 1) * cellH;

@@ -21,8 +21,8 @@ constexpr uint32_t kGrey = 0xFF8A939E;
 constexpr uint32_t kLight = 0xFFC4CAD2;
 constexpr uint32_t kPale = 0xFFE4E8EE;
 constexpr uint32_t kWhite = 0xFFFFFFFF;
-constexpr uint32_t kBlue = 0xFF2F6FD6;    // accent, title bars
-constexpr uint32_t kSky = 0xFFA9CDF5;     // glass, light fills
+constexpr uint32_t kBlue = 0xFF2F6FD6;  // accent, title bars
+constexpr uint32_t kSky = 0xFFA9CDF5;   // glass, light fills
 constexpr uint32_t kRed = 0xFFE0352E;
 constexpr uint32_t kGreen = 0xFF2A9E48;
 constexpr uint32_t kRgbBlue = 0xFF2450E8;
@@ -32,7 +32,7 @@ constexpr uint32_t kBrown = 0xFFB07A40;
 constexpr uint32_t kDarkBrown = 0xFF6A431E;
 constexpr uint32_t kPink = 0xFFF09AAA;
 constexpr uint32_t kTan = 0xFFF3D6A4;
-constexpr uint32_t kCellA = 0xFFF6E2B4;   // magnified-pixel cells behind grids
+constexpr uint32_t kCellA = 0xFFF6E2B4;  // magnified-pixel cells behind grids
 constexpr uint32_t kCellB = 0xFFBEDCF6;
 constexpr uint32_t kNightCell = 0xFF3C4450;
 
@@ -96,8 +96,14 @@ class Canvas {
       Put(x0, y0, c);
       if (x0 == x1 && y0 == y1) break;
       int e2 = 2 * err;
-      if (e2 >= dy) { err += dy; x0 += sx; }
-      if (e2 <= dx) { err += dx; y0 += sy; }
+      if (e2 >= dy) {
+        err += dy;
+        x0 += sx;
+      }
+      if (e2 <= dx) {
+        err += dx;
+        y0 += sy;
+      }
     }
   }
   // Two-pixel-wide line (the second pass one pixel to the right).
@@ -171,9 +177,10 @@ class Canvas {
   }
   // Stamps a picture given as rows of characters; '.' and ' ' are skipped,
   // other characters are looked up in `keys`/`colors`.
-  void Sprite(int x, int y, const char* const* rows, int n, const char* keys,
+  template <size_t N>
+  void Sprite(int x, int y, const char* const (&rows)[N], const char* keys,
               const uint32_t* colors) {
-    for (int r = 0; r < n; ++r)
+    for (int r = 0; r < static_cast<int>(N); ++r)
       for (int i = 0; rows[r][i]; ++i) {
         const char* k = std::strchr(keys, rows[r][i]);
         if (k && rows[r][i] != '.' && rows[r][i] != ' ') Put(x + i, y + r, colors[k - keys]);
@@ -189,8 +196,7 @@ class Canvas {
         bool outer = false;
         for (int k = 0; k < 4 && !outer; ++k) {
           int nx = x + (k == 0) - (k == 1), ny = y + (k == 2) - (k == 3);
-          if (nx < b.x || ny < b.y || nx > b.Right() || ny > b.Bottom() ||
-              Get(nx, ny) != fillColor)
+          if (nx < b.x || ny < b.y || nx > b.Right() || ny > b.Bottom() || Get(nx, ny) != fillColor)
             outer = true;
         }
         if (outer) edge.push_back(y * size_ + x);
@@ -201,7 +207,8 @@ class Canvas {
  private:
   template <typename F>
   void ForDisc(double cx, double cy, double r, F f) {
-    for (int y = static_cast<int>(std::floor(cy - r)); y <= static_cast<int>(std::ceil(cy + r)); ++y)
+    for (int y = static_cast<int>(std::floor(cy - r)); y <= static_cast<int>(std::ceil(cy + r));
+         ++y)
       for (int x = static_cast<int>(std::floor(cx - r)); x <= static_cast<int>(std::ceil(cx + r));
            ++x) {
         double dx = x - cx, dy = y - cy;
@@ -222,6 +229,7 @@ struct Glyph {
   const char* rows;  // 5 rows of `width` characters, 'X' = ink
 };
 
+// clang-format off
 const Glyph kGlyphs[] = {
     {'0', 3, "XXX" "X.X" "X.X" "X.X" "XXX"},
     {'1', 3, ".X." "XX." ".X." ".X." "XXX"},
@@ -264,6 +272,7 @@ const Glyph kGlyphs[] = {
     {'+', 3, "..." ".X." "XXX" ".X." "..."},
     {'-', 3, "..." "..." "XXX" "..." "..."},
 };
+// clang-format on
 
 const Glyph* FindGlyph(char ch) {
   for (const Glyph& g : kGlyphs)
@@ -287,7 +296,8 @@ void Text(Canvas& c, int x, int y, const char* s, uint32_t color, int scale = 1)
     if (g)
       for (int r = 0; r < 5; ++r)
         for (int i = 0; i < w; ++i)
-          if (g->rows[r * w + i] == 'X') c.Fill({x + i * scale, y + r * scale, scale, scale}, color);
+          if (g->rows[r * w + i] == 'X')
+            c.Fill({x + i * scale, y + r * scale, scale, scale}, color);
     x += (w + 1) * scale;
   }
 }
@@ -309,12 +319,36 @@ uint32_t FromHsv(double h, double s, double v) {
   double f = h - i, p = v * (1 - s), q = v * (1 - s * f), t = v * (1 - s * (1 - f));
   double r, g, b;
   switch (i) {
-    case 0: r = v; g = t; b = p; break;
-    case 1: r = q; g = v; b = p; break;
-    case 2: r = p; g = v; b = t; break;
-    case 3: r = p; g = q; b = v; break;
-    case 4: r = t; g = p; b = v; break;
-    default: r = v; g = p; b = q; break;
+    case 0:
+      r = v;
+      g = t;
+      b = p;
+      break;
+    case 1:
+      r = q;
+      g = v;
+      b = p;
+      break;
+    case 2:
+      r = p;
+      g = v;
+      b = t;
+      break;
+    case 3:
+      r = p;
+      g = q;
+      b = v;
+      break;
+    case 4:
+      r = t;
+      g = p;
+      b = v;
+      break;
+    default:
+      r = v;
+      g = p;
+      b = q;
+      break;
   }
   return Opaque(static_cast<int>(r * 255 + 0.5), static_cast<int>(g * 255 + 0.5),
                 static_cast<int>(b * 255 + 0.5));
@@ -333,13 +367,15 @@ uint32_t FromHls(double h, double l, double s) {
 
 // Magnifying glass: glass of radius r around (cx, cy), handle to (hx, hy).
 void Lens(Canvas& c, double cx, double cy, double r, int hx, int hy, double rim = 1.6) {
-  int sx = static_cast<int>(std::lround(cx + r * 0.62)), sy = static_cast<int>(std::lround(cy + r * 0.62));
+  int sx = static_cast<int>(std::lround(cx + r * 0.62)),
+      sy = static_cast<int>(std::lround(cy + r * 0.62));
   c.ThickLine(sx, sy, hx - 1, hy, kDark);
   c.Line(sx, sy + 1, hx - 1, hy, kDark);
   c.Disc(cx, cy, r, kSky);
   c.Ring(cx, cy, r, rim, kInk);
   // Glint.
-  c.Put(static_cast<int>(std::lround(cx - r / 2.5)), static_cast<int>(std::lround(cy - r / 2.5)), kWhite);
+  c.Put(static_cast<int>(std::lround(cx - r / 2.5)), static_cast<int>(std::lround(cy - r / 2.5)),
+        kWhite);
 }
 
 // Window outline: border, title bar of `title` rows, white body.
@@ -396,6 +432,7 @@ void Pencil(Canvas& c, int tx, int ty, int length) {
 
 // Cog, 11x11 (or 9x9 when small) with its top-left corner at (x, y).
 void Gear(Canvas& c, int x, int y, bool small = false) {
+  // clang-format off
   static const char* const kLarge[] = {
       "....XXX....",
       ".XX.XGX.XX.",
@@ -409,6 +446,8 @@ void Gear(Canvas& c, int x, int y, bool small = false) {
       ".XX.XGX.XX.",
       "....XXX....",
   };
+  // clang-format on
+  // clang-format off
   static const char* const kSmall[] = {
       "...XXX...",
       ".XXXGXXX.",
@@ -420,9 +459,12 @@ void Gear(Canvas& c, int x, int y, bool small = false) {
       ".XXXGXXX.",
       "...XXX...",
   };
+  // clang-format on
   const uint32_t colors[] = {kInk, kGrey};
-  if (small) c.Sprite(x, y, kSmall, 9, "XG", colors);
-  else c.Sprite(x, y, kLarge, 11, "XG", colors);
+  if (small)
+    c.Sprite(x, y, kSmall, "XG", colors);
+  else
+    c.Sprite(x, y, kLarge, "XG", colors);
 }
 
 // Bullseye target around (cx, cy).
@@ -434,8 +476,7 @@ void Target(Canvas& c, double cx, double cy, double r) {
 }
 
 // Crosshair with a ring around (cx, cy), arms reaching `arm` pixels.
-void Crosshair(Canvas& c, int cx, int cy, int arm, uint32_t hColor, uint32_t vColor,
-               double ring) {
+void Crosshair(Canvas& c, int cx, int cy, int arm, uint32_t hColor, uint32_t vColor, double ring) {
   c.HLine(cx - arm, cx - 2, cy, hColor);
   c.HLine(cx + 2, cx + arm, cy, hColor);
   c.VLine(cx, cy - arm, cy - 2, vColor);
@@ -446,21 +487,43 @@ void Crosshair(Canvas& c, int cx, int cy, int arm, uint32_t hColor, uint32_t vCo
 
 // Mouse pointer with its tip at (x, y).
 void Pointer(Canvas& c, int x, int y) {
+  // clang-format off
   static const char* const kRows[] = {
-      "X", "XX", "XWX", "XWWX", "XWWWX", "XWWWWX", "XWWXXX", "XWX", "XX", "X",
+      "X",
+      "XX",
+      "XWX",
+      "XWWX",
+      "XWWWX",
+      "XWWWWX",
+      "XWWXXX",
+      "XWX",
+      "XX",
+      "X",
   };
+  // clang-format on
   const uint32_t colors[] = {kInk, kWhite};
-  c.Sprite(x, y, kRows, 10, "XW", colors);
+  c.Sprite(x, y, kRows, "XW", colors);
 }
 
 // Drawing pin seen from the side, 7x11, top-left corner at (x, y).
 void Pin(Canvas& c, int x, int y) {
+  // clang-format off
   static const char* const kRows[] = {
-      ".XXXXX.", ".XRWRX.", ".XRRRX.", ".XRRRX.", "XXRRRXX", "XRRRRRX",
-      "XXXXXXX", "...N...", "...N...", "...N...", "...N...",
+      ".XXXXX.",
+      ".XRWRX.",
+      ".XRRRX.",
+      ".XRRRX.",
+      "XXRRRXX",
+      "XRRRRRX",
+      "XXXXXXX",
+      "...N...",
+      "...N...",
+      "...N...",
+      "...N...",
   };
+  // clang-format on
   const uint32_t colors[] = {0xFF8E1B16, kRed, 0xFFF7B0A8, kDark};
-  c.Sprite(x, y, kRows, 11, "XRWN", colors);
+  c.Sprite(x, y, kRows, "XRWN", colors);
 }
 
 // Two short vertical bars.
@@ -475,7 +538,8 @@ void Wave(Canvas& c, Box b) {
   int py = -1;
   for (int x = b.x; x <= b.Right(); ++x) {
     double t = (x - b.x) / static_cast<double>(b.w - 1);
-    int y = b.y + static_cast<int>(std::lround((b.h - 2) * (0.5 - 0.5 * std::sin(t * 2 * 3.14159265358979))));
+    int y = b.y + static_cast<int>(
+                      std::lround((b.h - 2) * (0.5 - 0.5 * std::sin(t * 2 * 3.14159265358979))));
     if (py >= 0) c.VLine(x, std::min(py, y), std::max(py, y), kBlue);
     c.Put(x, y, kBlue);
     c.Put(x, y + 1, kBlue);
@@ -485,13 +549,25 @@ void Wave(Canvas& c, Box b) {
 
 // Storage drum (the information cache), 12x13, top-left corner at (x, y).
 void Drum(Canvas& c, int x, int y) {
+  // clang-format off
   static const char* const kRows[] = {
-      "..XXXXXXXX..", "XXLLLLLLLLXX", "XLLLLLLLLLLX", "XXLLLLLLLLXX", "XSXXXXXXXXSX",
-      "XSSSSSSSSSSX", "XSSSSSSSSSSX", "XXSSSSSSSSXX", "XSXXXXXXXXSX", "XSSSSSSSSSSX",
-      "XSSSSSSSSSSX", "XXSSSSSSSSXX", "..XXXXXXXX..",
+      "..XXXXXXXX..",
+      "XXLLLLLLLLXX",
+      "XLLLLLLLLLLX",
+      "XXLLLLLLLLXX",
+      "XSXXXXXXXXSX",
+      "XSSSSSSSSSSX",
+      "XSSSSSSSSSSX",
+      "XXSSSSSSSSXX",
+      "XSXXXXXXXXSX",
+      "XSSSSSSSSSSX",
+      "XSSSSSSSSSSX",
+      "XXSSSSSSSSXX",
+      "..XXXXXXXX..",
   };
+  // clang-format on
   const uint32_t colors[] = {kInk, kPale, kSky};
-  c.Sprite(x, y, kRows, 13, "XLS", colors);
+  c.Sprite(x, y, kRows, "XLS", colors);
 }
 
 // Small palette: four colour squares (the "choose colour" mark).
@@ -528,11 +604,12 @@ void MenuPanel(Canvas& c, Box b) {
   }
 }
 
-// Toolbar strip with three buttons.
+// Toolbar strip with a row of small coloured buttons.
 void ToolStrip(Canvas& c, int x, int y, int w) {
   c.Panel({x, y, w, 6}, kPale, kDark);
   const uint32_t colors[] = {kRed, kGreen, kRgbBlue, kOrange};
-  for (int i = 0, bx = x + 1; bx + 3 < x + w; bx += 4, ++i) c.Fill({bx + 1, y + 2, 2, 2}, colors[i % 4]);
+  for (int i = 0, bx = x + 1; bx + 3 < x + w; bx += 4, ++i)
+    c.Fill({bx + 1, y + 2, 2, 2}, colors[i % 4]);
 }
 
 // Small picture: sky, sun and a hill.
@@ -552,15 +629,38 @@ void Landscape(Canvas& c, Box b) {
 // ---------------------------------------------------------------------------
 enum MarkKind : uint8_t {
   // colour
-  kMarkRgb, kMarkHtml, kMarkColorref, kMarkHsv, kMarkHls, kMarkHlsWin,
+  kMarkRgb,
+  kMarkHtml,
+  kMarkColorref,
+  kMarkHsv,
+  kMarkHls,
+  kMarkHlsWin,
   // position (letter of the coordinate system)
-  kMarkPosScreen, kMarkPosMonitor, kMarkPosClient, kMarkPosLength,
+  kMarkPosScreen,
+  kMarkPosMonitor,
+  kMarkPosClient,
+  kMarkPosLength,
   // window (drawn as a window frame)
-  kMarkHandle, kMarkClass, kMarkText, kMarkWinSize, kMarkClientSize, kMarkRect, kMarkCtrlId,
-  kMarkStyle, kMarkStyleEx, kMarkStyleVerbose, kMarkEnabled, kMarkParent, kMarkPid, kMarkExe,
+  kMarkHandle,
+  kMarkClass,
+  kMarkText,
+  kMarkWinSize,
+  kMarkClientSize,
+  kMarkRect,
+  kMarkCtrlId,
+  kMarkStyle,
+  kMarkStyleEx,
+  kMarkStyleVerbose,
+  kMarkEnabled,
+  kMarkParent,
+  kMarkPid,
+  kMarkExe,
   kMarkVersion,
   // other copy/write items
-  kMarkPicture, kMarkAllText, kMarkClipText, kMarkEmptyText,
+  kMarkPicture,
+  kMarkAllText,
+  kMarkClipText,
+  kMarkEmptyText,
 };
 
 bool IsWindowMark(MarkKind k) { return k >= kMarkHandle && k <= kMarkVersion; }
@@ -638,9 +738,7 @@ void DrawModelMark(Canvas& c, Box b, MarkKind kind, int part) {
     }
 }
 
-void DrawHtmlMark(Canvas& c, Box b) {
-  TextIn(c, b, "#", kInk, 3);
-}
+void DrawHtmlMark(Canvas& c, Box b) { TextIn(c, b, "#", kInk, 3); }
 
 // "0x" over the three channel bars in COLORREF order (blue, green, red).
 void DrawColorrefMark(Canvas& c, Box b) {
@@ -667,15 +765,19 @@ void DrawPosMark(Canvas& c, Box b, MarkKind kind, int part) {
     int vx = b.Right() - 1, vy1 = b.Bottom() - (large ? 4 : 3);
     if (part != 2) {
       uint32_t col = part == 1 ? kRed : kBlue;
-      if (large) c.DoubleArrow(b.x + 1, hy, hx1 - 1, hy, head, col);
-      else c.HLine(b.x, hx1, hy, col);
+      if (large)
+        c.DoubleArrow(b.x + 1, hy, hx1 - 1, hy, head, col);
+      else
+        c.HLine(b.x, hx1, hy, col);
       c.VLine(b.x, hy - head + 1, hy + 1, col);
       c.VLine(hx1, hy - head + 1, hy + 1, col);
     }
     if (part != 1) {
       uint32_t col = part == 2 ? kRed : kBlue;
-      if (large) c.DoubleArrow(vx, b.y + 1, vx, vy1 - 1, head, col);
-      else c.VLine(vx, b.y, vy1, col);
+      if (large)
+        c.DoubleArrow(vx, b.y + 1, vx, vy1 - 1, head, col);
+      else
+        c.VLine(vx, b.y, vy1, col);
       c.HLine(vx - head + 1, vx + 1, b.y, col);
       c.HLine(vx - head + 1, vx + 1, vy1, col);
     }
@@ -715,7 +817,8 @@ void DrawWindowMarkBody(Canvas& c, Box frame, Box in, MarkKind kind, int part) {
     case kMarkVersion: TextIn(c, in, "1.2", kInk); break;
     case kMarkStyleVerbose: {
       Text(c, in.x + 1, in.y + 1, "S", kInk);
-      for (int y = in.y + 1; y <= in.Bottom() - 1; y += 2) c.HLine(in.x + 5, in.Right() - 1, y, kGrey);
+      for (int y = in.y + 1; y <= in.Bottom() - 1; y += 2)
+        c.HLine(in.x + 5, in.Right() - 1, y, kGrey);
       break;
     }
     case kMarkEnabled: {
@@ -890,11 +993,22 @@ void PaintZoomUpDown(Canvas& c, bool up) {
 }
 
 enum class GridLook : uint8_t {
-  kGray, kBlack, kWhite, kInvert, kTransparent, kChoose, kShow,
-  kSubNone, kSubBlue, kSubRed, kSubChoose, kSubTwo, kSubSecondChoose,
+  kGrayLines,
+  kBlackLines,
+  kWhiteLines,
+  kInvert,
+  kTransparent,
+  kChoose,
+  kShow,
+  kSubNone,
+  kSubBlue,
+  kSubRed,
+  kSubChoose,
+  kSubTwo,
+  kSubSecondChoose,
 };
 
-// Cells of magnified pixels under the grid, lines every `step` from `from`.
+// Checkered cells of magnified pixels under a grid of `step`-pixel pitch.
 void GridCells(Canvas& c, Box b, int step) {
   for (int y = b.y; y <= b.Bottom(); ++y)
     for (int x = b.x; x <= b.Right(); ++x) {
@@ -915,13 +1029,14 @@ void GridLines(Canvas& c, Box b, int step, uint32_t color, bool dotted = false) 
 void PaintGrid(Canvas& c, GridLook look) {
   const Box b{1, 1, 16, 16};
   switch (look) {
-    case GridLook::kGray:
-    case GridLook::kBlack:
-    case GridLook::kWhite:
+    case GridLook::kGrayLines:
+    case GridLook::kBlackLines:
+    case GridLook::kWhiteLines:
     case GridLook::kChoose: {
       GridCells(c, b, 5);
-      uint32_t col = look == GridLook::kGray ? 0xFF8E8E8E : look == GridLook::kBlack ? kInk : kWhite;
-      if (look == GridLook::kChoose) col = kGrey;
+      uint32_t col = look == GridLook::kBlackLines   ? kInk
+                     : look == GridLook::kWhiteLines ? kWhite
+                                                     : kGrey;
       GridLines(c, b, 5, col);
       if (look == GridLook::kChoose) PaletteBadge(c, 10, 10);
       break;
@@ -972,11 +1087,12 @@ void PaintGrid(Canvas& c, GridLook look) {
         thick(2, kRgbBlue);
         thick(11, kGreen);
       } else {
-        uint32_t col = look == GridLook::kSubRed ? kRed
+        uint32_t col = look == GridLook::kSubRed            ? kRed
                        : look == GridLook::kSubSecondChoose ? kGreen
-                                                             : kRgbBlue;
+                                                            : kRgbBlue;
         thick(look == GridLook::kSubBlue || look == GridLook::kSubRed ? 7 : 5, col);
-        if (look == GridLook::kSubChoose || look == GridLook::kSubSecondChoose) PaletteBadge(c, 10, 10);
+        if (look == GridLook::kSubChoose || look == GridLook::kSubSecondChoose)
+          PaletteBadge(c, 10, 10);
       }
       break;
     }
@@ -987,16 +1103,59 @@ void PaintGrid(Canvas& c, GridLook look) {
 // One-off icons.
 // ---------------------------------------------------------------------------
 enum class Misc : uint8_t {
-  kColorAll, kPosAll, kWinAll, kLengthOrigin,
-  kLoupe, kFixed, kPause, kUpdate, kActualSize, kCursorToPoint, kPointFromCursor,
-  kFlipNone, kFlipH, kFlipV, kRotate90, kRotate270, kRotate180,
-  kStayOnTop, kTitleBar, kToolBar, kNoSelfCapture, kSmooth, kAero, kApiTest,
-  kWheel, kLargeIcons, kRuleLines, kFont,
-  kCustomList, kCustomMenu, kCustomToolBar, kCustomKeys, kCustomCopy,
-  kMenuMain, kMenuZoom, kMenuGrid, kMenuColor, kMenuPos, kMenuWinInfo, kMenuCopy, kMenuSetting,
-  kMenuCapture, kMenuTest,
-  kMoveUp, kMoveDown, kMoveLeft, kMoveRight, kMoveMonitor,
-  kMinimize, kExit, kHelp, kCacheInfo, kClearCache,
+  kColorAll,
+  kPosAll,
+  kWinAll,
+  kLengthOrigin,
+  kLoupe,
+  kFixed,
+  kPause,
+  kUpdate,
+  kActualSize,
+  kCursorToPoint,
+  kPointFromCursor,
+  kFlipNone,
+  kFlipH,
+  kFlipV,
+  kRotate90,
+  kRotate270,
+  kRotate180,
+  kStayOnTop,
+  kTitleBar,
+  kToolBar,
+  kNoSelfCapture,
+  kSmooth,
+  kAero,
+  kApiTest,
+  kWheel,
+  kLargeIcons,
+  kRuleLines,
+  kFont,
+  kCustomList,
+  kCustomMenu,
+  kCustomToolBar,
+  kCustomKeys,
+  kCustomCopy,
+  kMenuMain,
+  kMenuZoom,
+  kMenuGrid,
+  kMenuColor,
+  kMenuPos,
+  kMenuWinInfo,
+  kMenuCopy,
+  kMenuSetting,
+  kMenuCapture,
+  kMenuTest,
+  kMoveUp,
+  kMoveDown,
+  kMoveLeft,
+  kMoveRight,
+  kMoveMonitor,
+  kMinimize,
+  kExit,
+  kHelp,
+  kCacheInfo,
+  kClearCache,
 };
 
 // Small section symbols for the menu and customisation icons, in an 8x8 cell.
@@ -1016,9 +1175,7 @@ void SectionSymbol(Canvas& c, int x, int y, Misc which) {
       break;
     case Misc::kMenuPos: Crosshair(c, x + 4, y + 4, 4, kInk, kInk, 0); break;
     case Misc::kMenuWinInfo: WindowFrame(c, {x, y, 8, 8}, 2); break;
-    case Misc::kMenuCopy:
-      Clipboard(c, {x + 1, y + 1, 6, 7});
-      break;
+    case Misc::kMenuCopy: Clipboard(c, {x + 1, y + 1, 6, 7}); break;
     case Misc::kMenuSetting: Gear(c, x - 1, y - 1, true); break;
     case Misc::kMenuCapture: Target(c, x + 3.5, y + 3.5, 3.8); break;
     case Misc::kMenuTest: {
@@ -1053,7 +1210,9 @@ void PaintFamilyAll(Canvas& c, Misc which) {
 
 // Letter-shaped picture for the flip and rotate icons: an F, 4x6, doubled.
 void FlipGlyph(Canvas& c, int x, int y, bool mirror, bool upsideDown, bool transpose) {
+  // clang-format off
   static const char* const kF[] = {"XXXX", "X...", "XXX.", "X...", "X...", "X..."};
+  // clang-format on
   for (int r = 0; r < 6; ++r)
     for (int i = 0; i < 4; ++i) {
       if (kF[r][i] != 'X') continue;
@@ -1145,7 +1304,10 @@ void PaintCustom(Canvas& c, Misc which) {
       c.VLine(9, 1, 9, kGrey);
       Text(c, 3, 2, "K", kInk);
       break;
-    case Misc::kCustomCopy: Clipboard(c, {0, 1, 11, 14}); c.HLine(3, 7, 5, kGrey); break;
+    case Misc::kCustomCopy:
+      Clipboard(c, {0, 1, 11, 14});
+      c.HLine(3, 7, 5, kGrey);
+      break;
     default: break;
   }
   Gear(c, 7, 7);
@@ -1353,7 +1515,6 @@ void PaintMisc(Canvas& c, Misc which) {
     case Misc::kHelp:
       c.Disc(8.5, 8.5, 8.4, kBlue);
       Text(c, 6, 4, "?", kWhite, 2);
-      c.Fill({6, 4, 0, 0}, kWhite);
       break;
     case Misc::kCacheInfo:
       Drum(c, 0, 5);
@@ -1399,9 +1560,9 @@ const IconDef kIconDefs[] = {
     {"Action_Zoom_20", Family::kZoom, 20, 0},
     {"Action_Zoom_Up", Family::kZoomStep, 1, 0},
     {"Action_Zoom_Down", Family::kZoomStep, 0, 0},
-    {"Action_Grid_Gray", Family::kGrid, G(GridLook::kGray), 0},
-    {"Action_Grid_Black", Family::kGrid, G(GridLook::kBlack), 0},
-    {"Action_Grid_White", Family::kGrid, G(GridLook::kWhite), 0},
+    {"Action_Grid_Gray", Family::kGrid, G(GridLook::kGrayLines), 0},
+    {"Action_Grid_Black", Family::kGrid, G(GridLook::kBlackLines), 0},
+    {"Action_Grid_White", Family::kGrid, G(GridLook::kWhiteLines), 0},
     {"Action_Grid_Invert", Family::kGrid, G(GridLook::kInvert), 0},
     {"Action_Grid_Transparent", Family::kGrid, G(GridLook::kTransparent), 0},
     {"Action_Grid_SelColor", Family::kGrid, G(GridLook::kChoose), 0},

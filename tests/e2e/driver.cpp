@@ -31,6 +31,62 @@ std::string Hex(COLORREF c) {
 
 // ---------------------------------------------------------------------------
 
+namespace {
+bool Extended(WORD vk) {
+  switch (vk) {
+    case VK_PRIOR: case VK_NEXT: case VK_END: case VK_HOME: case VK_LEFT: case VK_UP: case VK_RIGHT:
+    case VK_DOWN: case VK_INSERT: case VK_DELETE: case VK_APPS: case VK_RCONTROL: case VK_RMENU:
+      return true;
+    default:
+      return false;
+  }
+}
+void SendKey(WORD vk, bool up) {
+  INPUT in{};
+  in.type = INPUT_KEYBOARD;
+  in.ki.wVk = vk;
+  in.ki.wScan = static_cast<WORD>(MapVirtualKeyW(vk, MAPVK_VK_TO_VSC));
+  in.ki.dwFlags = (up ? KEYEVENTF_KEYUP : 0) | (Extended(vk) ? KEYEVENTF_EXTENDEDKEY : 0);
+  SendInput(1, &in, sizeof in);
+  Pump(40);
+}
+void SendButton(DWORD flags) {
+  INPUT in{};
+  in.type = INPUT_MOUSE;
+  in.mi.dwFlags = flags;
+  SendInput(1, &in, sizeof in);
+  Pump(60);
+}
+}  // namespace
+
+void KeyDown(WORD vk) { SendKey(vk, false); }
+void KeyUp(WORD vk) { SendKey(vk, true); }
+
+void Tap(WORD vk, std::initializer_list<WORD> modifiers) {
+  for (WORD m : modifiers) KeyDown(m);
+  KeyDown(vk);
+  KeyUp(vk);
+  for (auto it = modifiers.end(); it != modifiers.begin();) KeyUp(*--it);
+  Pump(150);
+}
+
+void RightDrag(POINT from, POINT to) {
+  SetCursorPos(from.x, from.y);
+  Pump(60);
+  SendButton(MOUSEEVENTF_RIGHTDOWN);
+  SetCursorPos((from.x + to.x) / 2, (from.y + to.y) / 2);
+  Pump(40);
+  SetCursorPos(to.x, to.y);
+  Pump(60);
+  SendButton(MOUSEEVENTF_RIGHTUP);
+  Pump(200);
+}
+
+HWND VisiblePopupMenu() {
+  HWND h = FindWindowW(L"#32768", nullptr);
+  return h && IsWindowVisible(h) ? h : nullptr;
+}
+
 COLORREF PatternWindow::ColourAt(int px, int py) {
   // Distinct within any 64 x 64 neighbourhood, away from pure grid colours.
   return RGB((px * 4 + 2) & 0xFF, (py * 4 + 1) & 0xFF, (((px / 64) * 3 + (py / 64) * 5) * 16 + 40) & 0xFF);

@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -63,6 +64,15 @@ struct Shot {
 Shot ReadScreen(const RECT& r);
 // Writes a shot as a 24-bit BMP file (for looking at failures).
 bool SaveBmp(const Shot& s, const std::wstring& path);
+
+// Keyboard and mouse input as a user makes it (SendInput).
+void KeyDown(WORD vk);
+void KeyUp(WORD vk);
+// Presses vk with the given modifiers held (VK_SHIFT, VK_CONTROL, VK_MENU).
+void Tap(WORD vk, std::initializer_list<WORD> modifiers = {});
+void RightDrag(POINT from, POINT to);
+// The visible popup menu window of the system, or null.
+HWND VisiblePopupMenu();
 
 std::wstring ExeDir();
 std::string Hex(COLORREF c);

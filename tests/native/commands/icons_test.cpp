@@ -22,9 +22,12 @@ void ExpectWellFormed(const Pixels& px) {
   int opaque = 0, clear = 0, bad = 0, magenta = 0;
   for (uint32_t p : px) {
     uint32_t a = p >> 24;
-    if (a == 0xFF) ++opaque;
-    else if (a == 0) ++clear;
-    else ++bad;
+    if (a == 0xFF)
+      ++opaque;
+    else if (a == 0)
+      ++clear;
+    else
+      ++bad;
     if (a == 0xFF && (p & 0xFFFFFF) == 0xFF00FF) ++magenta;
   }
   EXPECT_EQ(bad, 0) << "pixels not written or half transparent";

@@ -1,0 +1,111 @@
+// End-to-end: keys, gestures and menus on the real window.
+#include "magnifier_fixture.h"
+
+using namespace e2e;
+
+namespace {
+
+class InputTest : public MagnifierTest {
+protected:
+  void SetUp() override {
+    MagnifierTest::SetUp();
+    if (HasFatalFailure()) return;
+    SetForegroundWindow(app_->hwnd());
+    Pump(150);
+  }
+  // A point inside the view, away from the pattern (the capture moves with it).
+  POINT ViewPoint(int dx, int dy) const {
+    const RECT c = app_->ClientOnScreen();
+    return POINT{c.left + 130 + dx, c.top + 110 + dy};
+  }
+  void CloseMenus() {
+    for (int i = 0; i < 4 && VisiblePopupMenu(); ++i) Tap(VK_ESCAPE);
+  }
+};
+
+TEST_F(InputTest, PageKeysZoomWithShiftAndCtrlIgnoredAndAltDisablingThem) {
+  Tap(VK_PRIOR);
+  ExpectCell(View(), Geometry(8), Geometry(8).CenterCol, Geometry(8).CenterRow, 0, 0);
+  Tap(VK_PRIOR, {VK_SHIFT});
+  Tap(VK_PRIOR, {VK_CONTROL});
+  Tap(VK_PRIOR, {VK_SHIFT, VK_CONTROL});
+  {
+    const auto g = Geometry(16);
+    ExpectCell(View(), g, g.CenterCol + 1, g.CenterRow, 1, 0);
+  }
+  Tap(VK_PRIOR, {VK_MENU});  // Alt disables the bindings
+  {
+    const auto g = Geometry(16);
+    ExpectCell(View(), g, g.CenterCol, g.CenterRow + 1, 0, 1);
+  }
+  Tap(VK_NEXT);
+  const auto g = Geometry(12);
+  ExpectCell(View(), g, g.CenterCol - 1, g.CenterRow, -1, 0);
+}
+
+TEST_F(InputTest, HoldingOneShowsActualSizeUntilReleased) {
+  KeyDown('1');
+  Pump(200);
+  {
+    const auto g = Geometry(1);
+    const Shot v = View();
+    EXPECT_EQ(Hex(v.At(g.CursorCellX + 9, g.CursorCellY + 3)), Hex(pattern_->ScreenColour(cursor_.x + 9, cursor_.y + 3)));
+  }
+  Tap(VK_PRIOR);  // zoom keys do nothing meanwhile
+  KeyUp('1');
+  Pump(200);
+  const auto g = Geometry(6);
+  ExpectCell(View(), g, g.CenterCol + 2, g.CenterRow + 2, 2, 2);
+}
+
+TEST_F(InputTest, RightClickAndAppsKeyOpenThePopupMenu) {
+  const POINT p = ViewPoint(0, 0);
+  RightDrag(p, p);
+  HWND menu = VisiblePopupMenu();
+  ASSERT_NE(menu, nullptr);
+  RECT r;
+  GetWindowRect(menu, &r);
+  EXPECT_NEAR(r.left, p.x, 4);  // opens where the pointer is
+  CloseMenus();
+  ASSERT_EQ(VisiblePopupMenu(), nullptr);
+  SetForegroundWindow(app_->hwnd());
+  Tap(VK_APPS);
+  EXPECT_NE(VisiblePopupMenu(), nullptr);
+  CloseMenus();
+  // A short drag (within three double-click widths) is still a click.
+  RightDrag(p, POINT{p.x + 5, p.y + 3});
+  EXPECT_NE(VisiblePopupMenu(), nullptr);
+  CloseMenus();
+}
+
+TEST_F(InputTest, GesturesRunTheirCommands) {
+  HWND h = app_->hwnd();
+  RightDrag(ViewPoint(0, 40), ViewPoint(0, -60));  // up: stay on top
+  EXPECT_TRUE(GetWindowLongW(h, GWL_EXSTYLE) & WS_EX_TOPMOST);
+  EXPECT_EQ(VisiblePopupMenu(), nullptr);
+  RightDrag(ViewPoint(0, 40), ViewPoint(0, -60));
+  EXPECT_FALSE(GetWindowLongW(h, GWL_EXSTYLE) & WS_EX_TOPMOST);
+  RightDrag(ViewPoint(80, 0), ViewPoint(-100, 10));  // left: grid off
+  SetCursorPos(cursor_.x, cursor_.y);
+  Pump(300);
+  const auto g = Geometry(6, false);
+  ExpectCell(View(), g, g.CenterCol + 1, g.CenterRow, 1, 0);
+}
+
+TEST_F(InputTest, MenuItemsRunTheirCommands) {
+  const POINT p = ViewPoint(0, 0);
+  RightDrag(p, p);
+  ASSERT_NE(VisiblePopupMenu(), nullptr);
+  // First section: zoom; its submenu; the last step (20x).
+  Tap(VK_DOWN);
+  Tap(VK_RIGHT);
+  Tap(VK_END);
+  Tap(VK_RETURN);
+  EXPECT_EQ(VisiblePopupMenu(), nullptr);
+  SetCursorPos(cursor_.x, cursor_.y);
+  Pump(300);
+  const auto g = Geometry(20);
+  ExpectCell(View(), g, g.CenterCol, g.CenterRow - 1, 0, -1);
+}
+
+}  // namespace
