@@ -10,6 +10,7 @@
 
 #include "commands/action_setup.h"
 #include "commands/menu_table.h"
+#include "inspection/window_info.h"
 #include "commands/command_table.h"
 #include "magnifier/flip.h"
 #include "magnifier/pixels.h"
@@ -872,6 +873,14 @@ void TApp_Zorvik::CaptureAndPaint(POINT p) {
   info_.SetColour(colour);
   info_.CursorCellX = geom_.CursorCellX;
   info_.CursorCellY = geom_.CursorCellY;
+
+  // Window facts of the point (from the window snapshot while paused).
+  const kit::Action* pause = actions_.Find("Action_Capture_Pause");
+  if (pause && pause->Checked()) {
+    if (winList_) T_WinList::CopyFacts(winList_->Lookup(p, lupeOn || noSelfOn), info_);
+  } else {
+    GatherWindowFacts(info_, noSelfOn, lupeOn, Handle());
+  }
 
   PaintInfoArea();
   HDC dc = GetDC(Handle());

@@ -14,6 +14,7 @@
 #include "commands/main_menus.h"
 #include "commands/toolbar.h"
 #include "inspection/disp_info.h"
+#include "inspection/winlist.h"
 #include "kit/action.h"
 #include "kit/window.h"
 #include "magnifier/grid_plan.h"
@@ -159,6 +160,7 @@ private:
 
   GridStyle grid_;
   T_DispInfo info_, writeCache_;
+  std::unique_ptr<T_WinList> winList_;  // the window tree of a pause
   std::wstring statusMessage_;
 
   std::vector<Segment> segs_;        // reused by every tick
