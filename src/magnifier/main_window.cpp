@@ -12,6 +12,7 @@
 #include "commands/menu_table.h"
 #include "inspection/window_info.h"
 #include "commands/command_table.h"
+#include "magnifier/capture_math.h"
 #include "magnifier/flip.h"
 #include "magnifier/pixels.h"
 #include "magnifier/screen_size.h"
@@ -94,7 +95,8 @@ LRESULT CALLBACK ToolBarSubclass(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT
       SendMessageW(reinterpret_cast<HWND>(ref), WM_SYSCOMMAND, 0xF009, 0);
       return 0;
     }
-    SendMessageW(reinterpret_cast<HWND>(ref), WM_APP + 2, static_cast<WPARAM>(hit), 0);  // press and hold
+    // The 1:1 button is held rather than clicked.
+    if (SendMessageW(reinterpret_cast<HWND>(ref), WM_APP + 2, static_cast<WPARAM>(hit), 0)) return 0;
   } else if (msg == WM_LBUTTONUP) {
     SendMessageW(reinterpret_cast<HWND>(ref), WM_APP + 3, 0, 0);
   } else if (msg == WM_RBUTTONDOWN) {
@@ -217,6 +219,7 @@ void TApp_Zorvik::BuildActions() {
         RefreshView();
       };
   }
+  BuildCaptureModeActions();
   On("Action_Zoom_Up", [this](kit::Action&) { StepZoom(+1); });
   On("Action_Zoom_Down", [this](kit::Action&) { StepZoom(-1); });
 
@@ -467,6 +470,7 @@ void TApp_Zorvik::CreateToolBar() {
                              0, 0, cr.right, 24, panelToolBar_, nullptr, inst, nullptr);
   SendMessageW(toolBar_, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
   SetWindowSubclass(toolBar_, ToolBarSubclass, 1, reinterpret_cast<DWORD_PTR>(Handle()));
+  CreateCaptureMovePanel();
   imageIcon_ = ImageList_Create(18, 18, ILC_COLOR32 | ILC_MASK, 0, 16);
   imageLargeIcon_ = ImageList_Create(36, 36, ILC_COLOR32 | ILC_MASK, 0, 16);
   imageInfoIcon_ = ImageList_Create(14, 14, ILC_COLOR32 | ILC_MASK, 0, 8);
@@ -680,6 +684,8 @@ void TApp_Zorvik::FormResize() {
   infoRect_.right = cw;
   infoRect_.bottom = ch - tb;
   infoRect_.top = infoRect_.bottom - h;
+  if (panelCaptureMove_)
+    SetWindowPos(panelCaptureMove_, HWND_TOP, cw - 56, tb + infoRect_.top + 1, 56, 14, SWP_NOACTIVATE);
   splitterRect_ = RECT{separatorX_ - 2, tb + infoRect_.top + lineHeight_, separatorX_ + 2, tb + infoRect_.bottom};
   const kit::Action* gridDisp = actions_.Find("Action_Grid_Disp");
   const bool grid = gridDisp && gridDisp->Checked();
@@ -850,10 +856,20 @@ void TApp_Zorvik::CaptureAndPaint(POINT p) {
   const bool lupeOn = lupe && lupe->Checked() && lupe->Enabled();
   const bool noSelfOn = noSelf && noSelf->Checked() && noSelf->Enabled();
   if (!lupeOn && !noSelfOn) rop |= kCaptureBlt;
-  // The whole virtual screen, also monitors left of or above the primary.
-  HDC screen = GetDC(nullptr);
-  BitBlt(square_.dc, 0, 0, s, s, screen, p.x - geom_.SquareHalf, p.y - geom_.SquareHalf, rop);
-  ReleaseDC(nullptr, screen);
+  const kit::Action* pauseAction = actions_.Find("Action_Capture_Pause");
+  const bool fromPause = pauseAction && pauseAction->Checked() && !pauseNotReady_ && pauseSnapshot_.dc;
+  if (fromPause) {
+    // The frozen screen: without layered windows where our own window must not show.
+    const DibCanvas& pic = (lupeOn || (noSelfOn && CanLayerWindows())) ? pauseSnapshot_ : pauseSnapshotLayered_;
+    const TMyScreenSize& scr = ScreenSize();
+    BitBlt(square_.dc, 0, 0, s, s, pic.dc, p.x - geom_.SquareHalf - scr.VirtualLeft(),
+           p.y - geom_.SquareHalf - scr.VirtualTop(), info_.RasterOp);
+  } else {
+    // The whole virtual screen, also monitors left of or above the primary.
+    HDC screen = GetDC(nullptr);
+    BitBlt(square_.dc, 0, 0, s, s, screen, p.x - geom_.SquareHalf, p.y - geom_.SquareHalf, rop);
+    ReleaseDC(nullptr, screen);
+  }
   GdiFlush();
 
   FlipSquare(square_.bits, s, info_.FlipMode, flipScratch_);
@@ -875,8 +891,7 @@ void TApp_Zorvik::CaptureAndPaint(POINT p) {
   info_.CursorCellY = geom_.CursorCellY;
 
   // Window facts of the point (from the window snapshot while paused).
-  const kit::Action* pause = actions_.Find("Action_Capture_Pause");
-  if (pause && pause->Checked()) {
+  if (fromPause) {
     if (winList_) T_WinList::CopyFacts(winList_->Lookup(p, lupeOn || noSelfOn), info_);
   } else {
     GatherWindowFacts(info_, noSelfOn, lupeOn, Handle());
@@ -1006,12 +1021,44 @@ LRESULT TApp_Zorvik::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
       return 0;
     case WM_APP + 2:  // left press on a toolbar button
       if (static_cast<int>(wp) < toolbar_.Count() && toolbar_.At(static_cast<int>(wp)).action &&
-          toolbar_.At(static_cast<int>(wp)).action->name == "Action_Capture_Disp_x1")
-        BeginActualSize();
+          toolbar_.At(static_cast<int>(wp)).action->name == "Action_Capture_Disp_x1") {
+        ActualSizeButtonPressed();
+        return 1;
+      }
       return 0;
     case WM_APP + 3:  // left release on the toolbar
       EndActualSize();
       return 0;
+    case WM_APP + 10:
+    case WM_APP + 11:
+    case WM_APP + 12:
+    case WM_APP + 13: {  // a capture-move button pressed
+      heldSpeedButton_ = static_cast<int>(msg - (WM_APP + 10));
+      CaptureMoveTick();
+      int delay = 1;
+      if (!SystemParametersInfoW(SPI_GETKEYBOARDDELAY, 0, &delay, 0)) delay = 1;
+      StartTimer(kTimerCaptureMove, static_cast<UINT>(RepeatDelayMs(delay)), [this] { CaptureMoveTick(); });
+      return 0;
+    }
+    case WM_APP + 14:
+      heldSpeedButton_ = -1;
+      StopTimer(kTimerCaptureMove);
+      return 0;
+    case WM_LBUTTONDOWN:
+      OnLeftDown(POINT{GET_X_LPARAM(lp), GET_Y_LPARAM(lp)}, wp);
+      return 0;
+    case WM_MOUSEMOVE:
+      OnMouseMove(POINT{GET_X_LPARAM(lp), GET_Y_LPARAM(lp)});
+      return 0;
+    case WM_LBUTTONUP:
+      OnLeftUp(POINT{GET_X_LPARAM(lp), GET_Y_LPARAM(lp)}, wp);
+      return 0;
+    case WM_LBUTTONDBLCLK:
+      OnDoubleClick();
+      return 0;
+    case WM_SETCURSOR:
+      if (LOWORD(lp) == HTCLIENT && OnSetCursor()) return TRUE;
+      break;
     case WM_RBUTTONDOWN:
       rightPressPoint_ = POINT{GET_X_LPARAM(lp), GET_Y_LPARAM(lp)};
       gestureStart_ = rightPressPoint_;

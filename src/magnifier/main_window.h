@@ -84,6 +84,17 @@ public:
   void BeginActualSize();
   void EndActualSize();
 
+  // Capture modes and pointer control.
+  bool Paused() const;
+  bool Fixed() const;
+  bool LupeActive() const;
+  POINT CapturePoint() const { return POINT{info_.InspectedX, info_.InspectedY}; }
+  void SetCapturePoint(POINT p, bool track = true);
+  void SetCapturePointX(int x);
+  void SetCapturePointY(int y);
+  void UpdateCaptureMovePanel();
+  const T_WinList* WindowSnapshot() const { return winList_.get(); }
+
   MainMenus& Menus() { return menus_; }
   MainToolBar& ToolBar() { return toolbar_; }
   BindingList& Bindings() { return bindings_; }
@@ -119,6 +130,23 @@ private:
   void ActionZoom(kit::Action& a);
   void OnWheel(int delta);
   void HandleException(const std::exception& e);
+  void BuildCaptureModeActions();
+  void PauseExecute(bool update);
+  void FixedExecute();
+  void LupeExecute();
+  void MoveExecute(const std::string& name);
+  void AnimateCapturePoint(POINT target);
+  void AnimateCursorTo(bool toLengthOrigin);
+  void CapturePointFromCursor();
+  void LengthPosSet();
+  void CreateCaptureMovePanel();
+  void CaptureMoveTick();
+  void OnLeftDown(POINT client, WPARAM keys);
+  void OnMouseMove(POINT client);
+  void OnLeftUp(POINT client, WPARAM keys);
+  void OnDoubleClick();
+  bool OnSetCursor();
+  void ActualSizeButtonPressed();
   bool OnKeyDown(UINT vk);
   bool OnKeyUp(UINT vk);
   void OnRightButtonUp(POINT client);
@@ -161,6 +189,13 @@ private:
   GridStyle grid_;
   T_DispInfo info_, writeCache_;
   std::unique_ptr<T_WinList> winList_;  // the window tree of a pause
+  DibCanvas pauseSnapshot_, pauseSnapshotLayered_;  // the frozen virtual screen
+  bool pauseNotReady_ = false;
+  int captureMonitor_ = 0;
+  HWND panelCaptureMove_ = nullptr;
+  int heldSpeedButton_ = -1;  // 0 left, 1 up, 2 down, 3 right
+  bool panActive_ = false, splitterDrag_ = false;
+  POINT pressClientPoint_{}, pressScreenPoint_{}, pressCapturePoint_{};
   std::wstring statusMessage_;
 
   std::vector<Segment> segs_;        // reused by every tick

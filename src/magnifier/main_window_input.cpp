@@ -3,6 +3,7 @@
 #include <windowsx.h>
 
 #include "commands/command_table.h"
+#include "magnifier/capture_math.h"
 #include "magnifier/main_window.h"
 #include "platform/optional_functions.h"
 #include "platform/win_text.h"
@@ -61,7 +62,20 @@ bool TApp_Zorvik::OnKeyDown(UINT vk) {
   if (!def) return false;
   kit::Action* a = actions_.Find(def->name);
   if (!a) return true;
-  if (IsMoveCommand(a->name)) a->Execute();  // repeats with the keyboard's auto-repeat
+  if (IsMoveCommand(a->name)) {  // repeats with the keyboard's auto-repeat
+    const kit::Action* same = actions_.Find("Action_Move_OptMoveBitmap");
+    if (same && same->Checked()) {
+      static const char* const kNames[] = {"Action_Move_Left", "Action_Move_Right", "Action_Move_Up",
+                                           "Action_Move_Down"};
+      const Direction d = a->name == kNames[0]   ? Direction::Left
+                          : a->name == kNames[1] ? Direction::Right
+                          : a->name == kNames[2] ? Direction::Up
+                                                 : Direction::Down;
+      const Direction m = MapMoveByFlip(d, info_.FlipMode);
+      if (kit::Action* mapped = actions_.Find(kNames[static_cast<int>(m)])) a = mapped;
+    }
+    a->Execute();
+  }
   else if (a->name == "Action_Capture_Disp_x1") BeginActualSize();
   return true;
 }

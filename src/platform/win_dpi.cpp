@@ -15,6 +15,12 @@ void SetHeight(HWND control, int height) {
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOOWNERZORDER);
 }
 
+int WindowHeight(HWND control) {
+  RECT r{0, 0, 0, 0};
+  GetWindowRect(control, &r);
+  return r.bottom - r.top;
+}
+
 }  // namespace
 
 int ControlFontHeight(HWND control) {
@@ -26,7 +32,14 @@ int ControlFontHeight(HWND control) {
 }
 
 void FitDropDownList(HWND comboBox, int minimum) {
-  SendMessageW(comboBox, CB_SETITEMHEIGHT, 0, HeightForFont(ControlFontHeight(comboBox), minimum, ItemHeightFactor));
+  const int height = HeightForFont(ControlFontHeight(comboBox), minimum, ItemHeightFactor);
+  SendMessageW(comboBox, CB_SETITEMHEIGHT, 0, height);
+  if (SendMessageW(comboBox, CB_GETITEMHEIGHT, 0, 0) == height) return;
+  // A combo box that is not owner-drawn ignores the request: size the items
+  // of its drop-down list directly.
+  COMBOBOXINFO info{};
+  info.cbSize = sizeof info;
+  if (GetComboBoxInfo(comboBox, &info) && info.hwndList) SendMessageW(info.hwndList, LB_SETITEMHEIGHT, 0, height);
 }
 
 void FitListBox(HWND listBox, int minimum) {
@@ -47,25 +60,14 @@ void FitButton(HWND button) {
 
 void FitStatusBar(HWND statusBar) {
   const int wanted = HeightForFont(ControlFontHeight(statusBar), 0, ControlHeightFactor);
-  // The bar sizes itself: its minimum drawing height plus its borders. Ask
-  // for the drawing height that gives the wanted outer height.
-  SendMessageW(statusBar, SB_SETMINHEIGHT, 0, 0);
+  // The bar sizes itself to its minimum drawing height plus its borders (and
+  // never below what its font needs): learn the borders, then ask for the
+  // drawing height that gives the wanted outer height.
+  SendMessageW(statusBar, SB_SETMINHEIGHT, static_cast<WPARAM>(wanted), 0);
   SendMessageW(statusBar, WM_SIZE, 0, 0);
-  RECT r;
-  GetWindowRect(statusBar, &r);
-  const int natural = r.bottom - r.top;
-  int borders[3] = {0, 0, 0};
-  SendMessageW(statusBar, SB_GETBORDERS, 0, reinterpret_cast<LPARAM>(borders));
-  SendMessageW(statusBar, SB_SETMINHEIGHT, wanted - 2 * borders[1] - 2 * GetSystemMetrics(SM_CYBORDER), 0);
+  const int borders = WindowHeight(statusBar) - wanted;
+  SendMessageW(statusBar, SB_SETMINHEIGHT, static_cast<WPARAM>(wanted > borders ? wanted - borders : 0), 0);
   SendMessageW(statusBar, WM_SIZE, 0, 0);
-  GetWindowRect(statusBar, &r);
-  if (r.bottom - r.top != wanted && natural > 0) {
-    // Correct by the difference this bar actually makes.
-    const int got = r.bottom - r.top;
-    SendMessageW(statusBar, SB_SETMINHEIGHT, wanted - 2 * borders[1] - 2 * GetSystemMetrics(SM_CYBORDER) + wanted - got,
-                 0);
-    SendMessageW(statusBar, WM_SIZE, 0, 0);
-  }
 }
 
 void FitLabel(HWND label) {

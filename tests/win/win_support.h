@@ -77,7 +77,7 @@ public:
   POINT Cursor() const { return cursor_; }  // cursor position once shown
   const std::wstring& Text() const { return text_; }
   const std::vector<Button>& Buttons() const { return buttons_; }
-  int DefaultId() const { return defaultId_; }
+  int DefaultId() const { return defaultId_; }  // the button drawn as default, 0: none
   bool Visible() const { return visible_; }
   HWND Owner() const { return owner_; }
   const Button* Find(const std::wstring& caption) const {
@@ -96,6 +96,7 @@ private:
       Button b{text, {}, GetDlgCtrlID(h)};
       GetWindowRect(h, &b.rect);
       self->buttons_.push_back(b);
+      if ((GetWindowLongW(h, GWL_STYLE) & BS_TYPEMASK) == BS_DEFPUSHBUTTON) self->defaultId_ = b.id;
     } else if (lstrcmpiW(cls, L"Static") == 0) {
       self->text_ = text;
     }
@@ -123,8 +124,6 @@ private:
     GetWindowRect(h, &rect_);
     GetCursorPos(&cursor_);
     EnumChildWindows(h, Child, reinterpret_cast<LPARAM>(this));
-    const LRESULT def = SendMessageW(h, DM_GETDEFID, 0, 0);
-    defaultId_ = HIWORD(def) == DC_HASDEFID ? LOWORD(def) : 0;
     HWND anyButton = buttons_.empty() ? h : GetDlgItem(h, buttons_.front().id);
     switch (action_) {
       case Action::Press:

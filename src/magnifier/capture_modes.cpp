@@ -1,0 +1,440 @@
+// Pause, fixed point, loupe mode, moving the capture point and the cursor,
+// the length origin, and the mouse on the view.
+#include <windowsx.h>
+
+#include "magnifier/capture_math.h"
+#include "magnifier/main_window.h"
+#include "magnifier/screen_size.h"
+#include "platform/optional_functions.h"
+
+namespace zorvik {
+
+namespace {
+constexpr wchar_t kSpeedButtonClass[] = L"TSpeedButton_Zorvik";
+constexpr Direction kButtonDirections[4] = {Direction::Left, Direction::Up, Direction::Down, Direction::Right};
+constexpr const char* kMoveNames[4] = {"Action_Move_Left", "Action_Move_Up", "Action_Move_Down", "Action_Move_Right"};
+
+Pt ToPt(POINT p) { return Pt{p.x, p.y}; }
+POINT ToPOINT(Pt p) { return POINT{p.x, p.y}; }
+
+Direction DirectionOf(const std::string& name) {
+  if (name == "Action_Move_Left") return Direction::Left;
+  if (name == "Action_Move_Right") return Direction::Right;
+  if (name == "Action_Move_Up") return Direction::Up;
+  return Direction::Down;
+}
+const char* NameOf(Direction d) {
+  switch (d) {
+    case Direction::Left: return kMoveNames[0];
+    case Direction::Up: return kMoveNames[1];
+    case Direction::Down: return kMoveNames[2];
+    default: return kMoveNames[3];
+  }
+}
+
+void WaitUntil(DWORD t) {
+  while (static_cast<int>(t - GetTickCount()) > 0) Sleep(5);
+}
+
+// The four 14x14 capture-move buttons: flat, an arrow each; presses go to
+// the main window (WM_APP + 10 + index, WM_APP + 14 on release).
+LRESULT CALLBACK SpeedButtonProc(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
+  const int index = static_cast<int>(GetWindowLongPtrW(h, GWLP_ID));
+  switch (msg) {
+    case WM_LBUTTONDOWN:
+      SetCapture(h);
+      SendMessageW(GetParent(GetParent(h)), WM_APP + 10 + index, 0, 0);
+      return 0;
+    case WM_LBUTTONUP:
+      ReleaseCapture();
+      SendMessageW(GetParent(GetParent(h)), WM_APP + 14, 0, 0);
+      return 0;
+    case WM_PAINT: {
+      PAINTSTRUCT ps;
+      HDC dc = BeginPaint(h, &ps);
+      RECT r;
+      GetClientRect(h, &r);
+      FillRect(dc, &r, GetSysColorBrush(COLOR_BTNFACE));
+      const int cx = r.right / 2, cy = r.bottom / 2;
+      POINT t[3];
+      switch (index) {
+        case 0: t[0] = {cx - 3, cy}; t[1] = {cx + 2, cy - 4}; t[2] = {cx + 2, cy + 4}; break;
+        case 1: t[0] = {cx, cy - 3}; t[1] = {cx - 4, cy + 2}; t[2] = {cx + 4, cy + 2}; break;
+        case 2: t[0] = {cx, cy + 3}; t[1] = {cx - 4, cy - 2}; t[2] = {cx + 4, cy - 2}; break;
+        default: t[0] = {cx + 3, cy}; t[1] = {cx - 2, cy - 4}; t[2] = {cx - 2, cy + 4}; break;
+      }
+      HGDIOBJ ob = SelectObject(dc, GetSysColorBrush(COLOR_BTNTEXT));
+      HGDIOBJ op = SelectObject(dc, GetStockObject(NULL_PEN));
+      Polygon(dc, t, 3);
+      SelectObject(dc, ob);
+      SelectObject(dc, op);
+      EndPaint(h, &ps);
+      return 0;
+    }
+    default:
+      return DefWindowProcW(h, msg, wp, lp);
+  }
+}
+}  // namespace
+
+bool TApp_Zorvik::Paused() const {
+  const kit::Action* a = actions_.Find("Action_Capture_Pause");
+  return a && a->Checked();
+}
+bool TApp_Zorvik::Fixed() const {
+  const kit::Action* a = actions_.Find("Action_Capture_Fixed");
+  return a && a->Checked();
+}
+bool TApp_Zorvik::LupeActive() const {
+  const kit::Action* a = actions_.Find("Action_Capture_Lupe");
+  return a && a->Checked() && a->Enabled();
+}
+
+void TApp_Zorvik::BuildCaptureModeActions() {
+  On("Action_Capture_Pause", [this](kit::Action&) { PauseExecute(false); });
+  On("Action_Capture_Update", [this](kit::Action&) { PauseExecute(true); });
+  On("Action_Capture_Fixed", [this](kit::Action&) { FixedExecute(); });
+  On("Action_Capture_Lupe", [this](kit::Action&) { LupeExecute(); });
+  On("Action_Capture_MoveCursorToPoint", [this](kit::Action&) { AnimateCursorTo(false); });
+  On("Action_Capture_PointFromCursor", [this](kit::Action&) { CapturePointFromCursor(); });
+  On("Action_Pos_LengthPosSet", [this](kit::Action&) { LengthPosSet(); });
+  for (const char* name : kMoveNames) On(name, [this](kit::Action& a) { MoveExecute(a.name); });
+}
+
+void TApp_Zorvik::SetCapturePoint(POINT p, bool track) {
+  Pt q = ToPt(p);
+  if (track) q = TrackMonitor(q, ScreenSize().Layout(), captureMonitor_);
+  info_.InspectedX = q.x;
+  info_.InspectedY = q.y;
+}
+
+void TApp_Zorvik::SetCapturePointX(int x) {
+  SetCapturePoint(POINT{x, info_.InspectedY});
+  RefreshView();
+}
+
+void TApp_Zorvik::SetCapturePointY(int y) {
+  SetCapturePoint(POINT{info_.InspectedX, y});
+  RefreshView();
+}
+
+void TApp_Zorvik::UpdateCaptureMovePanel() {
+  if (!panelCaptureMove_) return;
+  const kit::Action* lupe = actions_.Find("Action_Capture_Lupe");
+  const bool show = Fixed() || Paused() || (lupe && lupe->Checked());
+  ShowWindow(panelCaptureMove_, show ? SW_SHOWNA : SW_HIDE);
+}
+
+void TApp_Zorvik::PauseExecute(bool update) {
+  kit::Action* pause = actions_.Find("Action_Capture_Pause");
+  if (!pause) return;
+  if (!update) {
+    if (IsKeyDown(VK_CONTROL)) {
+      AnimateCursorTo(false);
+      return;
+    }
+    if (IsKeyDown(VK_SHIFT)) {
+      CapturePointFromCursor();
+      return;
+    }
+    pause->SetChecked(!pause->Checked());
+  }
+  const bool paused = pause->Checked();
+  if (kit::Action* u = actions_.Find("Action_Capture_Update")) u->SetEnabled(paused);
+  if (!paused || LupeActive()) StartTimer(kTimerMain, kMainInterval, [this] { Timer_MainTimer(); });
+  else StopTimer(kTimerMain);
+
+  if (paused) {
+    pauseNotReady_ = true;
+    RefreshView();  // one live capture of the moment
+    ScreenSize().Refresh();
+    kit::Action* noSelf = actions_.Find("Action_Capture_NoSelfCapture");
+    const bool tempLayer = CanLayerWindows() && noSelf && !noSelf->Checked();
+    const LONG_PTR ex = GetWindowLongPtrW(Handle(), GWL_EXSTYLE);
+    if (tempLayer && !(ex & WS_EX_LAYERED)) {
+      SetWindowLongPtrW(Handle(), GWL_EXSTYLE, ex | WS_EX_LAYERED);
+      Optional().SetLayeredWindowAttributes(Handle(), 0, 255, LWA_ALPHA);
+    }
+    winList_ = std::make_unique<T_WinList>(ScreenSize(), Handle());
+    const TMyScreenSize& s = ScreenSize();
+    const int w = s.VirtualWidth(), h = s.VirtualHeight();
+    HDC screen = GetDC(nullptr);
+    for (DibCanvas* c : {&pauseSnapshotLayered_, &pauseSnapshot_}) {
+      c->Resize(w, h);
+      RECT all{0, 0, w, h};
+      FillRect(c->dc, &all, squareBrush_);
+      BitBlt(c->dc, 0, 0, w, h, screen, s.VirtualLeft(), s.VirtualTop(),
+             c == &pauseSnapshotLayered_ ? (SRCCOPY | 0x40000000) : SRCCOPY);
+    }
+    ReleaseDC(nullptr, screen);
+    if (tempLayer && !(ex & WS_EX_LAYERED)) SetWindowLongPtrW(Handle(), GWL_EXSTYLE, ex);
+    pauseNotReady_ = false;
+  } else {
+    ScreenSize().Refresh();
+    winList_.reset();
+    pauseSnapshot_.Free();
+    pauseSnapshotLayered_.Free();
+    EndActualSize();
+    if (kit::Action* noSelf = actions_.Find("Action_Capture_NoSelfCapture")) noSelf->SetEnabled(true);
+  }
+  UpdateCaptureMovePanel();
+  statusMessage_.clear();
+  FormResize();
+  RefreshView();
+}
+
+void TApp_Zorvik::FixedExecute() {
+  kit::Action* fixed = actions_.Find("Action_Capture_Fixed");
+  if (!fixed) return;
+  if (IsKeyDown(VK_CONTROL)) {
+    AnimateCursorTo(false);
+    return;
+  }
+  if (IsKeyDown(VK_SHIFT)) {
+    CapturePointFromCursor();
+    return;
+  }
+  const bool on = !fixed->Checked();
+  if (on) {
+    fixed->SetChecked(true);  // unchecks loupe mode: same group
+  } else {
+    fixed->SetChecked(false);
+  }
+  LupeExecute();
+  UpdateCaptureMovePanel();
+  kit::ProcessMessages();
+  statusMessage_.clear();
+  RefreshView();
+}
+
+void TApp_Zorvik::LupeExecute() {
+  kit::Action* lupe = actions_.Find("Action_Capture_Lupe");
+  if (!lupe) return;
+  if (!CanLayerWindows()) {
+    lupe->SetChecked(false);
+    return;
+  }
+  const LONG_PTR ex = GetWindowLongPtrW(Handle(), GWL_EXSTYLE);
+  if (lupe->Checked()) {
+    if (!(ex & WS_EX_LAYERED)) {
+      SetWindowLongPtrW(Handle(), GWL_EXSTYLE, ex | WS_EX_LAYERED);
+      Optional().SetLayeredWindowAttributes(Handle(), 0, 255, LWA_ALPHA);
+    }
+    StartTimer(kTimerMain, kMainInterval, [this] { Timer_MainTimer(); });
+  } else {
+    const kit::Action* noSelf = actions_.Find("Action_Capture_NoSelfCapture");
+    if (!(noSelf && noSelf->Checked()) && (ex & WS_EX_LAYERED))
+      SetWindowLongPtrW(Handle(), GWL_EXSTYLE, ex & ~static_cast<LONG_PTR>(WS_EX_LAYERED));
+    if (Paused()) StopTimer(kTimerMain);
+  }
+  UpdateCaptureMovePanel();
+  RefreshView();
+}
+
+void TApp_Zorvik::MoveExecute(const std::string& name) {
+  const Direction d = DirectionOf(name);
+  const int s = IsKeyDown(VK_SHIFT) ? 10 : 1;
+  if (LupeActive()) {
+    RECT r;
+    GetWindowRect(Handle(), &r);
+    const Pt to = Step(Pt{r.left, r.top}, d, s);
+    const Pt clamped = ScreenSize().Layout().ClampLoupePosition(to, r.right - r.left, r.bottom - r.top,
+                                                                  infoRect_.bottom - infoRect_.top);
+    SetWindowPos(Handle(), nullptr, clamped.x, clamped.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    return;
+  }
+  if (Fixed() || Paused()) {
+    const Rc v = ScreenSize().Layout().Virtual();
+    SetCapturePoint(ToPOINT(ClampToVirtual(Step(ToPt(CapturePoint()), d, s), v)));
+    statusMessage_.clear();
+    RefreshView();
+    return;
+  }
+  const Pt to = Step(ToPt(CapturePoint()), d, s);
+  SetCursorPos(to.x, to.y);
+  if (d == Direction::Left) mouse_event(MOUSEEVENTF_MOVE, static_cast<DWORD>(-s), 0, 0, 0);
+}
+
+void TApp_Zorvik::AnimateCapturePoint(POINT target) {
+  const auto steps = CaptureAnimationSteps(ToPt(CapturePoint()), ToPt(target));
+  const DWORD t0 = GetTickCount();
+  for (size_t i = 0; i < steps.size(); ++i) {
+    const bool last = i + 1 == steps.size();
+    if (last) {
+      SetCapturePoint(ToPOINT(steps[i]), false);
+      statusMessage_.clear();
+      RefreshView();
+      break;
+    }
+    SetCapturePoint(ToPOINT(steps[i]), false);
+    RefreshView();
+    WaitUntil(t0 + 40 * static_cast<DWORD>(i + 1));
+  }
+}
+
+void TApp_Zorvik::AnimateCursorTo(bool toLengthOrigin) {
+  POINT target;
+  if (toLengthOrigin) {
+    target = POINT{info_.LengthOriginX, info_.LengthOriginY};
+  } else {
+    if (!Fixed() && !Paused()) return;
+    target = CapturePoint();
+  }
+  POINT start{0, 0};
+  GetCursorPos(&start);
+  const auto steps = CursorAnimationSteps(ToPt(start), ToPt(target));
+  const DWORD t0 = GetTickCount();
+  for (size_t i = 0; i < steps.size(); ++i) {
+    SetCursorPos(steps[i].x, steps[i].y);
+    if (i + 1 < steps.size()) WaitUntil(t0 + 10 * static_cast<DWORD>(i + 1));
+  }
+}
+
+void TApp_Zorvik::CapturePointFromCursor() {
+  if (!Fixed() && !Paused()) return;
+  POINT c{0, 0};
+  GetCursorPos(&c);
+  AnimateCapturePoint(c);
+}
+
+void TApp_Zorvik::LengthPosSet() {
+  const bool shift = IsKeyDown(VK_SHIFT), ctrl = IsKeyDown(VK_CONTROL);
+  if (shift && ctrl) {
+    info_.LengthOriginX = info_.LengthOriginY = 0;
+  } else if (ctrl) {
+    AnimateCursorTo(true);
+  } else if ((!Fixed() && !Paused()) || shift) {
+    POINT c{0, 0};
+    GetCursorPos(&c);
+    info_.LengthOriginX = c.x;
+    info_.LengthOriginY = c.y;
+    kit::Action* length = actions_.Find("Action_Pos_Length");
+    if (length && !length->Checked()) {
+      length->SetChecked(true);
+      FormResize();
+    }
+  } else {
+    info_.LengthOriginX = info_.InspectedX;
+    info_.LengthOriginY = info_.InspectedY;
+  }
+  RefreshView();
+}
+
+void TApp_Zorvik::CreateCaptureMovePanel() {
+  HINSTANCE inst = GetModuleHandleW(nullptr);
+  static bool registered = false;
+  if (!registered) {
+    WNDCLASSEXW wc{};
+    wc.cbSize = sizeof wc;
+    wc.lpfnWndProc = SpeedButtonProc;
+    wc.hInstance = inst;
+    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    wc.lpszClassName = kSpeedButtonClass;
+    RegisterClassExW(&wc);
+    registered = true;
+  }
+  panelCaptureMove_ = CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_CLIPCHILDREN, 0, 0, 56, 14, Handle(), nullptr,
+                                      inst, nullptr);
+  // Buttons report to the main window through their panel's parent.
+  for (int i = 0; i < 4; ++i)
+    CreateWindowExW(0, kSpeedButtonClass, L"", WS_CHILD | WS_VISIBLE, i * 14, 0, 14, 14, panelCaptureMove_,
+                    reinterpret_cast<HMENU>(static_cast<INT_PTR>(i)), inst, nullptr);
+}
+
+void TApp_Zorvik::CaptureMoveTick() {
+  if (heldSpeedButton_ < 0) {
+    StopTimer(kTimerCaptureMove);
+    return;
+  }
+  const Direction d = MapMoveByFlip(kButtonDirections[heldSpeedButton_], info_.FlipMode);
+  MoveExecute(NameOf(d));
+  RefreshView();
+  int speed = 31;
+  if (!SystemParametersInfoW(SPI_GETKEYBOARDSPEED, 0, &speed, 0)) speed = 31;
+  if (!IsKeyDown(VK_LBUTTON)) {
+    heldSpeedButton_ = -1;
+    StopTimer(kTimerCaptureMove);
+    return;
+  }
+  StartTimer(kTimerCaptureMove, static_cast<UINT>(RepeatIntervalMs(speed)), [this] { CaptureMoveTick(); });
+}
+
+void TApp_Zorvik::OnLeftDown(POINT client, WPARAM keys) {
+  if (PtInRect(&splitterRect_, client)) {
+    splitterDrag_ = true;
+    SetCapture(Handle());
+    return;
+  }
+  pressClientPoint_ = client;
+  CaptureCursorPos(pressScreenPoint_);
+  RECT info = infoRect_;
+  OffsetRect(&info, 0, ToolBarHeight());
+  if ((Fixed() || Paused()) && !PtInRect(&info, client) && !LupeActive()) {
+    SetCapture(Handle());
+    panActive_ = true;
+    pressCapturePoint_ = CapturePoint();
+    return;
+  }
+  if (!(keys & MK_CONTROL) && !IsZoomed(Handle())) {
+    ReleaseCapture();
+    SendMessageW(Handle(), WM_SYSCOMMAND, 0xF018, 0);
+    RefreshView();
+  }
+}
+
+void TApp_Zorvik::OnMouseMove(POINT) {
+  if (panActive_ && IsKeyDown(VK_LBUTTON)) {
+    panActive_ = false;
+    POINT p;
+    CaptureCursorPos(p);
+    const Pt to = PanCapturePoint(ToPt(pressCapturePoint_), ToPt(pressScreenPoint_), ToPt(p), zoomFactor_,
+                                  info_.FlipMode, ScreenSize().Layout().Virtual());
+    SetCapturePoint(ToPOINT(to));
+    if (Fixed()) statusMessage_.clear();
+    RefreshView();
+    kit::ProcessMessages();
+    panActive_ = true;
+  }
+}
+
+bool TApp_Zorvik::OnSetCursor() {
+  if (panActive_) return false;
+  POINT c;
+  CursorPosInClient(Handle(), c);
+  if (splitterDrag_ || PtInRect(&splitterRect_, c)) {
+    SetCursor(LoadCursorW(nullptr, IDC_SIZEWE));
+    return true;
+  }
+  return false;
+}
+
+void TApp_Zorvik::OnLeftUp(POINT client, WPARAM keys) {
+  ReleaseCapture();
+  panActive_ = false;
+  if (splitterDrag_) {
+    RECT cr;
+    GetClientRect(Handle(), &cr);
+    separatorX_ = Clamp(client.x, 8, std::max<int>(8, cr.right - 8));
+    splitterDrag_ = false;
+    FormResize();
+    return;
+  }
+  if ((Fixed() || Paused()) && (keys & MK_CONTROL) && !(keys & MK_SHIFT)) OnDoubleClick();
+}
+
+void TApp_Zorvik::OnDoubleClick() {
+  if (!Fixed() && !Paused()) return;
+  const Pt target = PointUnderClient(ToPt(CapturePoint()), ToPt(pressClientPoint_), geom_.ViewLeft, geom_.ViewTop,
+                                     ToolBarHeight(), zoomFactor_, geom_.CenterCol, geom_.CenterRow,
+                                     ScreenSize().Layout().Virtual());
+  if (target != ToPt(CapturePoint())) AnimateCapturePoint(ToPOINT(target));
+}
+
+void TApp_Zorvik::ActualSizeButtonPressed() {
+  BeginActualSize();
+  ReleaseCapture();
+  SendMessageW(Handle(), WM_SYSCOMMAND, 0xF009, 0);  // drag the window while seeing 1:1
+  EndActualSize();
+}
+
+}  // namespace zorvik
