@@ -87,8 +87,9 @@ HWND VisiblePopupMenu() {
   return h && IsWindowVisible(h) ? h : nullptr;
 }
 
-COLORREF PatternWindow::ColourAt(int px, int py) {
+COLORREF PatternWindow::ColourAt(int px, int py, int variant) {
   // Distinct within any 64 x 64 neighbourhood, away from pure grid colours.
+  if (variant == 1) return RGB((py * 4 + 3) & 0xFF, 200, (px * 4 + 1) & 0xFF);
   return RGB((px * 4 + 2) & 0xFF, (py * 4 + 1) & 0xFF, (((px / 64) * 3 + (py / 64) * 5) * 16 + 40) & 0xFF);
 }
 
@@ -108,7 +109,7 @@ LRESULT CALLBACK PatternProc(HWND h, UINT m, WPARAM w, LPARAM l) {
     std::vector<uint32_t> px(static_cast<size_t>(r.right) * r.bottom);
     for (int y = 0; y < r.bottom; ++y)
       for (int x = 0; x < r.right; ++x) {
-        const COLORREF c = PatternWindow::ColourAt(x, y);
+        const COLORREF c = PatternWindow::ColourAt(x, y, static_cast<int>(GetWindowLongPtrW(h, GWLP_USERDATA)));
         px[static_cast<size_t>(y) * r.right + x] = (GetRValue(c) << 16) | (GetGValue(c) << 8) | GetBValue(c);
       }
     SetDIBitsToDevice(dc, 0, 0, r.right, r.bottom, 0, 0, 0, r.bottom, px.data(), &bi, DIB_RGB_COLORS);
@@ -135,6 +136,14 @@ PatternWindow::PatternWindow(int x, int y, int w, int h) : x_(x), y_(y) {
                           WS_POPUP | WS_VISIBLE, x, y, w, h, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
   UpdateWindow(hwnd_);
   Pump(200);
+}
+
+void PatternWindow::SetVariant(int v) {
+  variant_ = v;
+  SetWindowLongPtrW(hwnd_, GWLP_USERDATA, v);
+  InvalidateRect(hwnd_, nullptr, FALSE);
+  UpdateWindow(hwnd_);
+  Pump(150);
 }
 
 PatternWindow::~PatternWindow() {

@@ -22,14 +22,17 @@ public:
   HWND hwnd() const { return hwnd_; }
   int x() const { return x_; }
   int y() const { return y_; }
-  // Colour (COLORREF) of the pattern at window-local (px, py).
-  static COLORREF ColourAt(int px, int py);
+  // Colour (COLORREF) of the pattern at window-local (px, py); variant 1 is
+  // another pattern (for telling a frozen picture from a live one).
+  static COLORREF ColourAt(int px, int py, int variant = 0);
   // Colour expected on screen at (sx, sy), which must lie inside the window.
-  COLORREF ScreenColour(int sx, int sy) const { return ColourAt(sx - x_, sy - y_); }
+  COLORREF ScreenColour(int sx, int sy) const { return ColourAt(sx - x_, sy - y_, variant_); }
+  void SetVariant(int v);
 
 private:
   HWND hwnd_ = nullptr;
   int x_, y_;
+  int variant_ = 0;
 };
 
 // A running zorvik.exe.

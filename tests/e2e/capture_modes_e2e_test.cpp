@@ -1,0 +1,91 @@
+// End-to-end: pause, update, fixed point and moving the capture point.
+#include "magnifier_fixture.h"
+
+using namespace e2e;
+
+namespace {
+
+class CaptureModesTest : public MagnifierTest {
+protected:
+  void SetUp() override {
+    MagnifierTest::SetUp();
+    if (HasFatalFailure()) return;
+    SetForegroundWindow(app_->hwnd());
+    Pump(150);
+  }
+  // The centre cell shows the screen pixel at offset (dx, dy) from point p,
+  // in the pattern variant v.
+  void ExpectCentreShows(POINT p, int v) {
+    const auto g = Geometry(6);
+    const Shot s = View();
+    const int x = g.CursorCellX + 1, y = g.CursorCellY + 1;
+    EXPECT_EQ(Hex(s.At(x, y)), Hex(PatternWindow::ColourAt(p.x - pattern_->x(), p.y - pattern_->y(), v)));
+  }
+};
+
+TEST_F(CaptureModesTest, PauseFreezesTheViewUntilUpdate) {
+  Tap(VK_ESCAPE);  // pause
+  pattern_->SetVariant(1);
+  SetCursorPos(cursor_.x + 20, cursor_.y + 10);  // the frozen view does not follow the cursor
+  Pump(400);
+  ExpectCentreShows(cursor_, 0);
+  ASSERT_TRUE(app_->Command(7012));  // update: the picture is taken again
+  ExpectCentreShows(cursor_, 1);
+  Tap(VK_ESCAPE);  // live again: follows the cursor
+  Pump(300);
+  ExpectCentreShows(POINT{cursor_.x + 20, cursor_.y + 10}, 1);
+}
+
+TEST_F(CaptureModesTest, FixedPointStaysAndArrowKeysMoveIt) {
+  Tap('F');
+  SetCursorPos(cursor_.x + 40, cursor_.y - 30);
+  Pump(400);
+  ExpectCentreShows(cursor_, 0);
+  Tap(VK_RIGHT, {VK_SHIFT});  // 10 pixels
+  Tap(VK_DOWN);               // 1 pixel
+  ExpectCentreShows(POINT{cursor_.x + 10, cursor_.y + 1}, 0);
+  Tap('F');  // back to following the cursor
+  Pump(300);
+  ExpectCentreShows(POINT{cursor_.x + 40, cursor_.y - 30}, 0);
+}
+
+TEST_F(CaptureModesTest, WithMirroringTheLeftKeyMovesTheCapturePointRight) {
+  ASSERT_TRUE(app_->Command(7021));  // mirror left-right
+  Tap('F');
+  Tap(VK_LEFT);
+  // The picture is mirrored: the centre still shows the capture point itself.
+  const auto g = Geometry(6);
+  const Shot s = View();
+  EXPECT_EQ(Hex(s.At(g.CursorCellX + 1, g.CursorCellY + 1)), Hex(pattern_->ScreenColour(cursor_.x + 1, cursor_.y)));
+}
+
+TEST_F(CaptureModesTest, ArrowKeysMoveTheCursorWhenLive) {
+  Tap(VK_LEFT);
+  Tap(VK_DOWN, {VK_SHIFT});
+  POINT c;
+  GetCursorPos(&c);
+  EXPECT_LE(c.x, cursor_.x - 1);  // left also nudges with a relative move, which may accelerate
+  EXPECT_EQ(c.y, cursor_.y + 10);
+}
+
+TEST_F(CaptureModesTest, CtrlClickInFixedModeMovesTheCapturePointToTheCell) {
+  Tap('F');
+  const auto g = Geometry(6);
+  const RECT c = app_->ClientOnScreen();
+  // Three cells right of the centre: close enough to move at once.
+  const POINT target{c.left + g.ViewLeft + (g.CenterCol + 3) * 6 + 3, c.top + kToolBar + g.ViewTop + g.CenterRow * 6 + 3};
+  SetCursorPos(target.x, target.y);
+  Pump(100);
+  KeyDown(VK_CONTROL);
+  INPUT in[2]{};
+  in[0].type = in[1].type = INPUT_MOUSE;
+  in[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+  in[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+  SendInput(2, in, sizeof(INPUT));
+  Pump(300);
+  KeyUp(VK_CONTROL);
+  Pump(300);
+  ExpectCentreShows(POINT{cursor_.x + 3, cursor_.y}, 0);
+}
+
+}  // namespace
