@@ -89,3 +89,21 @@ TEST_F(CaptureModesTest, CtrlClickInFixedModeMovesTheCapturePointToTheCell) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(CaptureModesTest, LoupeModeShowsWhatLiesUnderTheWindow) {
+  if (UnderWine()) GTEST_SKIP() << "Wine's screen copy includes layered windows, so no lens can see past itself";
+  ASSERT_TRUE(app_->Command(7001));
+  // Put the window over the pattern; the view's middle lies over a known pixel.
+  SetWindowPos(app_->hwnd(), nullptr, 560, 260, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  Pump(500);
+  const RECT c = app_->ClientOnScreen();
+  const SIZE cs = app_->ClientSize();
+  const int infoHeight = cs.cy - 224;
+  const int px = c.left - 1 + kRuler + (cs.cx - kRuler + 1) / 2;
+  const int py = c.top - 1 + kToolBar + kRuler + (cs.cy - kToolBar - kRuler - infoHeight + 1) / 2;
+  ExpectCentreShows(POINT{px, py}, 0);
+}
+
+}  // namespace

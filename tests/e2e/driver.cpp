@@ -23,6 +23,11 @@ std::wstring ExeDir() {
   return p.substr(0, p.find_last_of(L"\\/") + 1);
 }
 
+bool UnderWine() {
+  HMODULE ntdll = GetModuleHandleW(L"ntdll.dll");
+  return ntdll && GetProcAddress(ntdll, "wine_get_version") != nullptr;
+}
+
 std::string Hex(COLORREF c) {
   char b[16];
   std::snprintf(b, sizeof b, "#%02X%02X%02X", GetRValue(c), GetGValue(c), GetBValue(c));

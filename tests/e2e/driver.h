@@ -78,6 +78,8 @@ void RightDrag(POINT from, POINT to);
 HWND VisiblePopupMenu();
 
 std::wstring ExeDir();
+// True when running under Wine (whose screen copies include layered windows).
+bool UnderWine();
 std::string Hex(COLORREF c);
 
 }  // namespace e2e
