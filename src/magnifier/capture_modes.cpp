@@ -178,6 +178,7 @@ void TApp_Zorvik::PauseExecute(bool update) {
     if (kit::Action* noSelf = actions_.Find("Action_Capture_NoSelfCapture")) noSelf->SetEnabled(true);
   }
   UpdateCaptureMovePanel();
+  CheckComposition(nullptr);
   statusMessage_.clear();
   FormResize();
   RefreshView();
@@ -214,6 +215,7 @@ void TApp_Zorvik::LupeExecute() {
     lupe->SetChecked(false);
     return;
   }
+  CheckComposition(lupe);
   const LONG_PTR ex = GetWindowLongPtrW(Handle(), GWL_EXSTYLE);
   if (lupe->Checked()) {
     if (!(ex & WS_EX_LAYERED)) {

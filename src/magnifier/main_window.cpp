@@ -16,6 +16,7 @@
 #include "magnifier/flip.h"
 #include "magnifier/pixels.h"
 #include "magnifier/screen_size.h"
+#include "platform/message_dialog.h"
 #include "platform/optional_functions.h"
 #include "platform/win_text.h"
 
@@ -330,6 +331,8 @@ void TApp_Zorvik::BuildActions() {
   On("Action_Capture_NoSelfCapture", [this](kit::Action& a) {
     if (!CanLayerWindows()) {
       a.SetChecked(false);
+    } else {
+      CheckComposition(&a);
     }
     LONG_PTR ex = GetWindowLongPtrW(Handle(), GWL_EXSTYLE);
     const bool layered = a.Checked() && a.Enabled();
@@ -574,6 +577,22 @@ void TApp_Zorvik::MoveToMonitor() {
   const int n = ScreenSize().MonitorNumberOfWindow(Handle());
   const Pt target = ScreenSize().Layout().MonitorMoveTarget(n, shift);
   SetWindowPos(Handle(), nullptr, target.x, target.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void TApp_Zorvik::CheckComposition(const kit::Action* command) {
+  if (!IsCompositionEnabled()) return;
+  // A pause whose window tree was taken without composition keeps its picture.
+  if (Paused() && winList_ && !winList_->CompositionWasOn()) return;
+  std::wstring lines;
+  for (const char* name : {"Action_Capture_Lupe", "Action_Capture_NoSelfCapture"}) {
+    kit::Action* a = actions_.Find(name);
+    if (!a || !a->Checked() || (command && command != a)) continue;
+    a->SetChecked(false);
+    const std::wstring line = L"\u3000・" + W(kit::StripAccelerator(a->caption));
+    lines = lines.empty() ? line : lines + L"\r" + line;
+  }
+  if (!lines.empty())
+    ShowNotice(L"Aero テーマが有効の場合以下の機能は使用できません\r\r" + lines + L"\r\r機能を解除します");
 }
 
 void TApp_Zorvik::RecomputeSubGrid2() {
@@ -970,7 +989,7 @@ void TApp_Zorvik::HandleException(const std::exception& e) {
     top->SetChecked(false);
     if (Handle()) ApplyStayOnTop();
   }
-  MessageBoxW(Handle(), W(e.what()).c_str(), kTitle, MB_OK);
+  ShowNotice(W(e.what()));
 }
 
 // ---------------------------------------------------------------------------
@@ -1095,6 +1114,7 @@ LRESULT TApp_Zorvik::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
       break;
     }
     case WM_DWMCOMPOSITIONCHANGED:
+      CheckComposition(nullptr);
       return 0;
     case WM_ACTIVATEAPP:
       if (!wp) EndActualSize();

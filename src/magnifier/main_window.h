@@ -130,6 +130,9 @@ private:
   void ActionZoom(kit::Action& a);
   void OnWheel(int delta);
   void HandleException(const std::exception& e);
+  // Switches off what cannot work under desktop composition; command is
+  // nullptr (composition changed), the loupe or the no-self-capture action.
+  void CheckComposition(const kit::Action* command);
   void BuildCaptureModeActions();
   void PauseExecute(bool update);
   void FixedExecute();
