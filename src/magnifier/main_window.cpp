@@ -221,6 +221,8 @@ void TApp_Zorvik::BuildActions() {
       };
   }
   BuildCaptureModeActions();
+  BuildInfoLineActions();
+  BuildCopyActions();
   On("Action_Zoom_Up", [this](kit::Action&) { StepZoom(+1); });
   On("Action_Zoom_Down", [this](kit::Action&) { StepZoom(-1); });
 
@@ -670,11 +672,6 @@ void TApp_Zorvik::ApplyBrush() {
 // ---------------------------------------------------------------------------
 // Layout and painting
 
-int TApp_Zorvik::InfoAreaHeight() const {
-  // The status row; the information lines add one line height each.
-  return lineHeight_;
-}
-
 void TApp_Zorvik::FormResize() {
   if (kit::Terminating() || readyFlag_ == 0 || !Handle() || IsIconic(Handle())) return;
   readyFlag_ = 0;
@@ -750,60 +747,6 @@ void TApp_Zorvik::FormPaint(HDC dc) {
   GetClientRect(Handle(), &cr);
   const int tb = ToolBarHeight();
   BitBlt(dc, 0, tb, cr.right, cr.bottom - tb, back_.dc, 0, 0, SRCCOPY);
-}
-
-void TApp_Zorvik::PaintInfoArea() {
-  HDC dc = back_.dc;
-  const bool active = GetActiveWindow() == Handle();
-  const kit::Action* pause = actions_.Find("Action_Capture_Pause");
-  const bool paused = pause && pause->Checked();
-  int bg, fg, penColour;
-  if (!active) {
-    bg = COLOR_BTNFACE;
-    fg = COLOR_BTNTEXT;
-    penColour = COLOR_BTNSHADOW;
-  } else {
-    bg = paused ? COLOR_INFOBK : COLOR_WINDOW;
-    fg = paused ? COLOR_INFOTEXT : COLOR_WINDOWTEXT;
-    penColour = COLOR_BTNFACE;
-  }
-  (void)penColour;
-  FillRect(dc, &infoRect_, GetSysColorBrush(bg));
-  SetTextColor(dc, GetSysColor(fg));
-  const int t = infoRect_.top, h = lineHeight_;
-  if (statusMessage_.empty()) {
-    wchar_t caption[32];
-    swprintf(caption, 32, L"%2d倍", geom_.ZoomFactor);
-    TextOutW(dc, h + 2, t + 2, caption, static_cast<int>(wcslen(caption)));
-  } else {
-    TextOutW(dc, h + 2, t + 2, statusMessage_.c_str(), static_cast<int>(statusMessage_.size()));
-  }
-  // Colour swatch with a black frame.
-  HBRUSH swatch = CreateSolidBrush(static_cast<COLORREF>(info_.ColorRef));
-  RECT sr{infoRect_.left + 2, t + 3, h - 2, t + h - 2};
-  FillRect(dc, &sr, swatch);
-  DeleteObject(swatch);
-  HGDIOBJ oldPen = SelectObject(dc, GetStockObject(BLACK_PEN));
-  POINT frame[5] = {{infoRect_.left + 1, t + 2}, {h - 2, t + 2}, {h - 2, t + h - 2}, {infoRect_.left + 1, t + h - 2},
-                    {infoRect_.left + 1, t + 2}};
-  Polyline(dc, frame, 5);
-  // Information lines come here; with rule lines off a line runs under the status row.
-  int y = t + 2 + h;
-  const kit::Action* lineTo = actions_.Find("Action_Opt_LineTo");
-  if (lineTo && !lineTo->Checked()) {
-    MoveToEx(dc, 0, y - 2, nullptr);
-    LineTo(dc, infoRect_.right, y - 2);
-  }
-  if (t + h + 1 < infoRect_.bottom) {
-    MoveToEx(dc, separatorX_, t + h + 1, nullptr);
-    LineTo(dc, separatorX_, infoRect_.bottom);
-  }
-  HPEN border = CreatePen(PS_SOLID, 1, GetSysColor(COLOR_BTNSHADOW));
-  SelectObject(dc, border);
-  MoveToEx(dc, 0, t, nullptr);
-  LineTo(dc, infoRect_.right, t);
-  SelectObject(dc, oldPen);
-  DeleteObject(border);
 }
 
 // ---------------------------------------------------------------------------
@@ -920,17 +863,6 @@ void TApp_Zorvik::CaptureAndPaint(POINT p) {
   HDC dc = GetDC(Handle());
   FormPaint(dc);
   ReleaseDC(Handle(), dc);
-}
-
-void TApp_Zorvik::ShowStatusMessage(const std::wstring& text) {
-  statusMessage_ = text;
-  if (!TimerRunning(kTimerInfomation))
-    StartTimer(kTimerInfomation, 2000, [this] {
-      statusMessage_.clear();
-      StopTimer(kTimerInfomation);
-      RefreshView();
-    });
-  RefreshView();
 }
 
 // ---------------------------------------------------------------------------

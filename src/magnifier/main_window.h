@@ -13,6 +13,8 @@
 #include "commands/gestures.h"
 #include "commands/main_menus.h"
 #include "commands/toolbar.h"
+#include "copy/format_engine.h"
+#include "copy/info_text.h"
 #include "inspection/disp_info.h"
 #include "inspection/winlist.h"
 #include "kit/action.h"
@@ -94,6 +96,9 @@ public:
   void SetCapturePointY(int y);
   void UpdateCaptureMovePanel();
   const T_WinList* WindowSnapshot() const { return winList_.get(); }
+  const T_DispInfo& WriteCache() const { return writeCache_; }
+  CopyFormats& Formats() { return copyFormats_; }
+  const std::wstring& StatusMessage() const { return statusMessage_; }
 
   MainMenus& Menus() { return menus_; }
   MainToolBar& ToolBar() { return toolbar_; }
@@ -134,6 +139,14 @@ private:
   // nullptr (composition changed), the loupe or the no-self-capture action.
   void CheckComposition(const kit::Action* command);
   void BuildCaptureModeActions();
+  void BuildInfoLineActions();
+  void BuildCopyActions();
+  bool LineShown(const InfoLineItem& item) const;
+  void CopyPicture();
+  void CopyText(kit::Action& command);
+  void WriteValue(kit::Action& command);
+  void FillWriteCache();
+  void ClearWriteCache();
   void PauseExecute(bool update);
   void FixedExecute();
   void LupeExecute();
@@ -200,6 +213,7 @@ private:
   bool panActive_ = false, splitterDrag_ = false;
   POINT pressClientPoint_{}, pressScreenPoint_{}, pressCapturePoint_{};
   std::wstring statusMessage_;
+  CopyFormats copyFormats_;
 
   std::vector<Segment> segs_;        // reused by every tick
   std::vector<uint32_t> flipScratch_;
