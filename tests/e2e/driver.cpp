@@ -87,6 +87,37 @@ void RightDrag(POINT from, POINT to) {
   Pump(200);
 }
 
+std::wstring ClipboardUnicode() {
+  std::wstring out;
+  if (!OpenClipboard(nullptr)) return out;
+  if (HANDLE h = GetClipboardData(CF_UNICODETEXT))
+    if (auto* p = static_cast<const wchar_t*>(GlobalLock(h))) {
+      out = p;
+      GlobalUnlock(h);
+    }
+  CloseClipboard();
+  return out;
+}
+
+std::string ClipboardAnsi() {
+  std::string out;
+  if (!OpenClipboard(nullptr)) return out;
+  if (HANDLE h = GetClipboardData(CF_TEXT))
+    if (auto* p = static_cast<const char*>(GlobalLock(h))) {
+      out = p;
+      GlobalUnlock(h);
+    }
+  CloseClipboard();
+  return out;
+}
+
+void ClearClipboard() {
+  if (OpenClipboard(nullptr)) {
+    EmptyClipboard();
+    CloseClipboard();
+  }
+}
+
 HWND VisiblePopupMenu() {
   HWND h = FindWindowW(L"#32768", nullptr);
   return h && IsWindowVisible(h) ? h : nullptr;

@@ -74,6 +74,10 @@ void KeyUp(WORD vk);
 // Presses vk with the given modifiers held (VK_SHIFT, VK_CONTROL, VK_MENU).
 void Tap(WORD vk, std::initializer_list<WORD> modifiers = {});
 void RightDrag(POINT from, POINT to);
+// Text on the clipboard (Unicode), empty when none.
+std::wstring ClipboardUnicode();
+std::string ClipboardAnsi();
+void ClearClipboard();
 // The visible popup menu window of the system, or null.
 HWND VisiblePopupMenu();
 

@@ -43,7 +43,6 @@ TEST(FormatEngine, ExpandsInBothModes) {
       {u"0x%0:.8x %0:d %2:s", {255, 0, u"Red"}, u"0x000000FF 255 Red"},
       {u"L=%2:d T=%3:d W=%0:d H=%1:d", {640, 480, 100, 100}, u"L=100 T=100 W=640 H=480"},
       {u"%*d|%-*.*d|", {5, 42, 4, 3, 7}, u"   42|007 |"},
-      {u"%1*d", {5, 9}, u"             9"},  // "*" digits follow the digits read: width 15
       {u"%*d", {-3, 9}, u"9"},                 // a negative "*" counts as 0
       {u"%.1s", {u"\U0001F600x"}, u""},        // never half a surrogate pair
       {u"%.2s", {u"\U0001F600x"}, u"\U0001F600"},
@@ -54,6 +53,11 @@ TEST(FormatEngine, ExpandsInBothModes) {
     EXPECT_EQ(U8(ExpandFormat(c.format, c.args, FormatMode::kStrict)), U8(c.expected));
     EXPECT_EQ(U8(ExpandFormat(c.format, c.args, FormatMode::kLenient)), U8(c.expected));
   }
+}
+
+TEST(FormatEngine, StarDigitsFollowTheDigitsRead) {
+  EXPECT_EQ(ExpandFormat(u"%1*d", {5, 9}), std::u16string(14, u' ') + u"9");  // width 15
+  EXPECT_EQ(ExpandFormat(u"%.*s|", {3, u"abcdef"}), u"abc|");
 }
 
 TEST(FormatEngine, HugeWidthsAreClamped) {
@@ -77,7 +81,7 @@ struct ModeCase {
   const char16_t* named;    // specifier the error names
 };
 
-Failure Run(const ModeCase& c, FormatMode mode, std::u16string* text, std::u16string* named) {
+Failure Expand(const ModeCase& c, FormatMode mode, std::u16string* text, std::u16string* named) {
   try {
     *text = ExpandFormat(c.format, c.args, mode);
     return Failure::kNone;
@@ -109,7 +113,7 @@ TEST(FormatEngine, StrictRaisesWhereLenientGivesEmptyPieces) {
   for (const ModeCase& c : cases) {
     SCOPED_TRACE(U8(c.format));
     std::u16string text, named;
-    const Failure lenient = Run(c, FormatMode::kLenient, &text, &named);
+    const Failure lenient = Expand(c, FormatMode::kLenient, &text, &named);
     if (c.lenient) {
       EXPECT_EQ(lenient, Failure::kNone);
       EXPECT_EQ(U8(text), U8(c.lenient));
@@ -118,7 +122,7 @@ TEST(FormatEngine, StrictRaisesWhereLenientGivesEmptyPieces) {
       EXPECT_EQ(U8(named), U8(c.named));
     }
     named.clear();
-    EXPECT_EQ(Run(c, FormatMode::kStrict, &text, &named), c.strict);
+    EXPECT_EQ(Expand(c, FormatMode::kStrict, &text, &named), c.strict);
     EXPECT_EQ(U8(named), U8(c.named));
   }
 }

@@ -75,7 +75,7 @@ TEST_F(InfoTextTest, DisplayLinesOfEverySlot) {
       {28, u"W=620 H=440"},
       {29, u"L=2020 T=60 R=2660 B=540"},
       {30, u"0x00000001 1"},
-      {31, u"0x14CF0000 348061696"},
+      {31, u"0x14CF0000 349110272"},
       {32, u"0x00000100 256"},
       {33, u"True"},
       {34, u"0x00010010 65552 #32769 \"\""},
@@ -183,7 +183,7 @@ TEST_F(InfoTextTest, CopyAllJoinsEveryLineInPaintingOrder) {
   EXPECT_EQ(U8(lines[0]), "R=255 G=0   B=0  ");  // inner lines keep their blanks
   EXPECT_EQ(U8(lines[1]), "#FF0000 Red");
   EXPECT_EQ(U8(lines[13]), "L=100 T=100 W=640 H=480");
-  EXPECT_EQ(U8(lines[17]), "0x14CF0000 348061696");
+  EXPECT_EQ(U8(lines[17]), "0x14CF0000 349110272");
   EXPECT_EQ(U8(lines[18]), "0x00000100 256");
   EXPECT_EQ(U8(lines[23]), "2.1.5.96");
 

@@ -99,7 +99,9 @@ TEST(ColourNames, TableIsAscendingWithOneNamePerValue) {
     EXPECT_EQ(ColorName(t[i].rgb), t[i].name);
     // Greys are spelled Gray, except LightGrey.
     const std::string name = t[i].name;
-    if (name != "LightGrey") EXPECT_EQ(name.find("Grey"), std::string::npos) << name;
+    if (name != "LightGrey") {
+      EXPECT_EQ(name.find("Grey"), std::string::npos) << name;
+    }
   }
 }
 
