@@ -25,6 +25,28 @@ native() {
 }
 step "native unit tests (AddressSanitizer, UBSan)" native
 
+# Fuzzing: each target for a bounded time; no input may crash, hang or read
+# out of bounds. A finding is kept under build/fuzz/ and fails the run.
+FUZZ_SECONDS=${FUZZ_SECONDS:-30}
+FUZZ_PASSED=0; FUZZ_FAILED=0
+fuzz() {
+  CC=clang CXX=clang++ cmake -S "$ROOT" -B "$BUILD/fuzz" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZORVIK_FUZZ=ON \
+    -DZORVIK_TESTS=OFF >/dev/null &&
+  cmake --build "$BUILD/fuzz" -j "$JOBS" --target format_fuzz settings_fuzz || return 1
+  local t rc=0
+  for t in format_fuzz settings_fuzz; do
+    mkdir -p "$BUILD/fuzz/$t-findings"
+    if "$BUILD/fuzz/$t" -max_total_time="$FUZZ_SECONDS" -rss_limit_mb=1024 -timeout=10 \
+         -artifact_prefix="$BUILD/fuzz/$t-findings/" -print_final_stats=1 2>"$BUILD/fuzz/$t.log" </dev/null; then
+      FUZZ_PASSED=$((FUZZ_PASSED + 1)); grep -E '^stat::number_of_executed_units' "$BUILD/fuzz/$t.log" | sed "s/^/$t: /"
+    else
+      FUZZ_FAILED=$((FUZZ_FAILED + 1)); rc=1; tail -40 "$BUILD/fuzz/$t.log"
+    fi
+  done
+  return $rc
+}
+step "fuzzing (libFuzzer, ${FUZZ_SECONDS} s per target)" fuzz
+
 step "cross build (MinGW-w64)" build_windows zorvik win_tests e2e_tests zorvik_bench
 
 run_wine_tests() {
@@ -32,9 +54,9 @@ run_wine_tests() {
   start_xvfb 1280x800x24 || return 1
   prepare_prefix "$BUILD/wine-test"
   local rc=0
-  ( cd "$BUILD/win" && timeout 600 wine win_tests.exe --gtest_brief=1 --gtest_filter='-TwoMonitors*' \
+  ( cd "$BUILD/win" && timeout 300 wine win_tests.exe --gtest_brief=1 --gtest_filter='-TwoMonitors*' \
       --gtest_output="xml:$(winepath -w "$RESULTS/win.xml")" ) </dev/null || rc=1
-  ( cd "$BUILD/win" && timeout 900 wine e2e_tests.exe --gtest_brief=1 \
+  ( cd "$BUILD/win" && timeout 480 wine e2e_tests.exe --gtest_brief=1 \
       --gtest_output="xml:$(winepath -w "$RESULTS/e2e.xml")" ) </dev/null || rc=1
   return $rc
 }
@@ -83,6 +105,7 @@ for x in "$RESULTS"/*.xml; do
   k=$(grep -c '<skipped' "$x")
   passed=$((passed + n - f - e - d - k)); failed=$((failed + f + e)); skipped=$((skipped + k))
 done
+passed=$((passed + FUZZ_PASSED)); failed=$((failed + FUZZ_FAILED))
 [ ${#FAILED_STEPS[@]} -gt 0 ] && printf '\nfailed steps: %s\n' "${FAILED_STEPS[*]}"
 [ "$passed" -eq 0 ] && FAILED_STEPS+=("no tests ran")
 echo
