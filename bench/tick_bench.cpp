@@ -105,6 +105,7 @@ int wmain(int argc, wchar_t** argv) {
   LoadOptionalFunctions();
   SetCursorPos(600, 400);
   TApp_Zorvik app;
+  app.settingsFile.clear();
   if (!app.CreateMainWindow()) return 1;
   Pump(0.5);
   HWND h = app.Handle();

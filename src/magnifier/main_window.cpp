@@ -417,8 +417,12 @@ void TApp_Zorvik::FormCreate() {
   GetTextExtentPoint32W(back_.dc, L"A", 1, &a);
   separatorX_ = 10 * a.cx + a.cx / 2;
 
-  // No stored settings yet: the two-colour sub-grid rule from the defaults.
-  RecomputeSubGrid2();
+  if (!LoadSettings()) {
+    // Nothing stored: default keys and gestures, and the two-colour sub-grid rule.
+    bindings_ = defaultBindings_;
+    gestures_ = defaultGestures_;
+    RecomputeSubGrid2();
+  }
   ApplyFont();
   menus_.CloneSections();
 
@@ -447,6 +451,7 @@ void TApp_Zorvik::FormDestroy() {
     if (IsIconic(hwnd) || IsZoomed(hwnd)) ShowWindow(hwnd, SW_SHOWNORMAL);
     ShowWindow(hwnd, SW_HIDE);
   }
+  SaveSettings();
   if (onSaveSettings) onSaveSettings();
   back_.Free();
   square_.Free();

@@ -17,12 +17,16 @@
 #include "copy/info_text.h"
 #include "inspection/disp_info.h"
 #include "inspection/winlist.h"
+#include "settings/settings_data.h"
 #include "kit/action.h"
 #include "kit/window.h"
 #include "magnifier/grid_plan.h"
 #include "magnifier/view_geometry.h"
 
 namespace zorvik {
+
+// zorvik.bin beside the executable.
+std::wstring DefaultSettingsFile();
 
 // A 32-bit top-down DIB section selected into its own memory DC.
 struct DibCanvas {
@@ -78,7 +82,9 @@ public:
   // Number of full captures so far (the idle skip keeps it low).
   uint64_t CaptureCount() const { return captureCount_; }
 
-  // Run once by the shutdown sequence to write the settings.
+  // The settings file read at start and written at exit; empty: none (tests).
+  std::wstring settingsFile = DefaultSettingsFile();
+  // Run once by the shutdown sequence after the settings were written.
   std::function<void()> onSaveSettings;
   void StepZoom(int direction);
   int ZoomIndex() const { return zoomIndex_; }
@@ -138,6 +144,10 @@ private:
   // Switches off what cannot work under desktop composition; command is
   // nullptr (composition changed), the loupe or the no-self-capture action.
   void CheckComposition(const kit::Action* command);
+  bool LoadSettings();
+  void SaveSettings();
+  SettingsData CollectSettings() const;
+  void SetCheckedByName(const char* name, bool on);
   void BuildCaptureModeActions();
   void BuildInfoLineActions();
   void BuildCopyActions();
@@ -214,6 +224,7 @@ private:
   POINT pressClientPoint_{}, pressScreenPoint_{}, pressCapturePoint_{};
   std::wstring statusMessage_;
   CopyFormats copyFormats_;
+  SettingsData loaded_;  // what the file held; blocks of windows not yet open are written back as read
 
   std::vector<Segment> segs_;        // reused by every tick
   std::vector<uint32_t> flipScratch_;

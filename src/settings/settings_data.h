@@ -99,7 +99,7 @@ enum SettingsStyleClasses : uint32_t {
 };
 
 // Values of the design state that the defaults below use.
-constexpr uint8_t kDefaultZoomIndex = 4;          // MenuItem_Zoom_6, 6x
+constexpr uint8_t kDefaultStoredZoom = 4;         // MenuItem_Zoom_6, 6x
 constexpr uint8_t kDefaultGridColorItem = 2;      // MenuItem_Grid_Gray within MenuItem_Grid
 constexpr uint8_t kDefaultSubGridColorItem = 1;   // MenuItem_Grid_SubBlue after the separator
 constexpr uint32_t kDefaultGridColor = 0x999999;  // grey
@@ -164,7 +164,7 @@ std::vector<uint16_t> DefaultStoredToolBar();
 struct SettingsData {
   // GeneralBlock.
   StoredRect bounds;  // main window; bottom minus the information-area height
-  uint8_t zoomIndex = kDefaultZoomIndex;  // 0-9 within MenuItem_Zoom
+  uint8_t zoomIndex = kDefaultStoredZoom;  // 0-9 within MenuItem_Zoom
   uint16_t gridFlags = kGridShown | kGridUseSubElseColor;
   uint8_t gridColorItem = kDefaultGridColorItem;  // index within MenuItem_Grid
   // Counted from the first item after MenuItem_Grid_LineSubGrid:

@@ -207,13 +207,29 @@ BOOL CALLBACK FindMain(HWND h, LPARAM l) {
 }
 }  // namespace
 
-Zorvik::Zorvik(const std::wstring& workDir) {
-  std::wstring exe = ExeDir() + L"zorvik.exe";
+std::wstring Zorvik::NewDir() {
+  static int counter = 0;
+  wchar_t temp[MAX_PATH];
+  GetTempPathW(MAX_PATH, temp);
+  for (;;) {
+    std::wstring dir = std::wstring(temp) + L"zorvik-e2e-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
+                       std::to_wstring(++counter) + L"\\";
+    if (CreateDirectoryW(dir.c_str(), nullptr)) return dir;
+    if (GetLastError() != ERROR_ALREADY_EXISTS) return L"";
+  }
+}
+
+Zorvik::Zorvik(const std::wstring& dir) : dir_(dir) {
+  if (dir_.empty()) {
+    dir_ = NewDir();
+    ownDir_ = true;
+  }
+  const std::wstring exe = dir_ + L"zorvik.exe";
+  CopyFileW((ExeDir() + L"zorvik.exe").c_str(), exe.c_str(), FALSE);
   std::wstring cmd = L"\"" + exe + L"\"";
   STARTUPINFOW si{};
   si.cb = sizeof si;
-  if (!CreateProcessW(exe.c_str(), cmd.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                      workDir.empty() ? nullptr : workDir.c_str(), &si, &pi_))
+  if (!CreateProcessW(exe.c_str(), cmd.data(), nullptr, nullptr, FALSE, 0, nullptr, dir_.c_str(), &si, &pi_))
     return;
   for (int i = 0; i < 200 && !hwnd_; ++i) {
     FindData f{pi_.dwProcessId, nullptr};
@@ -231,6 +247,10 @@ Zorvik::~Zorvik() {
   }
   if (pi_.hProcess) CloseHandle(pi_.hProcess);
   if (pi_.hThread) CloseHandle(pi_.hThread);
+  if (ownDir_) {
+    for (const wchar_t* f : {L"zorvik.exe", L"zorvik.bin", L"zorvik.bin.tmp"}) DeleteFileW((dir_ + f).c_str());
+    RemoveDirectoryW(dir_.c_str());
+  }
 }
 
 bool Zorvik::Running() const {

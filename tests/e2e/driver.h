@@ -38,8 +38,14 @@ private:
 // A running zorvik.exe.
 class Zorvik {
 public:
-  // Starts the program beside this test executable and waits for its window.
-  explicit Zorvik(const std::wstring& workDir = L"");
+  // Starts a copy of the program (so that its settings file, which lives
+  // beside the executable, belongs to this test) in dir, or in a new scratch
+  // folder, and waits for its window.
+  explicit Zorvik(const std::wstring& dir = L"");
+  const std::wstring& Dir() const { return dir_; }
+  std::wstring SettingsFile() const { return dir_ + L"zorvik.bin"; }
+  // A new empty scratch folder (with a trailing backslash).
+  static std::wstring NewDir();
   ~Zorvik();
   bool Running() const;
   HWND hwnd() const { return hwnd_; }
@@ -56,6 +62,8 @@ public:
 private:
   PROCESS_INFORMATION pi_{};
   HWND hwnd_ = nullptr;
+  std::wstring dir_;
+  bool ownDir_ = false;
 };
 
 // Pixels of a screen rectangle, COLORREF values, row-major.

@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
+#include <vector>
 
 #include "settings/my_settingfile.h"
 
@@ -13,14 +15,12 @@ void Fail(const char* what) {
   std::abort();
 }
 
-}  // namespace
-
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+void Check(const uint8_t* data, size_t size) {
   using namespace zorvik;
   const SettingsReadResult first = ReadSettings(data, size);
   if (!first.accepted) {
     if (first.sections != 0 || first.data != SettingsData{}) Fail("rejected file left values behind");
-    return 0;
+    return;
   }
   if ((first.sections & kSectionPrefix) == 0) Fail("accepted without the prefix");
 
@@ -29,5 +29,19 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (!second.accepted || second.sections != kAllSettingsSections) Fail("written file not read whole");
   if (second.data != first.data) Fail("values changed by writing and reading again");
   if (WriteSettings(second.data) != bytes) Fail("second write differs");
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  Check(data, size);
+  // The same bytes behind a valid magic, so that the search does not have to
+  // find the magic first to reach the rest of the reader.
+  static const uint8_t kMagic[6] = {'Z', 'R', 'V', 'K', 1, 2};
+  if (size >= sizeof kMagic && std::memcmp(data, kMagic, sizeof kMagic) != 0) {
+    std::vector<uint8_t> patched(data, data + size);
+    std::memcpy(patched.data(), kMagic, sizeof kMagic);
+    Check(patched.data(), patched.size());
+  }
   return 0;
 }

@@ -15,6 +15,7 @@ protected:
   void SetUp() override {
     LoadOptionalFunctions();
     SetCursorPos(500, 400);
+    app_.settingsFile.clear();  // tests never read or write a settings file
     ASSERT_TRUE(app_.CreateMainWindow());
     wintest::Pump(300);
   }
@@ -102,6 +103,7 @@ TEST(MainWindowShutdown, EndOfSessionThenCloseSavesOnce) {
   TApp_Zorvik app;
   int saves = 0;
   app.onSaveSettings = [&] { ++saves; };
+  app.settingsFile.clear();
   ASSERT_TRUE(app.CreateMainWindow());
   wintest::Pump(200);
   EXPECT_EQ(SendMessageW(app.Handle(), WM_QUERYENDSESSION, 0, 0), TRUE);

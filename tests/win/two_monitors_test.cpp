@@ -58,6 +58,7 @@ TEST_F(TwoMonitors, EnsureOnScreenKeepsAWindowOnTheLeftMonitor) {
 TEST_F(TwoMonitors, CaptureReadsTheLeftMonitor) {
   TApp_Zorvik app;
   SetCursorPos(-300, 200);
+  app.settingsFile.clear();
   ASSERT_TRUE(app.CreateMainWindow());
   RECT w;
   GetWindowRect(app.Handle(), &w);
@@ -82,6 +83,7 @@ TEST_F(TwoMonitors, CaptureReadsTheLeftMonitor) {
 TEST_F(TwoMonitors, MonitorMoveWithAndWithoutShift) {
   TApp_Zorvik app;
   SetCursorPos(100, 100);
+  app.settingsFile.clear();
   ASSERT_TRUE(app.CreateMainWindow());
   kit::Action* move = app.ActionByName("Action_Move_Monitor");
   RECT r;

@@ -536,10 +536,10 @@ TEST(SettingsDamage, SectionContents) {
     };
     record(65535, "abc");   // slot without a menu id
     record(6002, "xyz");    // separator, no slot
-    record(6003, "");       // empty
     record(6004, "%x");
     record(6004, "%d!");    // later record wins
     record(6003, "a\xFF" "b");  // invalid UTF-8
+    record(6004, "");       // empty: skipped
     cases.push_back({"copy records", t, kSectionPrefix | kSectionMenuLayout | kSectionToolBarLayout | kSectionCopyFormats,
                      [](const SettingsData& s) {
                        const std::vector<StoredCopyFormat> expected = {{6003, "a\xEF\xBF\xBD" "b"}, {6004, "%d!"}};
