@@ -49,6 +49,9 @@ void MainMenus::Build() {
   menus_.clear();
   auto main = std::make_unique<kit::PopupMenu>("PopupMenu_Main");
   BuildTree(main->Root(), MenuTable(), MenuItemCount(), actions);
+  // Write menu captions may spell characters outside the ANSI code page as "$XXXX".
+  if (kit::MenuNode* write = main->Find("MenuItem_Write"))
+    DepthFirst(*write, [](kit::MenuNode& n) { n.decodeDollar = true; });
   menus_["PopupMenu_Main"] = std::move(main);
   for (size_t i = 0; i < MenuSectionCopyCount(); ++i)
     menus_[MenuSectionCopies()[i].popup] = std::make_unique<kit::PopupMenu>(MenuSectionCopies()[i].popup);

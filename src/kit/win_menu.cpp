@@ -2,6 +2,7 @@
 
 #include <map>
 
+#include "copy/dollar_escapes.h"
 #include "platform/win_text.h"
 
 namespace zorvik::kit {
@@ -42,6 +43,10 @@ void Fill(HMENU menu, const MenuNode& node, bool strip, const std::function<UINT
       continue;
     }
     std::wstring text = W(strip ? StripAccelerator(c->Caption()) : c->Caption());
+    if (c->decodeDollar) {
+      const std::u16string decoded = DecodeDollarEscapes(std::u16string(text.begin(), text.end()));
+      text.assign(decoded.begin(), decoded.end());
+    }
     mi.fMask = MIIM_FTYPE | MIIM_STRING | MIIM_STATE | MIIM_ID;
     mi.fType = MFT_STRING | (c->radio ? MFT_RADIOCHECK : 0);
     mi.dwTypeData = text.data();
@@ -115,6 +120,7 @@ void CloneMenuSection(MenuNode& target, const MenuNode& source,
     copy->visible = c->visible;
     copy->separator = c->separator;
     copy->isDefault = c->isDefault;
+    copy->decodeDollar = c->decodeDollar;
     if (!c->separator) {
       copy->action = c->action;
       copy->group = c->group;

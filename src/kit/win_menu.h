@@ -23,6 +23,7 @@ struct MenuNode {
   bool visible = true;
   bool isDefault = false;
   bool radio = false;
+  bool decodeDollar = false;  // caption may hold "$XXXX" escapes (the write menu)
   int group = 0;
   MenuNode* parent = nullptr;
   std::vector<std::unique_ptr<MenuNode>> children;

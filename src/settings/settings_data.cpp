@@ -29,7 +29,8 @@ std::vector<StoredKeyBinding> DefaultStoredKeyBindings() {
 
 std::array<uint16_t, 4> DefaultStoredGestures() {
   std::array<uint16_t, 4> out{};
-  for (int i = 0; i < kGestureSlotCount; ++i) out[static_cast<size_t>(i)] = CommandIdOf(DefaultGestureCommand(i));
+  for (int i = 0; i < kGestureSlotCount; ++i)
+    out[static_cast<size_t>(i)] = CommandIdOf(DefaultGestureCommand(i));
   return out;
 }
 

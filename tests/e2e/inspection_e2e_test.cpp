@@ -172,3 +172,31 @@ TEST_F(InspectionTest, CachedValueIsWrittenIntoAnEditBox) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(InspectionTest, LinesGrowAndShrinkTheWindowByExactlyTheirHeight) {
+  KnownWindow known;
+  const POINT p = known.EditPoint();
+  SetCursorPos(p.x, p.y);
+  const int h0 = app_->ClientSize().cy;
+  ASSERT_TRUE(app_->Command(3004));  // HSV on
+  const int line = app_->ClientSize().cy - h0;
+  ASSERT_GT(line, 8);
+  ASSERT_TRUE(app_->Command(3099));  // all colour lines (not all were on: all on)
+  ASSERT_TRUE(app_->Command(4099));
+  ASSERT_TRUE(app_->Command(5099));
+  Pump(1300);
+  // 6 colour, 4 position and 14 window lines (the style item has two).
+  EXPECT_EQ(app_->ClientSize().cy, h0 + 18 * line);
+  // The view keeps its height: the area's top border stays where it was.
+  SaveBmp(ReadScreen(RECT{0, 0, 900, 800}), ExeDir() + L"shot-all-lines.bmp");
+  ASSERT_TRUE(app_->Command(5099));  // all window lines off
+  EXPECT_EQ(app_->ClientSize().cy, h0 + 18 * line - 14 * line);
+  SetCursorPos(cursor_.x, cursor_.y);
+  Pump(300);
+  const auto g = Geometry(6);
+  ExpectCell(View(), g, g.CenterCol, g.CenterRow - 3, 0, -3);
+}
+
+}  // namespace
