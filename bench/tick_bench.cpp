@@ -147,6 +147,45 @@ int wmain(int argc, wchar_t** argv) {
     }
   }
 
+  // The information area: default lines against all lines, default size, 6x with grid.
+  SetClientSize(h, def.right, def.bottom);
+  app.ActionByName("Action_Zoom_6")->Execute();
+  if (!app.ActionByName("Action_Grid_Disp")->Checked()) app.ActionByName("Action_Grid_Disp")->Execute();
+  Pump(0.1);
+  {
+    const ViewGeometry g = app.Geometry();
+    RECT cr;
+    GetClientRect(h, &cr);
+    Floor fl(g.SquareSize, cr.right, cr.bottom);
+    auto floorCall = [&] {
+      HDC screen = GetDC(nullptr);
+      BitBlt(fl.square, 0, 0, g.SquareSize, g.SquareSize, screen, p.x - g.SquareHalf, p.y - g.SquareHalf,
+             SRCCOPY | CAPTUREBLT);
+      ReleaseDC(nullptr, screen);
+      StretchBlt(fl.back, g.ViewLeft, g.ViewTop, g.StretchSize, g.StretchSize, fl.square, g.SquareOffsetX,
+                 g.SquareOffsetY, g.SquareSize, g.SquareSize, SRCCOPY);
+      GdiFlush();
+    };
+    const double floor = TimePerCall(floorCall, perCase);
+    app.ResetProfile();
+    const uint64_t before = app.CaptureCount();
+    const double defaults = TimePerCall([&] { app.CaptureAndPaint(p); }, perCase);
+    const auto& pr = app.Profile();
+    const double n = static_cast<double>(app.CaptureCount() - before) / 1000.0;  // in ms per call
+    std::printf("default lines, per phase (ms): capture %.3f, picture %.3f, window facts %.3f, information area %.3f, "
+                "present %.3f\n",
+                pr.capture / n, pr.picture / n, pr.facts / n, pr.info / n, pr.present / n);
+    for (const char* all : {"Action_Color_InfoOnOff", "Action_Pos_InfoOnOff", "Action_WinInfo_InfoOnOff"})
+      app.ActionByName(all)->Execute();
+    Pump(0.1);
+    const double allLines = TimePerCall([&] { app.CaptureAndPaint(p); }, perCase);
+    std::printf("information lines at %ldx%ld, 6x, grid: default lines %.3f ms (%.2f x floor), all lines %.3f ms "
+                "(%.2f x floor), floor %.3f ms\n",
+                cr.right, cr.bottom, defaults, defaults / floor, allLines, allLines / floor, floor);
+    for (const char* all : {"Action_Color_InfoOnOff", "Action_Pos_InfoOnOff", "Action_WinInfo_InfoOnOff"})
+      app.ActionByName(all)->Execute();
+  }
+
   // CPU time of the running program over a still cursor.
   SetClientSize(h, def.right, def.bottom);
   app.ActionByName("Action_Zoom_6")->Execute();

@@ -808,6 +808,15 @@ void TApp_Zorvik::Timer_MainTimer() {
 void TApp_Zorvik::CaptureAndPaint(POINT p) {
   if (!back_.bits || !square_.bits) return;
   ++captureCount_;
+  LARGE_INTEGER freq, t0, t1;
+  QueryPerformanceFrequency(&freq);
+  QueryPerformanceCounter(&t0);
+  // Adds the time since the last mark to a phase.
+  auto mark = [&](double& phase) {
+    QueryPerformanceCounter(&t1);
+    phase += static_cast<double>(t1.QuadPart - t0.QuadPart) / static_cast<double>(freq.QuadPart);
+    t0 = t1;
+  };
   info_.InspectedX = p.x;
   info_.InspectedY = p.y;
   const int s = geom_.SquareSize;
@@ -838,6 +847,7 @@ void TApp_Zorvik::CaptureAndPaint(POINT p) {
     ReleaseDC(nullptr, screen);
   }
   GdiFlush();
+  mark(profile_.capture);
 
   FlipSquare(square_.bits, s, info_.FlipMode, flipScratch_);
   const PixelView back = back_.View();
@@ -857,17 +867,22 @@ void TApp_Zorvik::CaptureAndPaint(POINT p) {
   info_.CursorCellX = geom_.CursorCellX;
   info_.CursorCellY = geom_.CursorCellY;
 
+  mark(profile_.picture);
   // Window facts of the point (from the window snapshot while paused).
   if (fromPause) {
     if (winList_) T_WinList::CopyFacts(winList_->Lookup(p, lupeOn || noSelfOn), info_);
   } else {
     GatherWindowFacts(info_, noSelfOn, lupeOn, Handle());
   }
+  mark(profile_.facts);
 
   PaintInfoArea();
+  mark(profile_.info);
   HDC dc = GetDC(Handle());
   FormPaint(dc);
   ReleaseDC(Handle(), dc);
+  GdiFlush();
+  mark(profile_.present);
 }
 
 // ---------------------------------------------------------------------------

@@ -81,6 +81,12 @@ public:
   void ShowStatusMessage(const std::wstring& text);
   // Number of full captures so far (the idle skip keeps it low).
   uint64_t CaptureCount() const { return captureCount_; }
+  // Time spent in each phase of the full refreshes so far (for the benchmark).
+  struct TickProfile {
+    double capture = 0, picture = 0, facts = 0, info = 0, present = 0;
+  };
+  const TickProfile& Profile() const { return profile_; }
+  void ResetProfile() { profile_ = TickProfile{}; }
 
   // The settings file read at start and written at exit; empty: none (tests).
   std::wstring settingsFile = DefaultSettingsFile();
@@ -211,6 +217,7 @@ private:
   DWORD lastCaptureTick_ = 0;
   bool tickBusy_ = false;
   uint64_t captureCount_ = 0;
+  TickProfile profile_;
 
   GridStyle grid_;
   T_DispInfo info_, writeCache_;

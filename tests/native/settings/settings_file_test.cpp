@@ -41,7 +41,8 @@ uint16_t RowCode(int row) {
   return kTail[row - 49];
 }
 
-const char kFontName[] = "\xEF\xBC\xAD\xEF\xBC\xB3 \xE3\x82\xB4\xE3\x82\xB7\xE3\x83\x83\xE3\x82\xAF";  // ＭＳ ゴシック
+// "ＭＳ ゴシック": 19 bytes of UTF-8.
+const char kFontName[] = "\xEF\xBC\xAD\xEF\xBC\xB3 \xE3\x82\xB4\xE3\x82\xB7\xE3\x83\x83\xE3\x82\xAF";
 
 // A settings file with a value changed in every field.
 SettingsData GoldenData() {
@@ -540,7 +541,8 @@ TEST(SettingsDamage, SectionContents) {
     record(6004, "%d!");    // later record wins
     record(6003, "a\xFF" "b");  // invalid UTF-8
     record(6004, "");       // empty: skipped
-    cases.push_back({"copy records", t, kSectionPrefix | kSectionMenuLayout | kSectionToolBarLayout | kSectionCopyFormats,
+    cases.push_back({"copy records", t,
+                     kSectionPrefix | kSectionMenuLayout | kSectionToolBarLayout | kSectionCopyFormats,
                      [](const SettingsData& s) {
                        const std::vector<StoredCopyFormat> expected = {{6003, "a\xEF\xBF\xBD" "b"}, {6004, "%d!"}};
                        EXPECT_EQ(s.copyFormats, expected);
