@@ -10,6 +10,7 @@
 #include <cwchar>
 #include <string>
 
+#include "inspection/window_info.h"
 #include "magnifier/main_window.h"
 #include "platform/optional_functions.h"
 
@@ -184,6 +185,18 @@ int wmain(int argc, wchar_t** argv) {
                 cr.right, cr.bottom, defaults, defaults / floor, allLines, allLines / floor, floor);
     for (const char* all : {"Action_Color_InfoOnOff", "Action_Pos_InfoOnOff", "Action_WinInfo_InfoOnOff"})
       app.ActionByName(all)->Execute();
+  }
+
+  // What the window facts cost, piece by piece, at the benchmark point.
+  {
+    HWND w = TopWindowFromPoint(p, false, false, h);
+    const double find = TimePerCall([&] { TopWindowFromPoint(p, false, false, h); }, perCase / 2);
+    const double text = TimePerCall([&] { WindowTextOf(w); }, perCase / 2);
+    T_DispInfo info;
+    info.InspectedX = p.x;
+    info.InspectedY = p.y;
+    const double all = TimePerCall([&] { GatherWindowFacts(info, false, false, h); }, perCase / 2);
+    std::printf("window facts at the point: find %.3f ms, text %.3f ms, all facts %.3f ms\n", find, text, all);
   }
 
   // CPU time of the running program over a still cursor.

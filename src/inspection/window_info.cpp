@@ -17,6 +17,7 @@ struct SearchState {
   POINT p;
   bool skipLayered, skipOwn;
   HWND own;
+  bool composition = false;  // asked once per search, not once per window
   HWND found = nullptr;
   HRGN scratch = nullptr;
 };
@@ -29,7 +30,9 @@ bool InRegion(HWND w, const RECT& r, POINT p, HRGN scratch) {
 BOOL CALLBACK TopLevelProc(HWND w, LPARAM lp) {
   auto* s = reinterpret_cast<SearchState*>(lp);
   if (!IsWindowVisible(w)) return TRUE;
-  const RECT r = WindowRectOf(w);
+  RECT r{0, 0, 0, 0};
+  if (s->composition) r = ExtendedFrameRect(w);
+  else GetWindowRect(w, &r);
   if (!PtInRect(&r, s->p)) return TRUE;
   if (s->skipLayered && (GetWindowLongW(w, GWL_EXSTYLE) & WS_EX_LAYERED)) return TRUE;
   if (s->skipOwn && w == s->own) return TRUE;
@@ -53,6 +56,7 @@ BOOL CALLBACK ChildProc(HWND c, LPARAM lp) {
 
 HWND Search(POINT p, bool skipLayered, bool skipOwn, HWND own) {
   SearchState s{p, skipLayered, skipOwn, own};
+  s.composition = IsCompositionEnabled();
   s.scratch = CreateRectRgn(0, 0, 0, 0);
   EnumWindows(TopLevelProc, reinterpret_cast<LPARAM>(&s));
   if (s.found) {
