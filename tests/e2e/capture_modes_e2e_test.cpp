@@ -107,3 +107,57 @@ TEST_F(CaptureModesTest, LoupeModeShowsWhatLiesUnderTheWindow) {
 }
 
 }  // namespace
+
+namespace {
+
+void LeftButton(bool down) {
+  INPUT in{};
+  in.type = INPUT_MOUSE;
+  in.mi.dwFlags = down ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP;
+  SendInput(1, &in, sizeof in);
+  Pump(80);
+}
+
+TEST_F(CaptureModesTest, SpaceSetsTheLengthOriginAndShowsTheLengthLine) {
+  Tap(VK_SPACE);
+  SetCursorPos(cursor_.x + 10, cursor_.y - 5);
+  Pump(300);
+  ClearClipboard();
+  ASSERT_TRUE(app_->Command(6023));  // copy the length: inclusive pixel counts
+  EXPECT_EQ(ClipboardUnicode(), L"11,6");
+  ClearClipboard();
+  ASSERT_TRUE(app_->Command(6020));
+  EXPECT_EQ(ClipboardUnicode(), std::to_wstring(cursor_.x + 10) + L"," + std::to_wstring(cursor_.y - 5));
+}
+
+TEST_F(CaptureModesTest, DraggingTheViewPansAFixedPicture) {
+  Tap('F');
+  const RECT c = app_->ClientOnScreen();
+  const POINT from{c.left + 100, c.top + 100};
+  SetCursorPos(from.x, from.y);
+  Pump(100);
+  LeftButton(true);
+  SetCursorPos(from.x + 6, from.y);
+  Pump(100);
+  SetCursorPos(from.x + 12, from.y + 18);  // two cells right, three down
+  Pump(200);
+  LeftButton(false);
+  Pump(300);
+  ExpectCentreShows(POINT{cursor_.x - 2, cursor_.y - 3}, 0);  // the picture follows the pointer
+}
+
+TEST_F(CaptureModesTest, CaptureMoveButtonsStepTheFixedPoint) {
+  Tap('F');
+  const RECT c = app_->ClientOnScreen();
+  const SIZE s = app_->ClientSize();
+  const int infoTop = 224 - kToolBar;  // the view keeps the design height
+  const POINT right{c.left + s.cx - 56 + 3 * 14 + 7, c.top + kToolBar + infoTop + 1 + 7};
+  SetCursorPos(right.x, right.y);
+  Pump(100);
+  LeftButton(true);
+  LeftButton(false);  // released at once: one step
+  Pump(300);
+  ExpectCentreShows(POINT{cursor_.x + 1, cursor_.y}, 0);
+}
+
+}  // namespace
