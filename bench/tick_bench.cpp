@@ -86,6 +86,17 @@ struct Floor {
   }
 };
 
+// One floor call: the square from the screen, then its stretch.
+void FloorOnce(const Floor& fl, const ViewGeometry& g, POINT p) {
+  HDC screen = GetDC(nullptr);
+  BitBlt(fl.square, 0, 0, g.SquareSize, g.SquareSize, screen, p.x - g.SquareHalf, p.y - g.SquareHalf,
+         SRCCOPY | CAPTUREBLT);
+  ReleaseDC(nullptr, screen);
+  StretchBlt(fl.back, g.ViewLeft, g.ViewTop, g.StretchSize, g.StretchSize, fl.square, g.SquareOffsetX,
+             g.SquareOffsetY, g.SquareSize, g.SquareSize, SRCCOPY);
+  GdiFlush();
+}
+
 void SetClientSize(HWND h, int cw, int ch) {
   RECT wr, cr;
   GetWindowRect(h, &wr);
@@ -130,17 +141,7 @@ int wmain(int argc, wchar_t** argv) {
         const ViewGeometry g = app.Geometry();
         const double tick = TimePerCall([&] { app.CaptureAndPaint(p); }, perCase);
         Floor fl(g.SquareSize, cr.right, cr.bottom);
-        const double floor = TimePerCall(
-            [&] {
-              HDC screen = GetDC(nullptr);
-              BitBlt(fl.square, 0, 0, g.SquareSize, g.SquareSize, screen, p.x - g.SquareHalf, p.y - g.SquareHalf,
-                     SRCCOPY | CAPTUREBLT);
-              ReleaseDC(nullptr, screen);
-              StretchBlt(fl.back, g.ViewLeft, g.ViewTop, g.StretchSize, g.StretchSize, fl.square, g.SquareOffsetX,
-                         g.SquareOffsetY, g.SquareSize, g.SquareSize, SRCCOPY);
-              GdiFlush();
-            },
-            perCase);
+        const double floor = TimePerCall([&] { FloorOnce(fl, g, p); }, perCase);
         std::printf("%4ldx%-5ld %5d %5s %9.3f %9.3f %7.2f\n", cr.right, cr.bottom, zoom, grid ? "on" : "off", tick,
                     floor, tick / floor);
         std::fflush(stdout);
@@ -158,16 +159,7 @@ int wmain(int argc, wchar_t** argv) {
     RECT cr;
     GetClientRect(h, &cr);
     Floor fl(g.SquareSize, cr.right, cr.bottom);
-    auto floorCall = [&] {
-      HDC screen = GetDC(nullptr);
-      BitBlt(fl.square, 0, 0, g.SquareSize, g.SquareSize, screen, p.x - g.SquareHalf, p.y - g.SquareHalf,
-             SRCCOPY | CAPTUREBLT);
-      ReleaseDC(nullptr, screen);
-      StretchBlt(fl.back, g.ViewLeft, g.ViewTop, g.StretchSize, g.StretchSize, fl.square, g.SquareOffsetX,
-                 g.SquareOffsetY, g.SquareSize, g.SquareSize, SRCCOPY);
-      GdiFlush();
-    };
-    const double floor = TimePerCall(floorCall, perCase);
+    const double floor = TimePerCall([&] { FloorOnce(fl, g, p); }, perCase);
     app.ResetProfile();
     const uint64_t before = app.CaptureCount();
     const double defaults = TimePerCall([&] { app.CaptureAndPaint(p); }, perCase);

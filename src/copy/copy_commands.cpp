@@ -81,27 +81,27 @@ void TApp_Zorvik::CopyText(kit::Action& command) {
   ShowStatusMessage(Wide(CopiedMessage(FromUtf8(command.caption), std::u16string(text.begin(), text.end()))));
 }
 
-void TApp_Zorvik::FillWriteCache() {
-  writeCache_ = info_;
+// The value commands of the write menu (the items from the RGB value on)
+// work only while a cache is held.
+void TApp_Zorvik::EnableWriteValueCommands(bool on) {
   bool after = false;
   for (size_t i = 0; i < MenuItemCount(); ++i) {
     const MenuItemDef& m = MenuTable()[i];
     if (std::string(m.name) == "MenuItem_Write_ColorRGB") after = true;
     if (!after || !StartsWith(m.name, "MenuItem_Write_") || !m.command) continue;
-    if (kit::Action* a = actions_.Find(m.command)) a->SetEnabled(true);
+    if (kit::Action* a = actions_.Find(m.command)) a->SetEnabled(on);
   }
+}
+
+void TApp_Zorvik::FillWriteCache() {
+  writeCache_ = info_;
+  EnableWriteValueCommands(true);
   RefreshView();
 }
 
 void TApp_Zorvik::ClearWriteCache() {
   writeCache_ = T_DispInfo{};
-  bool after = false;
-  for (size_t i = 0; i < MenuItemCount(); ++i) {
-    const MenuItemDef& m = MenuTable()[i];
-    if (std::string(m.name) == "MenuItem_Write_ColorRGB") after = true;
-    if (!after || !StartsWith(m.name, "MenuItem_Write_") || !m.command) continue;
-    if (kit::Action* a = actions_.Find(m.command)) a->SetEnabled(false);
-  }
+  EnableWriteValueCommands(false);
   RefreshView();
 }
 

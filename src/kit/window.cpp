@@ -19,6 +19,17 @@ void ReportException(const std::exception& e) {
   if (g_exceptionHandler) g_exceptionHandler(e);
 }
 
+void RegisterPlainClass(const wchar_t* className, WNDPROC proc) {
+  if (g_registered.count(className)) return;
+  WNDCLASSEXW wc{};
+  wc.cbSize = sizeof wc;
+  wc.lpfnWndProc = proc;
+  wc.hInstance = GetModuleHandleW(nullptr);
+  wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+  wc.lpszClassName = className;
+  if (RegisterClassExW(&wc)) g_registered.insert(className);
+}
+
 bool Terminating() { return g_terminating; }
 void SetTerminating() { g_terminating = true; }
 

@@ -44,6 +44,9 @@ private:
   std::map<UINT_PTR, TimerEntry> timers_;
 };
 
+// Registers a plain window class once (arrow cursor, no background).
+void RegisterPlainClass(const wchar_t* className, WNDPROC proc);
+
 // The application-wide handler for exceptions escaping a message handler.
 void SetExceptionHandler(std::function<void(const std::exception&)> handler);
 void ReportException(const std::exception& e);

@@ -324,17 +324,7 @@ void TApp_Zorvik::LengthPosSet() {
 
 void TApp_Zorvik::CreateCaptureMovePanel() {
   HINSTANCE inst = GetModuleHandleW(nullptr);
-  static bool registered = false;
-  if (!registered) {
-    WNDCLASSEXW wc{};
-    wc.cbSize = sizeof wc;
-    wc.lpfnWndProc = SpeedButtonProc;
-    wc.hInstance = inst;
-    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    wc.lpszClassName = kSpeedButtonClass;
-    RegisterClassExW(&wc);
-    registered = true;
-  }
+  kit::RegisterPlainClass(kSpeedButtonClass, SpeedButtonProc);
   panelCaptureMove_ = CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_CLIPCHILDREN, 0, 0, 56, 14, Handle(), nullptr,
                                       inst, nullptr);
   // Buttons report to the main window through their panel's parent.

@@ -459,17 +459,7 @@ void TApp_Zorvik::FormDestroy() {
 
 void TApp_Zorvik::CreateToolBar() {
   HINSTANCE inst = GetModuleHandleW(nullptr);
-  static bool registered = false;
-  if (!registered) {
-    WNDCLASSEXW wc{};
-    wc.cbSize = sizeof wc;
-    wc.lpfnWndProc = PanelProc;
-    wc.hInstance = inst;
-    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    wc.lpszClassName = kPanelClass;
-    RegisterClassExW(&wc);
-    registered = true;
-  }
+  kit::RegisterPlainClass(kPanelClass, PanelProc);
   RECT cr;
   GetClientRect(Handle(), &cr);
   panelToolBar_ = CreateWindowExW(0, kPanelClass, L"Panel_ToolBar", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN,

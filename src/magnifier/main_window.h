@@ -162,6 +162,7 @@ private:
   void CopyText(kit::Action& command);
   void WriteValue(kit::Action& command);
   void FillWriteCache();
+  void EnableWriteValueCommands(bool on);
   void ClearWriteCache();
   void PauseExecute(bool update);
   void FixedExecute();
