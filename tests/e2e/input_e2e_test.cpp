@@ -109,3 +109,51 @@ TEST_F(InputTest, MenuItemsRunTheirCommands) {
 }
 
 }  // namespace
+
+namespace {
+
+void Click(POINT p, DWORD down, DWORD up) {
+  SetCursorPos(p.x, p.y);
+  Pump(80);
+  INPUT in{};
+  in.type = INPUT_MOUSE;
+  in.mi.dwFlags = down;
+  SendInput(1, &in, sizeof in);
+  Pump(60);
+  in.mi.dwFlags = up;
+  SendInput(1, &in, sizeof in);
+  Pump(300);
+}
+
+TEST_F(InputTest, ToolBarButtonsOpenTheirMenus) {
+  const RECT c = app_->ClientOnScreen();
+  // The second default button is the colour-information menu: a drop-down.
+  Click(POINT{c.left + 25 + 12, c.top + 12}, MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP);
+  EXPECT_NE(VisiblePopupMenu(), nullptr);
+  CloseMenus();
+  // A right click on the grid button opens the grid section's menu.
+  Click(POINT{c.left + 12, c.top + 12}, MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP);
+  EXPECT_NE(VisiblePopupMenu(), nullptr);
+  CloseMenus();
+  // The grid button toggles the grid.
+  Click(POINT{c.left + 12, c.top + 12}, MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP);
+  SetCursorPos(cursor_.x, cursor_.y);
+  Pump(300);
+  const auto g = Geometry(6, false);
+  ExpectCell(View(), g, g.CenterCol, g.CenterRow, 0, 0);
+}
+
+TEST_F(InputTest, LargeIconsGrowTheToolBar) {
+  const SIZE before = app_->ClientSize();
+  ASSERT_TRUE(app_->Command(8011));
+  // Buttons 24 -> 42 high: the strip takes the room from the view, the window keeps its size.
+  EXPECT_EQ(app_->ClientSize().cy, before.cy);
+  HWND strip = FindWindowExW(app_->hwnd(), nullptr, nullptr, L"Panel_ToolBar");
+  ASSERT_NE(strip, nullptr);
+  RECT r;
+  GetWindowRect(strip, &r);
+  EXPECT_EQ(r.bottom - r.top, 43);
+  SaveBmp(ReadScreen(RECT{60, 60, 400, 200}), ExeDir() + L"shot-large-icons.bmp");
+}
+
+}  // namespace
