@@ -157,3 +157,36 @@ TEST_F(InputTest, LargeIconsGrowTheToolBar) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(InputTest, DraggingTheToolBarsEmptyAreaMovesTheWindow) {
+  RECT before;
+  GetWindowRect(app_->hwnd(), &before);
+  const RECT c = app_->ClientOnScreen();
+  const POINT from{c.left + 240, c.top + 12};  // right of the five buttons
+  SetCursorPos(from.x, from.y);
+  Pump(100);
+  INPUT in{};
+  in.type = INPUT_MOUSE;
+  in.mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+  SendInput(1, &in, sizeof in);
+  Pump(150);
+  for (int i = 1; i <= 5; ++i) {
+    in.mi.dwFlags = MOUSEEVENTF_MOVE;
+    in.mi.dx = 10;
+    in.mi.dy = 6;
+    SendInput(1, &in, sizeof in);
+    Pump(60);
+  }
+  in.mi.dx = in.mi.dy = 0;
+  in.mi.dwFlags = MOUSEEVENTF_LEFTUP;
+  SendInput(1, &in, sizeof in);
+  Pump(300);
+  RECT after;
+  GetWindowRect(app_->hwnd(), &after);
+  EXPECT_GT(after.left, before.left + 20);
+  EXPECT_GT(after.top, before.top + 10);
+}
+
+}  // namespace
