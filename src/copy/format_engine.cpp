@@ -122,7 +122,7 @@ void ZeroPad(std::u16string& digits, int64_t precision) {
   if (digits.size() < want) digits.insert(0, want - digits.size(), u'0');
 }
 
-struct Spec {
+struct Field {
   bool left = false;
   bool hasPrecision = false;
   int64_t width = 0;
@@ -165,11 +165,11 @@ private:
   // after it.
   size_t Specifier(size_t pct) {
     const size_t n = f_.size();
-    Spec spec;
+    Field field;
     Number number;
     bool afterDot = false;
     auto endNumber = [&]() {
-      if (number.given) (afterDot ? spec.precision : spec.width) = number.value;
+      if (number.given) (afterDot ? field.precision : field.width) = number.value;
       number = Number();
     };
     for (size_t j = pct + 1; j < n; ++j) {
@@ -186,19 +186,19 @@ private:
         }
         ++argNo_;
       } else if (c == u'-') {
-        spec.left = true;
+        field.left = true;
         endNumber();
       } else if (c == u'.') {
-        if (number.given) spec.width = number.value;
+        if (number.given) field.width = number.value;
         number = Number();
         afterDot = true;
-        spec.hasPrecision = true;
+        field.hasPrecision = true;
       } else if (c == u':') {
         argNo_ = number.given ? static_cast<size_t>(number.value) : 0;
         number = Number();
       } else if (IsTypeLetter(c)) {
         endNumber();
-        Convert(spec, c, f_.substr(pct, j - pct + 1));
+        Convert(field, c, f_.substr(pct, j - pct + 1));
         ++argNo_;
         return j + 1;
       } else if (strict_) {
@@ -211,7 +211,7 @@ private:
     return n;
   }
 
-  void Convert(const Spec& spec, char16_t type, std::u16string_view text) {
+  void Convert(const Field& field, char16_t type, std::u16string_view text) {
     const FormatArg* a = Arg(argNo_);
     if (!a) {
       if (strict_) throw EFormatTypeError({}, std::u16string(text));
@@ -232,7 +232,7 @@ private:
           piece = Decimal(bits);
         else
           piece = Decimal(negative ? static_cast<uint64_t>(-static_cast<int64_t>(v)) : static_cast<uint64_t>(v));
-        if (spec.hasPrecision) ZeroPad(piece, spec.precision);
+        if (field.hasPrecision) ZeroPad(piece, field.precision);
         if (negative) piece.insert(0, 1, u'-');
         break;
       }
@@ -242,8 +242,8 @@ private:
           return;  // empty piece
         }
         piece = a->Text();
-        if (spec.hasPrecision && static_cast<uint64_t>(spec.precision) < piece.size()) {
-          size_t cut = static_cast<size_t>(spec.precision);
+        if (field.hasPrecision && static_cast<uint64_t>(field.precision) < piece.size()) {
+          size_t cut = static_cast<size_t>(field.precision);
           // Never keep half of a surrogate pair.
           if (cut > 0 && piece[cut - 1] >= 0xD800 && piece[cut - 1] <= 0xDBFF && piece[cut] >= 0xDC00 &&
               piece[cut] <= 0xDFFF)
@@ -255,9 +255,9 @@ private:
       default:  // e f g n m p: no argument of this program is a real number or pointer
         throw EFormatTypeError(FittingSpecifiers(a), std::u16string(text));
     }
-    const size_t width = static_cast<size_t>(std::min<int64_t>(spec.width, kMaxFieldWidth));
+    const size_t width = static_cast<size_t>(std::min<int64_t>(field.width, kMaxFieldWidth));
     if (piece.size() < width) {
-      if (spec.left)
+      if (field.left)
         piece.append(width - piece.size(), u' ');
       else
         piece.insert(0, width - piece.size(), u' ');
