@@ -9,6 +9,9 @@
 #include "platform/optional_functions.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+  // The keys held at start change the start; read them before any window
+  // exists (creating the first window may resynchronise the keyboard state).
+  const bool shift = zorvik::IsKeyDown(VK_SHIFT), ctrl = zorvik::IsKeyDown(VK_CONTROL);
   // Per-monitor awareness comes from the manifest; where the call exists and
   // is refused (already aware), nothing is lost.
   if (HMODULE user = GetModuleHandleW(L"user32.dll")) {
@@ -24,6 +27,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   int rc = 1;
   {
     zorvik::TApp_Zorvik app;
+    app.startShift = shift ? 1 : 0;
+    app.startCtrl = ctrl ? 1 : 0;
     if (app.CreateMainWindow()) rc = zorvik::kit::RunMessageLoop();
   }
   zorvik::ReleaseOptionalFunctions();

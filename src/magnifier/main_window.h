@@ -88,6 +88,9 @@ public:
   const TickProfile& Profile() const { return profile_; }
   void ResetProfile() { profile_ = TickProfile{}; }
 
+  // Shift and Ctrl as they were when the program started (the entry reads
+  // them before any window exists); by default read when settings load.
+  int startShift = -1, startCtrl = -1;
   // The settings file read at start and written at exit; empty: none (tests).
   std::wstring settingsFile = DefaultSettingsFile();
   // Run once by the shutdown sequence after the settings were written.

@@ -98,7 +98,10 @@ void TApp_Zorvik::SetCheckedByName(const char* name, bool on) {
 
 bool TApp_Zorvik::LoadSettings() {
   copyFormats_.ResetAll();
-  if (IsKeyDown(VK_SHIFT) && IsKeyDown(VK_CONTROL)) return false;
+  // The keys held while the program starts, read once before anything else.
+  const bool shiftHeld = startShift >= 0 ? startShift != 0 : IsKeyDown(VK_SHIFT);
+  const bool ctrlHeld = startCtrl >= 0 ? startCtrl != 0 : IsKeyDown(VK_CONTROL);
+  if (shiftHeld && ctrlHeld) return false;
   std::vector<uint8_t> bytes;
   if (settingsFile.empty() || !ReadFileBytes(settingsFile, bytes)) return false;
   const SettingsReadResult r = ReadSettings(bytes.data(), bytes.size());
@@ -207,12 +210,12 @@ bool TApp_Zorvik::LoadSettings() {
     w = s.bounds.right - s.bounds.left;
     h = s.bounds.bottom - s.bounds.top;
   }
-  const bool origin = IsKeyDown(VK_SHIFT);
+  const bool origin = shiftHeld;
   SetWindowPos(Handle(), nullptr, origin ? 0 : s.bounds.left, origin ? 0 : s.bounds.top, w, h,
                SWP_NOZORDER | SWP_NOACTIVATE);
   // The bounds were stored without the information area, which the layout adds back.
   infoRect_.top = infoRect_.bottom;
-  if (!IsKeyDown(VK_CONTROL)) ScreenSize().EnsureOnScreen(Handle());
+  if (!ctrlHeld) ScreenSize().EnsureOnScreen(Handle());
   // Flip mode: the stored value stays even where no command shows it (3).
   if (r.Has(kSectionExtra)) {
     info_.FlipMode = static_cast<uint8_t>(s.flipMode & 0xFF);
