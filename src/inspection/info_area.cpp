@@ -23,22 +23,28 @@ const char* const kWinInfoGroup[] = {
     "Action_WinInfo_FileVersion"};
 }  // namespace
 
-bool TApp_Zorvik::LineShown(const InfoLineItem& item) const {
-  const kit::Action* a = nullptr;
-  if (std::string(item.shownBy).rfind("Action_", 0) == 0) {
-    a = actions_.Find(item.shownBy);
-    return a && a->Checked();  // the length line follows its command alone
+bool TApp_Zorvik::LineShown(int itemIndex) const {
+  if (lineShownBy_.empty()) {
+    auto& cache = lineShownBy_;
+    for (int i = 0; i < InfoLineItemCount(); ++i) {
+      const InfoLineItem& item = InfoLineItems()[i];
+      if (std::string(item.shownBy).rfind("Action_", 0) == 0) {
+        cache.emplace_back(actions_.Find(item.shownBy), false);  // the length line follows its command alone
+      } else {
+        const MenuItemDef* m = MenuItemByName(item.shownBy);
+        cache.emplace_back(m && m->command ? actions_.Find(m->command) : nullptr, true);
+      }
+    }
   }
-  const MenuItemDef* m = MenuItemByName(item.shownBy);
-  if (m && m->command) a = actions_.Find(m->command);
-  return a && a->Checked() && a->Enabled();
+  const auto& [a, needsEnabled] = lineShownBy_[static_cast<size_t>(itemIndex)];
+  return a && a->Checked() && (!needsEnabled || a->Enabled());
 }
 
 int TApp_Zorvik::InfoAreaHeight() const {
   int lines = 0;
   for (int i = 0; i < InfoLineItemCount(); ++i) {
     const InfoLineItem& item = InfoLineItems()[i];
-    if (LineShown(item)) lines += item.secondLineSlot >= 0 ? 2 : 1;
+    if (LineShown(i)) lines += item.secondLineSlot >= 0 ? 2 : 1;
   }
   return lineHeight_ * (1 + lines);
 }
@@ -157,7 +163,7 @@ void TApp_Zorvik::PaintInfoArea() {
   };
   for (int i = 0; i < InfoLineItemCount(); ++i) {
     const InfoLineItem& item = InfoLineItems()[i];
-    if (!LineShown(item)) continue;
+    if (!LineShown(i)) continue;
     paintLine(item.lineSlot);
     if (item.secondLineSlot >= 0) paintLine(item.secondLineSlot);
   }

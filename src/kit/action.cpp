@@ -46,13 +46,13 @@ Action& ActionList::Add(std::string name) {
   Action& a = *items_.back();
   a.name = std::move(name);
   a.owner_ = this;
+  byName_.emplace(a.name, &a);  // the first action of a name wins, as a linear search would
   return a;
 }
 
 Action* ActionList::Find(std::string_view name) const {
-  for (auto& a : items_)
-    if (a->name == name) return a.get();
-  return nullptr;
+  auto it = byName_.find(name);
+  return it == byName_.end() ? nullptr : it->second;
 }
 
 Action* ActionList::FindById(uint16_t id) const {

@@ -3,6 +3,7 @@
 #pragma once
 #include <cstdint>
 #include <functional>
+#include <map>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -64,6 +65,8 @@ private:
   friend class Action;
   void Changed(Action& a) { if (onChange) onChange(a); }
   std::vector<std::unique_ptr<Action>> items_;
+  // Name index: the tick and the painters look actions up by name often.
+  std::map<std::string, Action*, std::less<>> byName_;
 };
 
 // "&Open" -> "Open"; "&&" stays a literal "&".

@@ -160,7 +160,7 @@ private:
   void BuildCaptureModeActions();
   void BuildInfoLineActions();
   void BuildCopyActions();
-  bool LineShown(const InfoLineItem& item) const;
+  bool LineShown(int itemIndex) const;
   void CopyPicture();
   void CopyText(kit::Action& command);
   void WriteValue(kit::Action& command);
@@ -238,6 +238,9 @@ private:
   SettingsData loaded_;  // what the file held; blocks of windows not yet open are written back as read
 
   std::vector<Segment> segs_;        // reused by every tick
+  // Per information line: the action whose check shows it, and whether its
+  // enabled state counts too (resolved once; the tables never change).
+  mutable std::vector<std::pair<const kit::Action*, bool>> lineShownBy_;
   std::vector<uint32_t> flipScratch_;
   COLORREF customColours_[16]{};
 };
