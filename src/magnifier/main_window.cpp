@@ -437,6 +437,9 @@ void TApp_Zorvik::FormCreate() {
     SetWindowPos(hwnd, HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
   }
   SetForegroundWindow(hwnd);
+  // The capture options take effect once (layering for no-self-capture).
+  for (const char* name : {"Action_Capture_NoSelfCapture", "Action_Capture_SmoothCapture"})
+    if (kit::Action* a = actions_.Find(name)) a->Execute();
   RefreshView();
 }
 

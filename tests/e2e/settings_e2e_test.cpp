@@ -129,8 +129,10 @@ TEST_F(SettingsTest, StoredKeysAndCopyFormatsAreUsed) {
   r.data.keyBindings.push_back({0x42, 1091});  // "B": zoom down
   r.data.keyBindings.push_back({0x4E, 9999});  // "N": no such command, ignored
   r.data.copyFormats.push_back({6007, "#%.6x"});  // HTML copy (menu item 6007) with a hash
+  r.data.options |= 0x010;                         // no self capture: the window becomes layered
   WriteAll(dir_ + L"zorvik.bin", zorvik::WriteSettings(r.data));
   Restart();
+  EXPECT_TRUE(GetWindowLongW(app_->hwnd(), GWL_EXSTYLE) & WS_EX_LAYERED);
   Tap('B');
   ExpectCentre(4, true, cursor_);
   ClearClipboard();
