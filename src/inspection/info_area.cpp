@@ -1,6 +1,8 @@
 // The information area under the view: status row (swatch, zoom caption,
 // state icons or a transient message) and the information lines; and the
 // commands that switch lines on and off.
+#include <iterator>
+
 #include "commands/menu_table.h"
 #include "copy/info_text.h"
 #include "magnifier/main_window.h"
