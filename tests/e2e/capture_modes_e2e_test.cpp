@@ -5,14 +5,8 @@ using namespace e2e;
 
 namespace {
 
-class CaptureModesTest : public MagnifierTest {
+class CaptureModesTest : public FocusedMagnifierTest {
 protected:
-  void SetUp() override {
-    MagnifierTest::SetUp();
-    if (HasFatalFailure()) return;
-    SetForegroundWindow(app_->hwnd());
-    Pump(150);
-  }
   // The centre cell shows the screen pixel at offset (dx, dy) from point p,
   // in the pattern variant v.
   void ExpectCentreShows(POINT p, int v) {

@@ -5,14 +5,8 @@ using namespace e2e;
 
 namespace {
 
-class InputTest : public MagnifierTest {
+class InputTest : public FocusedMagnifierTest {
 protected:
-  void SetUp() override {
-    MagnifierTest::SetUp();
-    if (HasFatalFailure()) return;
-    SetForegroundWindow(app_->hwnd());
-    Pump(150);
-  }
   // A point inside the view, away from the pattern (the capture moves with it).
   POINT ViewPoint(int dx, int dy) const {
     const RECT c = app_->ClientOnScreen();

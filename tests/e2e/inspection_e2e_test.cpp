@@ -50,14 +50,11 @@ std::wstring Hex6(COLORREF c) {
   return b;
 }
 
-class InspectionTest : public MagnifierTest {
+class InspectionTest : public FocusedMagnifierTest {
 protected:
   void SetUp() override {
-    MagnifierTest::SetUp();
-    if (HasFatalFailure()) return;
-    SetForegroundWindow(app_->hwnd());
+    FocusedMagnifierTest::SetUp();
     ClearClipboard();
-    Pump(150);
   }
   std::wstring CopyBy(unsigned command) {
     ClearClipboard();

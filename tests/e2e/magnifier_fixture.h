@@ -68,4 +68,15 @@ protected:
   POINT cursor_{};
 };
 
+// The same with the program's window in front, for tests that type keys.
+class FocusedMagnifierTest : public MagnifierTest {
+protected:
+  void SetUp() override {
+    MagnifierTest::SetUp();
+    if (HasFatalFailure()) return;
+    SetForegroundWindow(app_->hwnd());
+    Pump(150);
+  }
+};
+
 }  // namespace e2e
