@@ -8,11 +8,35 @@ set -uo pipefail
 RESULTS="$BUILD/results"
 rm -rf "$RESULTS"; mkdir -p "$RESULTS"
 FAILED_STEPS=()
+NO_REPORT=()  # test runs that failed without writing their report (a crash, a time-out)
+
+reports() { find "$RESULTS" -name '*.xml' 2>/dev/null | wc -l; }
 
 step() {  # name, command...
   local name=$1; shift
   log "$name"
-  if ! "$@"; then FAILED_STEPS+=("$name"); fi
+  local before missing=${#NO_REPORT[@]} fuzzFailed=${FUZZ_FAILED:-0}
+  before=$(reports)
+  if ! "$@"; then
+    FAILED_STEPS+=("$name")
+    # A step that failed before any of its tests could report counts as a failure itself.
+    if [ "$(reports)" -eq "$before" ] && [ ${#NO_REPORT[@]} -eq "$missing" ] &&
+       [ "${FUZZ_FAILED:-0}" -eq "$fuzzFailed" ]; then NO_REPORT+=("$name"); fi
+  fi
+}
+
+# Runs one test binary that writes a GoogleTest report to $1; a failed run
+# that left no report is remembered, so that it counts as failed.
+gtest_run() {  # report file, command...
+  local xml=$1; shift
+  rm -f "$xml"
+  "$@"
+  local rc=$?
+  if [ $rc -ne 0 ] && [ ! -s "$xml" ]; then
+    echo "no report from: $* (exit code $rc)"
+    NO_REPORT+=("$(basename "$xml" .xml) (exit code $rc)")
+  fi
+  return $rc
 }
 
 install_deps || { echo "could not install the packages"; exit 1; }
@@ -21,7 +45,7 @@ native() {
   cmake -S "$ROOT" -B "$BUILD/native" -DCMAKE_BUILD_TYPE=Debug -DZORVIK_SANITIZE=ON >/dev/null &&
   cmake --build "$BUILD/native" -j "$JOBS" &&
   ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=halt_on_error=1 \
-    "$BUILD/native/native_tests" --gtest_brief=1 --gtest_output="xml:$RESULTS/native.xml"
+    gtest_run "$RESULTS/native.xml" "$BUILD/native/native_tests" --gtest_brief=1 --gtest_output="xml:$RESULTS/native.xml"
 }
 step "native unit tests (AddressSanitizer, UBSan)" native
 
@@ -54,10 +78,11 @@ run_wine_tests() {
   start_xvfb 1280x800x24 || return 1
   prepare_prefix "$BUILD/wine-test"
   local rc=0
-  ( cd "$BUILD/win" && timeout 300 wine win_tests.exe --gtest_brief=1 --gtest_filter='-TwoMonitors*' \
-      --gtest_output="xml:$(winepath -w "$RESULTS/win.xml")" ) </dev/null || rc=1
-  ( cd "$BUILD/win" && timeout 480 wine e2e_tests.exe --gtest_brief=1 \
-      --gtest_output="xml:$(winepath -w "$RESULTS/e2e.xml")" ) </dev/null || rc=1
+  gtest_run "$RESULTS/win.xml" bash -c 'cd "$1" && exec timeout 300 wine win_tests.exe --gtest_brief=1 \
+      --gtest_filter="-TwoMonitors*" --gtest_output="xml:$(winepath -w "$2")"' _ "$BUILD/win" "$RESULTS/win.xml" \
+      </dev/null || rc=1
+  gtest_run "$RESULTS/e2e.xml" bash -c 'cd "$1" && exec timeout 480 wine e2e_tests.exe --gtest_brief=1 \
+      --gtest_output="xml:$(winepath -w "$2")"' _ "$BUILD/win" "$RESULTS/e2e.xml" </dev/null || rc=1
   return $rc
 }
 step "Win32 and end-to-end tests under Wine" run_wine_tests
@@ -83,8 +108,9 @@ run_two_monitor_tests() {
   # skip when they see one monitor, so try again a couple of times.
   local try rc
   for try in 1 2 3; do
-    ( cd "$BUILD/win" && timeout 300 wine win_tests.exe --gtest_brief=1 --gtest_filter='TwoMonitors*' \
-        --gtest_output="xml:$(winepath -w "$RESULTS/two-monitors.xml")" ) </dev/null
+    gtest_run "$RESULTS/two-monitors.xml" bash -c 'cd "$1" && exec timeout 300 wine win_tests.exe --gtest_brief=1 \
+        --gtest_filter="TwoMonitors*" --gtest_output="xml:$(winepath -w "$2")"' _ "$BUILD/win" \
+        "$RESULTS/two-monitors.xml" </dev/null
     rc=$?
     grep -q '<skipped' "$RESULTS/two-monitors.xml" 2>/dev/null || return $rc
     echo "(Wine saw one monitor; trying again)"; sleep 1
@@ -105,9 +131,11 @@ for x in "$RESULTS"/*.xml; do
   k=$(grep -c '<skipped' "$x")
   passed=$((passed + n - f - e - d - k)); failed=$((failed + f + e)); skipped=$((skipped + k))
 done
-passed=$((passed + FUZZ_PASSED)); failed=$((failed + FUZZ_FAILED))
-[ ${#FAILED_STEPS[@]} -gt 0 ] && printf '\nfailed steps: %s\n' "${FAILED_STEPS[*]}"
+passed=$((passed + FUZZ_PASSED)); failed=$((failed + FUZZ_FAILED + ${#NO_REPORT[@]}))
 [ "$passed" -eq 0 ] && FAILED_STEPS+=("no tests ran")
+[ ${#FAILED_STEPS[@]} -gt 0 ] && printf '\nfailed steps: %s\n' "$(IFS=';'; echo "${FAILED_STEPS[*]}")"
+[ ${#NO_REPORT[@]} -gt 0 ] && printf 'failed without a report (each counted as one failure): %s\n' \
+  "$(IFS=';'; echo "${NO_REPORT[*]}")"
 echo
 echo "${passed} passed, ${failed} failed, ${skipped} skipped"
 [ "$failed" -eq 0 ] && [ ${#FAILED_STEPS[@]} -eq 0 ]

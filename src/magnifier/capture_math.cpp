@@ -1,5 +1,6 @@
 #include "magnifier/capture_math.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 
@@ -78,13 +79,25 @@ Pt PointUnderClient(Pt capture, Pt client, int viewLeft, int viewTop, int toolBa
   return Pt{Clamp(x, v.left, v.right - 1), Clamp(y, v.top, v.bottom - 1)};
 }
 
+namespace {
+// Distances between two points anywhere in the int range do not fit an int.
+long long Distance(int a, int b) { return std::llabs(static_cast<long long>(b) - a); }
+// from + round((to - from) / den * i), without overflow and never past to.
+int Towards(int from, int to, double den, int i) {
+  const double d = (static_cast<double>(to) - from) / den * i;
+  const double r = d < 0 ? -std::floor(-d + 0.5) : std::floor(d + 0.5);
+  const long long v = static_cast<long long>(from) + static_cast<long long>(r);
+  return static_cast<int>(std::clamp<long long>(v, std::min(from, to), std::max(from, to)));
+}
+}  // namespace
+
 std::vector<Pt> CaptureAnimationSteps(Pt from, Pt target) {
   std::vector<Pt> out;
-  if (std::abs(target.x - from.x) > 5 || std::abs(target.y - from.y) > 5) {
+  if (Distance(from.x, target.x) > 5 || Distance(from.y, target.y) > 5) {
     Pt p = from;
     for (int i = 1; i <= 4; ++i) {
-      p.x += RoundHalfAway((target.x - p.x) / 5.0 * i);
-      p.y += RoundHalfAway((target.y - p.y) / 5.0 * i);
+      p.x = Towards(p.x, target.x, 5.0, i);
+      p.y = Towards(p.y, target.y, 5.0, i);
       out.push_back(p);
     }
   }
@@ -94,10 +107,9 @@ std::vector<Pt> CaptureAnimationSteps(Pt from, Pt target) {
 
 std::vector<Pt> CursorAnimationSteps(Pt from, Pt target) {
   std::vector<Pt> out;
-  if (std::abs(target.x - from.x) > 10 || std::abs(target.y - from.y) > 10) {
+  if (Distance(from.x, target.x) > 10 || Distance(from.y, target.y) > 10) {
     for (int i = 1; i <= 9; ++i)
-      out.push_back(Pt{from.x - RoundHalfAway((from.x - target.x) / 10.0 * i),
-                       from.y - RoundHalfAway((from.y - target.y) / 10.0 * i)});
+      out.push_back(Pt{Towards(from.x, target.x, 10.0, i), Towards(from.y, target.y, 10.0, i)});
   }
   out.push_back(target);
   return out;

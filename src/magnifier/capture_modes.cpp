@@ -6,6 +6,7 @@
 #include "magnifier/main_window.h"
 #include "magnifier/screen_size.h"
 #include "platform/optional_functions.h"
+#include "platform/private_messages.h"
 
 namespace zorvik {
 
@@ -37,17 +38,17 @@ void WaitUntil(DWORD t) {
 }
 
 // The four 14x14 capture-move buttons: flat, an arrow each; presses go to
-// the main window (WM_APP + 10 + index, WM_APP + 14 on release).
+// the main window (a press message per button, one release message).
 LRESULT CALLBACK SpeedButtonProc(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
   const int index = static_cast<int>(GetWindowLongPtrW(h, GWLP_ID));
   switch (msg) {
     case WM_LBUTTONDOWN:
       SetCapture(h);
-      SendMessageW(GetParent(GetParent(h)), WM_APP + 10 + index, 0, 0);
+      SendMessageW(GetParent(GetParent(h)), msg::kCaptureMovePress + static_cast<UINT>(index), 0, 0);
       return 0;
     case WM_LBUTTONUP:
       ReleaseCapture();
-      SendMessageW(GetParent(GetParent(h)), WM_APP + 14, 0, 0);
+      SendMessageW(GetParent(GetParent(h)), msg::kCaptureMoveRelease, 0, 0);
       return 0;
     case WM_PAINT: {
       PAINTSTRUCT ps;
@@ -127,7 +128,9 @@ void TApp_Zorvik::UpdateCaptureMovePanel() {
 
 void TApp_Zorvik::PauseExecute(bool update) {
   kit::Action* pause = actions_.Find("Action_Capture_Pause");
-  if (!pause) return;
+  // Building the snapshot pumps messages: a second Esc or update meanwhile
+  // would start another build inside this one.
+  if (!pause || pauseNotReady_) return;
   if (!update) {
     if (IsKeyDown(VK_CONTROL)) {
       AnimateCursorTo(false);
@@ -146,6 +149,10 @@ void TApp_Zorvik::PauseExecute(bool update) {
 
   if (paused) {
     pauseNotReady_ = true;
+    struct Ready {
+      bool& notReady;
+      ~Ready() { notReady = false; }
+    } ready{pauseNotReady_};
     RefreshView();  // one live capture of the moment
     ScreenSize().Refresh();
     kit::Action* noSelf = actions_.Find("Action_Capture_NoSelfCapture");
@@ -160,7 +167,10 @@ void TApp_Zorvik::PauseExecute(bool update) {
     const int w = s.VirtualWidth(), h = s.VirtualHeight();
     HDC screen = GetDC(nullptr);
     for (DibCanvas* c : {&pauseSnapshotLayered_, &pauseSnapshot_}) {
-      c->Resize(w, h);
+      if (!c->Resize(w, h)) {  // no memory for the frozen screen: the pause shows the live one
+        c->Free();
+        continue;
+      }
       RECT all{0, 0, w, h};
       FillRect(c->dc, &all, squareBrush_);
       BitBlt(c->dc, 0, 0, w, h, screen, s.VirtualLeft(), s.VirtualTop(),
@@ -168,7 +178,6 @@ void TApp_Zorvik::PauseExecute(bool update) {
     }
     ReleaseDC(nullptr, screen);
     if (tempLayer && !(ex & WS_EX_LAYERED)) SetWindowLongPtrW(Handle(), GWL_EXSTYLE, ex);
-    pauseNotReady_ = false;
   } else {
     ScreenSize().Refresh();
     winList_.reset();
@@ -369,7 +378,7 @@ void TApp_Zorvik::OnLeftDown(POINT client, WPARAM keys) {
   }
   if (!(keys & MK_CONTROL) && !IsZoomed(Handle())) {
     ReleaseCapture();
-    SendMessageW(Handle(), WM_SYSCOMMAND, 0xF018, 0);
+    SendMessageW(Handle(), WM_SYSCOMMAND, syscmd::kDragMoveFromView, 0);
     RefreshView();
   }
 }
@@ -425,7 +434,7 @@ void TApp_Zorvik::OnDoubleClick() {
 void TApp_Zorvik::ActualSizeButtonPressed() {
   BeginActualSize();
   ReleaseCapture();
-  SendMessageW(Handle(), WM_SYSCOMMAND, 0xF009, 0);  // drag the window while seeing 1:1
+  SendMessageW(Handle(), WM_SYSCOMMAND, syscmd::kDragMoveFromToolBar, 0);  // drag the window while seeing 1:1
   EndActualSize();
 }
 

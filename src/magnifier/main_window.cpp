@@ -4,6 +4,7 @@
 #include <windowsx.h>
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
 #include <cstdlib>
 #include <stdexcept>
@@ -19,6 +20,7 @@
 #include "platform/message_dialog.h"
 #include "platform/optional_functions.h"
 #include "platform/win_text.h"
+#include "platform/private_messages.h"
 
 namespace zorvik {
 
@@ -59,6 +61,15 @@ constexpr BrushChoice kBrushChoices[] = {
 
 bool StartsWith(const std::string& s, const char* prefix) { return s.rfind(prefix, 0) == 0; }
 
+constexpr wchar_t kNoMemoryMessage[] = L"メモリ不足のため拡大画像を表示できません";
+
+// The left (or top) edge of the square in a source bitmap, computed wide so
+// that no point, however far off, overflows.
+int SourceCoordinate(int point, int half, int origin) {
+  const long long v = static_cast<long long>(point) - half - origin;
+  return static_cast<int>(std::clamp<long long>(v, INT_MIN / 2, INT_MAX / 2));
+}
+
 // Window size that gives the wanted client size with the current frame.
 void SetClientSize(HWND hwnd, int cw, int ch) {
   RECT wr, cr;
@@ -93,15 +104,15 @@ LRESULT CALLBACK ToolBarSubclass(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT
     const LRESULT hit = SendMessageW(hwnd, TB_HITTEST, 0, reinterpret_cast<LPARAM>(&pt));
     if (hit < 0) {
       ReleaseCapture();
-      SendMessageW(reinterpret_cast<HWND>(ref), WM_SYSCOMMAND, 0xF009, 0);
+      SendMessageW(reinterpret_cast<HWND>(ref), WM_SYSCOMMAND, syscmd::kDragMoveFromToolBar, 0);
       return 0;
     }
     // The 1:1 button is held rather than clicked.
-    if (SendMessageW(reinterpret_cast<HWND>(ref), WM_APP + 2, static_cast<WPARAM>(hit), 0)) return 0;
+    if (SendMessageW(reinterpret_cast<HWND>(ref), msg::kToolBarLeftPress, static_cast<WPARAM>(hit), 0)) return 0;
   } else if (msg == WM_LBUTTONUP) {
-    SendMessageW(reinterpret_cast<HWND>(ref), WM_APP + 3, 0, 0);
+    SendMessageW(reinterpret_cast<HWND>(ref), msg::kToolBarLeftRelease, 0, 0);
   } else if (msg == WM_RBUTTONDOWN) {
-    SendMessageW(reinterpret_cast<HWND>(ref), WM_APP + 1, 0, lp);
+    SendMessageW(reinterpret_cast<HWND>(ref), msg::kToolBarRightPress, 0, lp);
   }
   return DefSubclassProc(hwnd, msg, wp, lp);
 }
@@ -110,10 +121,13 @@ LRESULT CALLBACK ToolBarSubclass(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT
 // ---------------------------------------------------------------------------
 // DibCanvas
 
+size_t DibCanvas::maxBytes = size_t{1} << 30;
+
 bool DibCanvas::Resize(int w, int h) {
   w = std::max(w, 1);
   h = std::max(h, 1);
   if (bitmap && w == width && h == height) return true;
+  if (static_cast<unsigned long long>(w) * static_cast<unsigned long long>(h) * 4 > maxBytes) return false;
   if (!dc) dc = CreateCompatibleDC(nullptr);
   BITMAPINFO bi{};
   bi.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
@@ -394,8 +408,8 @@ void TApp_Zorvik::FormCreate() {
     InsertMenuW(sys, 0, MF_BYPOSITION | MF_SEPARATOR, 0, nullptr);
     const kit::Action* move = actions_.Find("Action_Move_Monitor");
     const kit::Action* setting = actions_.Find("Action_Custom_Setting");
-    InsertMenuW(sys, 0, MF_BYPOSITION | MF_STRING, kSysCmdMoveMonitor, W(move ? move->caption : "").c_str());
-    InsertMenuW(sys, 0, MF_BYPOSITION | MF_STRING, kSysCmdCustomSetting,
+    InsertMenuW(sys, 0, MF_BYPOSITION | MF_STRING, syscmd::kMoveMonitor, W(move ? move->caption : "").c_str());
+    InsertMenuW(sys, 0, MF_BYPOSITION | MF_STRING, syscmd::kCustomSetting,
                 W(setting ? setting->caption : "").c_str());
   }
 
@@ -441,6 +455,16 @@ void TApp_Zorvik::FormCreate() {
   for (const char* name : {"Action_Capture_NoSelfCapture", "Action_Capture_SmoothCapture"})
     if (kit::Action* a = actions_.Find(name)) a->Execute();
   RefreshView();
+  created_ = true;  // from here on the live state is worth saving
+}
+
+void TApp_Zorvik::SaveOnce() {
+  // A start that failed half-way holds no state of the user's: never let it
+  // replace the file.
+  if (!created_ || savedForSession_) return;
+  savedForSession_ = true;
+  SaveSettings();
+  if (onSaveSettings) onSaveSettings();
 }
 
 void TApp_Zorvik::FormDestroy() {
@@ -451,11 +475,11 @@ void TApp_Zorvik::FormDestroy() {
   StopTimer(kTimerMain);
   HWND hwnd = Handle();
   if (hwnd) {
+    // The bounds are saved as a restored window has them.
     if (IsIconic(hwnd) || IsZoomed(hwnd)) ShowWindow(hwnd, SW_SHOWNORMAL);
     ShowWindow(hwnd, SW_HIDE);
   }
-  SaveSettings();
-  if (onSaveSettings) onSaveSettings();
+  SaveOnce();
   back_.Free();
   square_.Free();
 }
@@ -704,14 +728,21 @@ void TApp_Zorvik::FormResize() {
   const kit::Action* gridDisp = actions_.Find("Action_Grid_Disp");
   const bool grid = gridDisp && gridDisp->Checked();
   const int margin = grid ? kRulerMargin : 0;
-  back_.Resize(cw, std::max(1, ch - tb));
+  // A bitmap that cannot be had (zoom 1 on a huge window) keeps its old size:
+  // then the picture is not drawn at all, and the status row says why.
+  const bool backOk = back_.Resize(cw, std::max(1, ch - tb)) && back_.width == cw;
   SelectObject(back_.dc, font_);
   geom_ = ComputeViewGeometry(cw - margin, infoRect_.top - margin, zoomFactor_, grid, margin, margin);
   square_.Resize(geom_.SquareSize, geom_.SquareSize);
-  if (grid) DrawRuler();
+  picturePossible_ = backOk && SquareFits(geom_, square_.width, square_.height);
+  if (grid && picturePossible_) DrawRuler();
   readyFlag_ = 1;
   statusMessage_.clear();
   StopTimer(kTimerInfomation);
+  if (!picturePossible_) {
+    PatBlt(back_.dc, 0, 0, back_.width, back_.height, WHITENESS);
+    statusMessage_ = kNoMemoryMessage;
+  }
   InvalidateRect(hwnd, nullptr, FALSE);
   RefreshView();
 }
@@ -765,6 +796,11 @@ void TApp_Zorvik::Timer_MainTimer() {
   if (!kit::ProcessMessages() || shutDown_ || !Handle()) return;
   if (tickBusy_) return;
   tickBusy_ = true;
+  // An exception thrown by a capture must not leave the view frozen.
+  struct BusyReset {
+    bool& busy;
+    ~BusyReset() { busy = false; }
+  } busyReset{tickBusy_};
 
   POINT p{0, 0};
   const kit::Action* lupe = actions_.Find("Action_Capture_Lupe");
@@ -780,7 +816,9 @@ void TApp_Zorvik::Timer_MainTimer() {
     p.y = origin.y - 1 + tb + geom_.ViewTop +
           static_cast<int>(std::lround((cr.bottom - tb - geom_.ViewTop - InfoAreaHeight()) / 2.0));
   } else if ((fixed && fixed->Checked()) || (pause && pause->Checked())) {
-    p = POINT{info_.InspectedX, info_.InspectedY};
+    // A stored point may lie anywhere (an old file, another screen layout).
+    const Pt q = ClampToVirtual(Pt{info_.InspectedX, info_.InspectedY}, ScreenSize().Layout().Virtual());
+    p = POINT{q.x, q.y};
   } else {
     CaptureCursorPos(p);
   }
@@ -788,18 +826,24 @@ void TApp_Zorvik::Timer_MainTimer() {
   const kit::Action* smooth = actions_.Find("Action_Capture_SmoothCapture");
   const bool same = p.x == info_.InspectedX && p.y == info_.InspectedY;
   const long elapsed = std::labs(static_cast<long>(static_cast<int32_t>(now - lastCaptureTick_)));
-  if (same && lastCaptureTick_ != 0 && elapsed <= idleRefresh_ && !(smooth && smooth->Checked())) {
-    tickBusy_ = false;
-    return;
-  }
+  if (same && lastCaptureTick_ != 0 && elapsed <= idleRefresh_ && !(smooth && smooth->Checked())) return;
   CaptureAndPaint(p);
   lastCaptureTick_ = now ? now : 1;
   if (idleRefresh_ != kIdleRefreshRest) idleRefresh_ = Clamp(kIdleRefreshRest, 1, 60000);
-  tickBusy_ = false;
 }
 
 void TApp_Zorvik::CaptureAndPaint(POINT p) {
   if (!back_.bits || !square_.bits) return;
+  if (!picturePossible_ || !SquareFits(geom_, square_.width, square_.height)) {
+    // No bitmaps that match the view: only the information area is drawn.
+    info_.InspectedX = p.x;
+    info_.InspectedY = p.y;
+    PaintInfoArea();
+    HDC dc = GetDC(Handle());
+    FormPaint(dc);
+    ReleaseDC(Handle(), dc);
+    return;
+  }
   ++captureCount_;
   LARGE_INTEGER freq, t0, t1;
   QueryPerformanceFrequency(&freq);
@@ -826,21 +870,24 @@ void TApp_Zorvik::CaptureAndPaint(POINT p) {
   const bool noSelfOn = noSelf && noSelf->Checked() && noSelf->Enabled();
   if (!lupeOn && !noSelfOn) rop |= kCaptureBlt;
   const kit::Action* pauseAction = actions_.Find("Action_Capture_Pause");
-  const bool fromPause = pauseAction && pauseAction->Checked() && !pauseNotReady_ && pauseSnapshot_.dc;
+  const bool fromPause = pauseAction && pauseAction->Checked() && !pauseNotReady_ && pauseSnapshot_.bitmap &&
+                         pauseSnapshotLayered_.bitmap;
   if (fromPause) {
     // The frozen screen: without layered windows where our own window must not show.
     const DibCanvas& pic = (lupeOn || (noSelfOn && CanLayerWindows())) ? pauseSnapshot_ : pauseSnapshotLayered_;
     const TMyScreenSize& scr = ScreenSize();
-    BitBlt(square_.dc, 0, 0, s, s, pic.dc, p.x - geom_.SquareHalf - scr.VirtualLeft(),
-           p.y - geom_.SquareHalf - scr.VirtualTop(), info_.RasterOp);
+    BitBlt(square_.dc, 0, 0, s, s, pic.dc, SourceCoordinate(p.x, geom_.SquareHalf, scr.VirtualLeft()),
+           SourceCoordinate(p.y, geom_.SquareHalf, scr.VirtualTop()), info_.RasterOp);
   } else {
     // The whole virtual screen, also monitors left of or above the primary.
     HDC screen = GetDC(nullptr);
-    BitBlt(square_.dc, 0, 0, s, s, screen, p.x - geom_.SquareHalf, p.y - geom_.SquareHalf, rop);
+    BitBlt(square_.dc, 0, 0, s, s, screen, SourceCoordinate(p.x, geom_.SquareHalf, 0),
+           SourceCoordinate(p.y, geom_.SquareHalf, 0), rop);
     ReleaseDC(nullptr, screen);
   }
   GdiFlush();
   mark(profile_.capture);
+  if (onCaptured) onCaptured();
 
   FlipSquare(square_.bits, s, info_.FlipMode, flipScratch_);
   const PixelView back = back_.View();
@@ -966,45 +1013,34 @@ LRESULT TApp_Zorvik::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_SYSCOMMAND: {
       const UINT cmd = static_cast<UINT>(wp);
       if ((cmd & 0xFFF0) == SC_MAXIMIZE) return 0;  // also the caption double click
-      if (cmd == 0xF093) {  // a click on the window icon: our menu instead of the system menu
+      if (cmd == syscmd::kIconClick) {  // our menu instead of the system menu
         ShowMainMenuAtClientOrigin();
         return 0;
       }
-      if (cmd == kSysCmdCustomSetting) {
+      if (cmd == syscmd::kCustomSetting) {
         if (kit::Action* a = actions_.Find("Action_Custom_Setting")) a->Trigger();
         return 0;
       }
-      if (cmd == kSysCmdMoveMonitor) {
+      if (cmd == syscmd::kMoveMonitor) {
         if (kit::Action* a = actions_.Find("Action_Move_Monitor")) a->Trigger();
         return 0;
       }
       break;
     }
-    case WM_APP + 1:  // right press on the toolbar
+    case msg::kToolBarRightPress:
       rightPressPoint_ = POINT{GET_X_LPARAM(lp), GET_Y_LPARAM(lp)};
       return 0;
-    case WM_APP + 2:  // left press on a toolbar button
-      if (static_cast<int>(wp) < toolbar_.Count() && toolbar_.At(static_cast<int>(wp)).action &&
+    case msg::kToolBarLeftPress:  // wParam: the button index, from anyone: checked unsigned
+      if (wp < static_cast<WPARAM>(toolbar_.Count()) && toolbar_.At(static_cast<int>(wp)).action &&
           toolbar_.At(static_cast<int>(wp)).action->name == "Action_Capture_Disp_x1") {
         ActualSizeButtonPressed();
         return 1;
       }
       return 0;
-    case WM_APP + 3:  // left release on the toolbar
+    case msg::kToolBarLeftRelease:
       EndActualSize();
       return 0;
-    case WM_APP + 10:
-    case WM_APP + 11:
-    case WM_APP + 12:
-    case WM_APP + 13: {  // a capture-move button pressed
-      heldSpeedButton_ = static_cast<int>(msg - (WM_APP + 10));
-      CaptureMoveTick();
-      int delay = 1;
-      if (!SystemParametersInfoW(SPI_GETKEYBOARDDELAY, 0, &delay, 0)) delay = 1;
-      StartTimer(kTimerCaptureMove, static_cast<UINT>(RepeatDelayMs(delay)), [this] { CaptureMoveTick(); });
-      return 0;
-    }
-    case WM_APP + 14:
+    case msg::kCaptureMoveRelease:
       heldSpeedButton_ = -1;
       StopTimer(kTimerCaptureMove);
       return 0;
@@ -1034,11 +1070,21 @@ LRESULT TApp_Zorvik::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
       return 0;  // menus open from the right-button and key handlers
     case WM_KEYDOWN:
     case WM_SYSKEYDOWN:
+      keysDown_.set(wp & 0xFF);
       if (OnKeyDown(static_cast<UINT>(wp))) return 0;
       break;
     case WM_KEYUP:
-    case WM_SYSKEYUP:
-      if (OnKeyUp(static_cast<UINT>(wp))) return 0;
+    case WM_SYSKEYUP: {
+      // A release whose press went elsewhere (the Esc that closed a menu, a
+      // key pressed in another window just before ours took the focus) runs
+      // nothing.
+      const bool pressedHere = keysDown_.test(wp & 0xFF);
+      keysDown_.reset(wp & 0xFF);
+      if (OnKeyUp(static_cast<UINT>(wp), pressedHere)) return 0;
+      break;
+    }
+    case WM_KILLFOCUS:
+      keysDown_.reset();
       break;
     case WM_NOTIFY:
       return OnNotify(reinterpret_cast<NMHDR*>(lp));
@@ -1066,8 +1112,17 @@ LRESULT TApp_Zorvik::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
       RefreshView();
       break;
     case WM_QUERYENDSESSION:
-      FormDestroy();
+      // Another program may still cancel the end of the session: save now,
+      // but keep running until it really ends.
+      SaveOnce();
       return TRUE;
+    case WM_ENDSESSION:
+      if (wp) {
+        FormDestroy();
+      } else {
+        savedForSession_ = false;  // cancelled: what changes from now on is saved at exit
+      }
+      return 0;
     case WM_CLOSE:
       FormDestroy();
       DestroyWindow(Handle());
@@ -1077,6 +1132,14 @@ LRESULT TApp_Zorvik::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
       PostQuitMessage(0);
       return 0;
     default:
+      if (msg - msg::kCaptureMovePress < msg::kCaptureMoveButtonCount) {  // a capture-move button pressed
+        heldSpeedButton_ = static_cast<int>(msg - msg::kCaptureMovePress);
+        CaptureMoveTick();
+        int delay = 1;
+        if (!SystemParametersInfoW(SPI_GETKEYBOARDDELAY, 0, &delay, 0)) delay = 1;
+        StartTimer(kTimerCaptureMove, static_cast<UINT>(RepeatDelayMs(delay)), [this] { CaptureMoveTick(); });
+        return 0;
+      }
       break;
   }
   return kit::Window::HandleMessage(msg, wp, lp);

@@ -4,6 +4,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <bitset>
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -36,7 +37,10 @@ struct DibCanvas {
   uint32_t* bits = nullptr;
   int width = 0, height = 0;
 
-  bool Resize(int w, int h);  // keeps the DC; contents undefined afterwards
+  // Keeps the DC; contents undefined afterwards. Fails (keeping the old
+  // bitmap) when the system refuses, or above maxBytes.
+  bool Resize(int w, int h);
+  static size_t maxBytes;
   void Free();
   PixelView View() const { return PixelView{bits, width, height, width}; }
   ~DibCanvas() { Free(); }
@@ -52,8 +56,6 @@ public:
   static constexpr UINT kMainInterval = 60;        // ms
   static constexpr int kIdleRefreshRest = 1000;    // ms, the main timer's tag
   static constexpr int kDesignClientWidth = 271, kDesignClientHeight = 224;
-  static constexpr UINT kSysCmdCustomSetting = 200, kSysCmdMoveMonitor = 201;
-  static constexpr UINT kMsgSyncGridButton = 0x8000;
   // Menu command ids of actions without a command identifier.
   static constexpr UINT kUnnumberedCommandBase = 40000;
 
@@ -95,6 +97,8 @@ public:
   std::wstring settingsFile = DefaultSettingsFile();
   // Run once by the shutdown sequence after the settings were written.
   std::function<void()> onSaveSettings;
+  // Run after the screen copy of each full refresh (tests).
+  std::function<void()> onCaptured;
   void StepZoom(int direction);
   int ZoomIndex() const { return zoomIndex_; }
   // The temporary actual-size view while a key or button is held.
@@ -132,6 +136,7 @@ private:
   void On(const char* name, std::function<void(kit::Action&)> handler);
   void FormCreate();
   void FormDestroy();
+  void SaveOnce();
   void FormPaint(HDC dc);
   void CreateToolBar();
   void ApplyFont();
@@ -141,7 +146,6 @@ private:
   void MoveToMonitor();
   int InfoAreaHeight() const;
   void DrawRuler();
-  void PrepareSquare();
   void PaintInfoArea();
   void RecomputeSubGrid2();
   void ApplyBrush();
@@ -184,7 +188,7 @@ private:
   bool OnSetCursor();
   void ActualSizeButtonPressed();
   bool OnKeyDown(UINT vk);
-  bool OnKeyUp(UINT vk);
+  bool OnKeyUp(UINT vk, bool pressedHere);
   void OnRightButtonUp(POINT client);
   LRESULT OnNotify(NMHDR* hdr);
   void RunBound(kit::Action& a);
@@ -195,6 +199,7 @@ private:
   BindingList bindings_, defaultBindings_;
   GestureBindings gestures_, defaultGestures_;
   POINT gestureStart_{0, 0};
+  std::bitset<256> keysDown_;  // keys whose press this window saw, until their release
   HWND panelToolBar_ = nullptr, toolBar_ = nullptr;
   HIMAGELIST imageIcon_ = nullptr, imageLargeIcon_ = nullptr, imageInfoIcon_ = nullptr;
   HFONT font_ = nullptr;
@@ -207,6 +212,9 @@ private:
 
   int readyFlag_ = 0;
   bool shutDown_ = false;
+  bool created_ = false;          // the window was fully created: its state may be saved
+  bool savedForSession_ = false;  // saved for an ending session (or the exit)
+  bool picturePossible_ = true;   // the bitmaps match the view geometry
   RECT infoRect_{};
   int lineHeight_ = 15, iconsX_ = 0, separatorX_ = 0;
   RECT splitterRect_{};

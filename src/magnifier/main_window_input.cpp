@@ -80,9 +80,9 @@ bool TApp_Zorvik::OnKeyDown(UINT vk) {
   return true;
 }
 
-bool TApp_Zorvik::OnKeyUp(UINT vk) {
+bool TApp_Zorvik::OnKeyUp(UINT vk, bool pressedHere) {
   if (vk == VK_APPS) {
-    ShowMainMenuAtClientOrigin();
+    if (pressedHere) ShowMainMenuAtClientOrigin();
     return true;
   }
   if (vk == VK_MENU) return true;
@@ -92,10 +92,10 @@ bool TApp_Zorvik::OnKeyUp(UINT vk) {
   kit::Action* a = actions_.Find(def->name);
   if (!a || IsMoveCommand(a->name)) return true;
   if (a->name == "Action_Capture_Disp_x1") {
-    EndActualSize();
+    EndActualSize();  // ending the 1:1 view is always safe
     return true;
   }
-  RunBound(*a);
+  if (pressedHere) RunBound(*a);
   return true;
 }
 

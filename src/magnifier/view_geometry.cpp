@@ -44,4 +44,11 @@ int StepZoomIndex(int index, int direction) {
   return next;
 }
 
+bool SquareFits(const ViewGeometry& g, int squareW, int squareH) {
+  if (g.SquareSize < 1 || squareW != g.SquareSize || squareH != g.SquareSize) return false;
+  if (g.SquareOffsetX < 0 || g.SquareOffsetY < 0 || g.CaptureCols < 0 || g.CaptureRows < 0) return false;
+  return static_cast<long long>(g.SquareOffsetX) + g.CaptureCols <= squareW &&
+         static_cast<long long>(g.SquareOffsetY) + g.CaptureRows <= squareH;
+}
+
 }  // namespace zorvik

@@ -31,6 +31,11 @@ int MarkerMarginFor(bool gridShown, int zoom);
 ViewGeometry ComputeViewGeometry(int viewWidth, int viewHeight, int zoom,
                                  bool gridShown, int viewLeft, int viewTop);
 
+// Whether a square bitmap of squareW x squareH pixels (stride = width) holds
+// every pixel the geometry reads from it; drawing with one that does not
+// (an allocation that failed) would read and write past its end.
+bool SquareFits(const ViewGeometry& g, int squareW, int squareH);
+
 // Index of the zoom step after moving by direction (+1/-1) from index, or
 // -1 when that would leave the list.
 int StepZoomIndex(int index, int direction);

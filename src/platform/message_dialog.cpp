@@ -8,6 +8,7 @@
 
 #include "platform/general.h"
 #include "platform/optional_functions.h"
+#include "platform/private_messages.h"
 
 namespace zorvik {
 
@@ -28,7 +29,7 @@ constexpr ButtonInfo kButtons[kButtonKindCount] = {
     {L"ヘルプ(&H)", kResultHelp},
 };
 
-constexpr UINT kSnapMessage = WM_APP + 1;
+constexpr UINT kSnapMessage = msg::kDialogSnap;
 
 struct DialogState {
   std::wstring text;  // with "\r\n" line breaks

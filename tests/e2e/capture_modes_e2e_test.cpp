@@ -86,6 +86,29 @@ TEST_F(CaptureModesTest, CtrlClickInFixedModeMovesTheCapturePointToTheCell) {
 
 namespace {
 
+// The loupe's capture point is the middle of the view in screen
+// coordinates; the copied screen position tells it without reading pixels,
+// so this runs under Wine too.
+TEST_F(CaptureModesTest, LoupeModeCapturesTheMiddleOfTheView) {
+  ASSERT_TRUE(app_->Command(7001));
+  SetWindowPos(app_->hwnd(), nullptr, 560, 260, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  Pump(500);
+  const RECT c = app_->ClientOnScreen();
+  const SIZE cs = app_->ClientSize();
+  const int infoHeight = cs.cy - 224;
+  const int px = c.left - 1 + kRuler + (cs.cx - kRuler + 1) / 2;
+  const int py = c.top - 1 + kToolBar + kRuler + (cs.cy - kToolBar - kRuler - infoHeight + 1) / 2;
+  ClearClipboard();
+  ASSERT_TRUE(app_->Command(6020));  // copy the screen position
+  EXPECT_EQ(ClipboardUnicode(), std::to_wstring(px) + L"," + std::to_wstring(py));
+  // Moving the window moves the point with it.
+  SetWindowPos(app_->hwnd(), nullptr, 500, 240, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  Pump(500);
+  ClearClipboard();
+  ASSERT_TRUE(app_->Command(6020));
+  EXPECT_EQ(ClipboardUnicode(), std::to_wstring(px - 60) + L"," + std::to_wstring(py - 20));
+}
+
 TEST_F(CaptureModesTest, LoupeModeShowsWhatLiesUnderTheWindow) {
   if (UnderWine()) GTEST_SKIP() << "Wine's screen copy includes layered windows, so no lens can see past itself";
   ASSERT_TRUE(app_->Command(7001));

@@ -72,6 +72,24 @@ TEST_F(InputTest, RightClickAndAppsKeyOpenThePopupMenu) {
   CloseMenus();
 }
 
+// Esc closes the popup menu on its press; its release then reaches the main
+// window, which must not take it for the pause key.
+TEST_F(InputTest, TheEscThatClosesAMenuDoesNotPause) {
+  Tap(VK_APPS);
+  ASSERT_NE(VisiblePopupMenu(), nullptr);
+  Tap(VK_ESCAPE);
+  Pump(200);
+  ASSERT_EQ(VisiblePopupMenu(), nullptr);
+  SetCursorPos(cursor_.x + 7, cursor_.y + 5);  // a live view follows the cursor
+  Pump(400);
+  const auto g = Geometry(6);
+  ExpectCell(View(), g, g.CenterCol, g.CenterRow, 7, 5);
+  Tap(VK_ESCAPE);  // a whole press still pauses
+  SetCursorPos(cursor_.x, cursor_.y);
+  Pump(400);
+  ExpectCell(View(), g, g.CenterCol, g.CenterRow, 7, 5);
+}
+
 TEST_F(InputTest, GesturesRunTheirCommands) {
   HWND h = app_->hwnd();
   RightDrag(ViewPoint(0, 40), ViewPoint(0, -60));  // up: stay on top

@@ -174,7 +174,7 @@ TEST_F(MagnifierTest, MoveMonitorFromTheSystemMenuAndCloseWithAltF4) {
   EXPECT_FALSE(app_->Running());
 }
 
-TEST_F(MagnifierTest, ACaptureOffEveryMonitorDoesNotCrash) {
+TEST_F(MagnifierTest, TheCursorAtTheScreenCornerDoesNotCrash) {
   SetCursorPos(-5000, -5000);  // clamped by the system to the screen edge
   Pump(300);
   SetCursorPos(cursor_.x, cursor_.y);

@@ -1,7 +1,9 @@
 // The main window in this process: idle skip, refresh, failures.
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <stdexcept>
+#include <string>
 
 #include "magnifier/main_window.h"
 #include "platform/optional_functions.h"
@@ -66,6 +68,71 @@ TEST_F(MainWindowTest, ACaptureOffEveryMonitorIsHarmless) {
   app_.CaptureAndPaint(POINT{-100000, -100000});
   app_.CaptureAndPaint(POINT{100000, 100000});
   EXPECT_EQ(app_.Current().InspectedX, 100000);
+  // No window lies there: every window fact is empty.
+  EXPECT_EQ(app_.Current().Handle, 0u);
+  EXPECT_TRUE(app_.Current().ClassName.empty());
+  EXPECT_EQ(app_.Current().ProcessId, 0u);
+  EXPECT_EQ(app_.Current().ParentHandle, 0u);
+}
+
+TEST_F(MainWindowTest, AFixedPointFarOffIsClampedToTheVirtualScreen) {
+  app_.ActionByName("Action_Capture_Fixed")->Trigger();
+  ASSERT_TRUE(app_.Fixed());
+  const int right = GetSystemMetrics(SM_XVIRTUALSCREEN) + GetSystemMetrics(SM_CXVIRTUALSCREEN);
+  const int top = GetSystemMetrics(SM_YVIRTUALSCREEN);
+  app_.SetCapturePoint(POINT{INT_MAX, INT_MIN}, false);  // as an old settings file may hold it
+  app_.RefreshView();
+  EXPECT_EQ(app_.Current().InspectedX, right - 1);
+  EXPECT_EQ(app_.Current().InspectedY, top);
+  app_.ActionByName("Action_Capture_Fixed")->Trigger();
+}
+
+TEST_F(MainWindowTest, AnExceptionInATickDoesNotFreezeTheView) {
+  int throws = 0;
+  app_.onCaptured = [&] {
+    if (throws++ == 0) throw std::runtime_error("capture failed on purpose");
+  };
+  {
+    // The failing capture may run in a nested tick, whose error the window
+    // reports in a message box.
+    wintest::DialogCloser closer(nullptr);
+    try {
+      app_.RefreshView();
+    } catch (const std::runtime_error&) {
+    }
+    wintest::Pump(200);
+  }
+  ASSERT_GE(throws, 1);
+  const uint64_t before = app_.CaptureCount();
+  app_.ActionByName("Action_Capture_SmoothCapture")->Trigger();  // every tick captures
+  wintest::Pump(600);
+  EXPECT_GE(app_.CaptureCount() - before, 4u);
+  app_.ActionByName("Action_Capture_SmoothCapture")->Trigger();
+  app_.onCaptured = nullptr;
+}
+
+TEST_F(MainWindowTest, BitmapsThatCannotBeHadStopThePictureNotTheProgram) {
+  const size_t saved = DibCanvas::maxBytes;
+  DibCanvas::maxBytes = 64 * 64 * 4;  // as if the system refused a large bitmap
+  app_.StepZoom(-1);  // a new square size: its allocation fails
+  const uint64_t before = app_.CaptureCount();
+  app_.RefreshView();
+  wintest::Pump(200);
+  EXPECT_EQ(app_.CaptureCount(), before);  // nothing drawn with the wrong bitmaps
+  EXPECT_FALSE(app_.StatusMessage().empty());
+  EXPECT_TRUE(IsWindow(app_.Handle()));
+  DibCanvas::maxBytes = saved;
+  app_.StepZoom(+1);
+  app_.RefreshView();
+  EXPECT_GT(app_.CaptureCount(), before);
+  EXPECT_TRUE(app_.StatusMessage().empty());
+}
+
+TEST_F(MainWindowTest, ForeignPrivateMessagesWithBadIndexesAreIgnored) {
+  // Any program may post WM_APP messages to any window.
+  for (WPARAM wp : {static_cast<WPARAM>(-1), static_cast<WPARAM>(0x80000000u), static_cast<WPARAM>(100000)})
+    EXPECT_EQ(SendMessageW(app_.Handle(), WM_APP + 2, wp, 0), 0);
+  EXPECT_TRUE(IsWindow(app_.Handle()));
 }
 
 TEST_F(MainWindowTest, AnEscapedErrorTurnsStayOnTopOffAndIsShown) {
@@ -98,7 +165,7 @@ TEST_F(MainWindowTest, InformationAreaGrowthGrowsTheWindowNotTheView) {
   EXPECT_EQ(app_.Geometry().ViewHeight, viewHeight + 25);
 }
 
-TEST(MainWindowShutdown, EndOfSessionThenCloseSavesOnce) {
+TEST(MainWindowShutdown, EndOfSessionSavesOnceAndTearsDown) {
   LoadOptionalFunctions();
   TApp_Zorvik app;
   int saves = 0;
@@ -107,12 +174,60 @@ TEST(MainWindowShutdown, EndOfSessionThenCloseSavesOnce) {
   ASSERT_TRUE(app.CreateMainWindow());
   wintest::Pump(200);
   EXPECT_EQ(SendMessageW(app.Handle(), WM_QUERYENDSESSION, 0, 0), TRUE);
+  EXPECT_EQ(saves, 1);
+  EXPECT_TRUE(IsWindowVisible(app.Handle()));  // the session may still go on
+  SendMessageW(app.Handle(), WM_ENDSESSION, TRUE, 0);
   EXPECT_FALSE(IsWindowVisible(app.Handle()));
   SendMessageW(app.Handle(), WM_CLOSE, 0, 0);
   wintest::Pump(100);
   EXPECT_EQ(saves, 1);
   MSG m;
   PeekMessageW(&m, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);  // the quit request is not for the test runner
+}
+
+TEST(MainWindowShutdown, ACancelledEndOfSessionKeepsRunningAndSavesAgainAtExit) {
+  LoadOptionalFunctions();
+  TApp_Zorvik app;
+  int saves = 0;
+  app.onSaveSettings = [&] { ++saves; };
+  app.settingsFile.clear();
+  ASSERT_TRUE(app.CreateMainWindow());
+  wintest::Pump(200);
+  EXPECT_EQ(SendMessageW(app.Handle(), WM_QUERYENDSESSION, 0, 0), TRUE);
+  SendMessageW(app.Handle(), WM_ENDSESSION, FALSE, 0);  // another program said no
+  EXPECT_TRUE(IsWindowVisible(app.Handle()));
+  const uint64_t before = app.CaptureCount();
+  app.RefreshView();
+  EXPECT_GT(app.CaptureCount(), before);  // still magnifying
+  SendMessageW(app.Handle(), WM_CLOSE, 0, 0);
+  wintest::Pump(100);
+  EXPECT_EQ(saves, 2);
+  MSG m;
+  PeekMessageW(&m, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
+}
+
+TEST(MainWindowShutdown, AWindowThatWasNeverCreatedLeavesTheSettingsFileAlone) {
+  wchar_t dir[MAX_PATH];
+  GetTempPathW(MAX_PATH, dir);
+  const std::wstring file = std::wstring(dir) + L"zorvik-never-created.bin";
+  const char kept[] = "the user's settings";
+  HANDLE f = CreateFileW(file.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+  ASSERT_NE(f, INVALID_HANDLE_VALUE);
+  DWORD n = 0;
+  WriteFile(f, kept, sizeof kept, &n, nullptr);
+  CloseHandle(f);
+  {
+    TApp_Zorvik app;  // as when creating the window failed
+    app.settingsFile = file;
+  }
+  char back[64] = {};
+  f = CreateFileW(file.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+  ASSERT_NE(f, INVALID_HANDLE_VALUE);
+  ReadFile(f, back, sizeof back, &n, nullptr);
+  CloseHandle(f);
+  DeleteFileW(file.c_str());
+  EXPECT_EQ(n, sizeof kept);
+  EXPECT_STREQ(back, kept);
 }
 
 }  // namespace

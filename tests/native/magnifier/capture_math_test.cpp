@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
+
 namespace zorvik {
 namespace {
 
@@ -71,6 +73,22 @@ TEST(CaptureMath, AnimationsEaseAndEndOnTheTarget) {
   EXPECT_EQ(cursor[0], (Pt{10, -5}));
   EXPECT_EQ(cursor[8], (Pt{90, -45}));
   EXPECT_EQ(CursorAnimationSteps(Pt{0, 0}, Pt{10, 10}).size(), 1u);
+}
+
+TEST(CaptureMath, AnimationsBetweenExtremePointsStayInRange) {
+  // A fixed point from a damaged settings file may lie at the ends of the int range.
+  const Pt lo{INT_MIN, INT_MIN}, hi{INT_MAX, INT_MAX};
+  for (const auto& steps : {CaptureAnimationSteps(lo, hi), CursorAnimationSteps(hi, lo)}) {
+    ASSERT_GT(steps.size(), 1u);
+    Pt prev = steps.front();
+    for (const Pt& p : steps) {  // monotone from one end to the other
+      EXPECT_EQ(p.x, p.y);
+      EXPECT_TRUE(steps.front().x < steps.back().x ? p.x >= prev.x : p.x <= prev.x);
+      prev = p;
+    }
+  }
+  EXPECT_EQ(CaptureAnimationSteps(lo, hi).back(), hi);
+  EXPECT_EQ(CursorAnimationSteps(hi, lo).back(), lo);
 }
 
 TEST(CaptureMath, RepeatTimings) {

@@ -70,3 +70,22 @@ TEST(ViewGeometry, ZoomStepsStopAtTheEnds) {
 
 }  // namespace
 }  // namespace zorvik
+
+namespace zorvik {
+namespace {
+
+TEST(ViewGeometry, SquareFitsOnlyTheBitmapOfItsOwnSize) {
+  const ViewGeometry g = ComputeViewGeometry(264, 192, 6, true, 7, 7);
+  EXPECT_TRUE(SquareFits(g, g.SquareSize, g.SquareSize));
+  // A bitmap left at an older, smaller size after a failed allocation.
+  EXPECT_FALSE(SquareFits(g, g.SquareSize - 1, g.SquareSize));
+  EXPECT_FALSE(SquareFits(g, 1, 1));
+  // Larger is wrong too: the flip treats the width as the stride.
+  EXPECT_FALSE(SquareFits(g, g.SquareSize + 1, g.SquareSize + 1));
+  const ViewGeometry huge = ComputeViewGeometry(8000, 6000, 1, false, 0, 0);
+  EXPECT_TRUE(SquareFits(huge, huge.SquareSize, huge.SquareSize));
+  EXPECT_FALSE(SquareFits(huge, g.SquareSize, g.SquareSize));
+}
+
+}  // namespace
+}  // namespace zorvik
