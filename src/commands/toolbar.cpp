@@ -47,13 +47,22 @@ void FillInfoIcons(HIMAGELIST list) { Fill(list, kInfoIconSize, kInfoIconCount, 
 MainToolBar::MainToolBar(kit::ActionList& actions, std::function<UINT(const kit::Action&)> commandOf)
     : actions_(actions), commandOf_(std::move(commandOf)) {}
 
-std::string MainToolBar::UniqueName(const std::string& base) {
-  std::set<std::string> used;
-  for (const Button& b : buttons_) used.insert(b.name);
-  for (int n = 0;; ++n) {
-    std::string name = base + "_" + std::to_string(n);
-    if (!used.count(name)) return name;
-  }
+int MainToolBar::TakeNameNumber(const std::string& base) {
+  NameNumbers& n = nameNumbers_[base];
+  if (n.released.empty()) return n.next++;
+  const int number = *n.released.begin();
+  n.released.erase(n.released.begin());
+  return number;
+}
+
+void MainToolBar::ReleaseNameNumber(const std::string& base, int number) {
+  const auto it = nameNumbers_.find(base);
+  if (it == nameNumbers_.end()) return;
+  NameNumbers& n = it->second;
+  n.released.insert(number);
+  // Numbers released from the top are simply never used yet.
+  while (n.next > 0 && n.released.count(n.next - 1)) n.released.erase(--n.next);
+  if (n.next == 0) nameNumbers_.erase(it);
 }
 
 bool MainToolBar::InsertToolButton(int position, kit::Action* action) {
@@ -64,7 +73,9 @@ bool MainToolBar::InsertToolButton(int position, kit::Action* action) {
   b.action = action;
   b.separator = action->name == "actSpc";
   const std::string suffix = action->name.rfind("Action_", 0) == 0 ? action->name.substr(7) : action->name;
-  b.name = UniqueName("ToolButton_" + suffix);
+  b.nameBase = "ToolButton_" + suffix;
+  b.nameNumber = TakeNameNumber(b.nameBase);
+  b.name = b.nameBase + "_" + std::to_string(b.nameNumber);
   if (def) {
     b.check = IsCheckToolButton(*def);
     const ToolButtonMenus menus = ToolButtonMenusOf(*def);
@@ -85,12 +96,14 @@ bool MainToolBar::InsertToolButton(int position, kit::Action* action) {
     }
     SendMessageW(hwnd_, TB_INSERTBUTTONW, static_cast<WPARAM>(position), reinterpret_cast<LPARAM>(&tb));
   }
-  SyncStates();
+  SyncState(position);  // the other buttons' looks are unchanged
   return true;
 }
 
 bool MainToolBar::RemoveToolButton(int position) {
   if (position < 0 || position >= Count()) return false;
+  const Button& b = buttons_[static_cast<size_t>(position)];
+  ReleaseNameNumber(b.nameBase, b.nameNumber);
   buttons_.erase(buttons_.begin() + position);
   if (hwnd_) SendMessageW(hwnd_, TB_DELETEBUTTON, static_cast<WPARAM>(position), 0);
   return true;
@@ -105,9 +118,12 @@ void MainToolBar::RecordDefaultToolBar() {
   for (const Button& b : buttons_) defaults_.push_back(b.action);
 }
 
+// A command gets one button; a repeated id (a damaged file) adds nothing.
 void MainToolBar::ApplyToolBarLayout(const std::vector<uint16_t>& ids) {
   RemoveAllToolButtons();
-  for (uint16_t id : ids) AppendToolButton(actions_.FindById(id));
+  std::set<uint16_t> placed;
+  for (uint16_t id : ids)
+    if (placed.insert(id).second) AppendToolButton(actions_.FindById(id));
 }
 
 std::vector<uint16_t> MainToolBar::CollectToolBarLayout() const {
@@ -117,25 +133,27 @@ std::vector<uint16_t> MainToolBar::CollectToolBarLayout() const {
 }
 
 void MainToolBar::SyncStates() {
-  if (!hwnd_) return;
-  for (int i = 0; i < Count(); ++i) {
-    const Button& b = buttons_[static_cast<size_t>(i)];
-    if (b.separator || !b.action) continue;
-    // The grid button is no check button, yet always shows the grid state.
-    const bool pressed = (b.check || b.action->name == "Action_Grid_Disp") && b.action->Checked();
-    BYTE state = 0;
-    if (b.action->Enabled()) state |= TBSTATE_ENABLED;
-    if (pressed) state |= TBSTATE_CHECKED;
-    if (!b.action->Visible()) state |= TBSTATE_HIDDEN;
-    TBBUTTONINFOW info{};
-    info.cbSize = sizeof info;
-    info.dwMask = TBIF_BYINDEX | TBIF_STATE;
-    SendMessageW(hwnd_, TB_GETBUTTONINFOW, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&info));
-    const BYTE keep = info.fsState & (TBSTATE_PRESSED | TBSTATE_WRAP);
-    if ((info.fsState & ~keep) == state) continue;
-    info.fsState = static_cast<BYTE>(state | keep);
-    SendMessageW(hwnd_, TB_SETBUTTONINFOW, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&info));
-  }
+  for (int i = 0; i < Count(); ++i) SyncState(i);
+}
+
+void MainToolBar::SyncState(int index) {
+  if (!hwnd_ || index < 0 || index >= Count()) return;
+  const Button& b = buttons_[static_cast<size_t>(index)];
+  if (b.separator || !b.action) return;
+  // The grid button is no check button, yet always shows the grid state.
+  const bool pressed = (b.check || b.action->name == "Action_Grid_Disp") && b.action->Checked();
+  BYTE state = 0;
+  if (b.action->Enabled()) state |= TBSTATE_ENABLED;
+  if (pressed) state |= TBSTATE_CHECKED;
+  if (!b.action->Visible()) state |= TBSTATE_HIDDEN;
+  TBBUTTONINFOW info{};
+  info.cbSize = sizeof info;
+  info.dwMask = TBIF_BYINDEX | TBIF_STATE;
+  SendMessageW(hwnd_, TB_GETBUTTONINFOW, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&info));
+  const BYTE keep = info.fsState & (TBSTATE_PRESSED | TBSTATE_WRAP);
+  if ((info.fsState & ~keep) == state) return;
+  info.fsState = static_cast<BYTE>(state | keep);
+  SendMessageW(hwnd_, TB_SETBUTTONINFOW, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&info));
 }
 
 int MainToolBar::ButtonAt(POINT p) const {

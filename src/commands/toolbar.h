@@ -7,6 +7,8 @@
 
 #include <cstdint>
 #include <functional>
+#include <map>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -28,6 +30,8 @@ public:
     bool separator = false;
     std::string contextMenu;      // popup of the button's category, "" none
     std::string dropDownMenu;
+    std::string nameBase;         // "ToolButton_Grid_Disp"
+    int nameNumber = 0;           // 0
   };
 
   MainToolBar(kit::ActionList& actions, std::function<UINT(const kit::Action&)> commandOf);
@@ -46,19 +50,30 @@ public:
   void ApplyToolBarLayout(const std::vector<uint16_t>& ids);
   std::vector<uint16_t> CollectToolBarLayout() const;
 
-  // Pressed, enabled and hidden looks from the actions.
+  // Pressed, enabled and hidden looks from the actions (all buttons; a new
+  // button takes its look when it is inserted).
   void SyncStates();
   // Index of the button under a client point of the toolbar, -1 when none.
   int ButtonAt(POINT clientPoint) const;
   RECT ButtonRect(int index) const;  // screen coordinates
 
 private:
-  std::string UniqueName(const std::string& base);
+  // Button names are base + "_" + the smallest number not in use for that
+  // base. Per base: every number below `next` is in use except the released
+  // ones, so the smallest free one is the lowest released, else `next`.
+  struct NameNumbers {
+    int next = 0;
+    std::set<int> released;
+  };
+  int TakeNameNumber(const std::string& base);
+  void ReleaseNameNumber(const std::string& base, int number);
+  void SyncState(int index);
   kit::ActionList& actions_;
   std::function<UINT(const kit::Action&)> commandOf_;
   HWND hwnd_ = nullptr;
   std::vector<Button> buttons_;
   std::vector<kit::Action*> defaults_;
+  std::map<std::string, NameNumbers> nameNumbers_;
 };
 
 }  // namespace zorvik

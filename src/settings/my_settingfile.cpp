@@ -168,17 +168,22 @@ void ReadGestureTable(Cursor& in, SettingsData& s) {
   }
 }
 
-// Word count and that many word ids; ids for which `known` fails are dropped.
+// Word count and that many word ids. Ids for which `known` fails are
+// dropped, and so are repeats: a menu item is hidden once and a toolbar holds
+// a command once, so the list keeps the first place of each id and can never
+// grow beyond the number of known ids, whatever count a damaged file claims.
 template <class Known>
 bool ReadIdList(Cursor& in, std::vector<uint16_t>& out, Known known) {
   if (!in.Has(2)) return false;
   const size_t count = in.U16();
   if (!in.Has(2 * count)) return false;
+  std::vector<bool> seen(size_t{kMaxWordCount} + 1);
   std::vector<uint16_t> ids;
-  ids.reserve(count);
   for (size_t i = 0; i < count; ++i) {
     const uint16_t id = in.U16();
-    if (id != 0 && known(id)) ids.push_back(id);
+    if (id == 0 || seen[id]) continue;
+    seen[id] = true;
+    if (known(id)) ids.push_back(id);
   }
   out = std::move(ids);
   return true;

@@ -52,7 +52,10 @@ struct SettingsReadResult {
   //   bound against the screen);
   // - key rows with command 0, an unknown command or a key code that is not
   //   the row's own are dropped; unknown gesture commands become 0;
-  // - hidden menu items and toolbar commands: 0 and unknown ids are dropped;
+  // - hidden menu items and toolbar commands: 0, unknown and repeated ids are
+  //   dropped (each id keeps its first place), so neither list holds more
+  //   entries than there are menu items or commands. Toolbar separators have
+  //   no id (they are written as 0) and do not come back;
   // - copy formats: records with an id that has no copy slot, an empty or cut
   //   text are dropped; a later record for the same id wins; the result is
   //   one record per slot in ascending slot order, text made valid UTF-8
@@ -125,6 +128,15 @@ template <class Ch>
 std::basic_string<Ch> SettingsTempFileNameFor(std::basic_string_view<Ch> settingsPath) {
   std::basic_string<Ch> out(settingsPath);
   for (const char c : {'.', 't', 'm', 'p'}) out += Ch(c);
+  return out;
+}
+
+// Where a settings file that could not be read is kept before it is
+// replaced: the same path with ".bak" appended.
+template <class Ch>
+std::basic_string<Ch> SettingsBackupFileNameFor(std::basic_string_view<Ch> settingsPath) {
+  std::basic_string<Ch> out(settingsPath);
+  for (const char c : {'.', 'b', 'a', 'k'}) out += Ch(c);
   return out;
 }
 

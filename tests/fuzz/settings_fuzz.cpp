@@ -1,11 +1,14 @@
 // libFuzzer target for the settings reader: any input must read without a
 // fault, and whatever was read must survive writing and reading again.
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <vector>
 
+#include "commands/command_table.h"
+#include "commands/menu_table.h"
 #include "settings/my_settingfile.h"
 
 namespace {
@@ -23,6 +26,14 @@ void Check(const uint8_t* data, size_t size) {
     return;
   }
   if ((first.sections & kSectionPrefix) == 0) Fail("accepted without the prefix");
+  // Each id once: the lists can never outgrow the tables (a toolbar of
+  // thousands of buttons would take ages to build).
+  const auto once = [](std::vector<uint16_t> ids, size_t limit) {
+    std::sort(ids.begin(), ids.end());
+    return ids.size() <= limit && std::adjacent_find(ids.begin(), ids.end()) == ids.end();
+  };
+  if (!once(first.data.toolBar, CommandCount())) Fail("toolbar ids repeated or too many");
+  if (!once(first.data.hiddenMenuItems, MenuItemCount())) Fail("hidden menu ids repeated or too many");
 
   const std::vector<uint8_t> bytes = WriteSettings(first.data);
   const SettingsReadResult second = ReadSettings(bytes.data(), bytes.size());

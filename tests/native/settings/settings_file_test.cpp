@@ -68,7 +68,7 @@ SettingsData GoldenData() {
   s.keyBindings = {{0x20, 4010}, {0x0D, 1090}};  // Space, Enter
   s.gestures = {8001, 0, 2010, 13001};
   s.hiddenMenuItems = {6001, 14000};
-  s.toolBar = {2010, 10004, 2010};
+  s.toolBar = {2010, 10004, 7011};
   s.copyFormats = {{6003, "%x %x %x"}, {6007, "#%.6x\xE8\x89\xB2"}};  // "色" is 3 bytes
   s.styleViewer = {{10, 20, 330, 440}, 55, 0x7F};
   s.apiTest = {{-100, -200, 300, 400}, 12, 66};
@@ -132,7 +132,7 @@ Bytes GoldenBytes(std::vector<size_t>* ends = nullptr) {
   U16le(b, 3);
   U16le(b, 2010);
   U16le(b, 10004);
-  U16le(b, 2010);
+  U16le(b, 7011);
   mark();
   // Copy formats
   U16le(b, 2);
@@ -635,6 +635,53 @@ TEST(SettingsDamage, SectionContents) {
   }
 }
 
+// A toolbar holds a command once and a menu item is hidden once: repeats in
+// a damaged file are dropped (the first place counts), so 65,535 ids give at
+// most one entry per known id, and reading goes on after the lists.
+TEST(SettingsDamage, RepeatedMenuAndToolBarIdsAreKeptOnce) {
+  std::vector<uint16_t> commandIds;
+  for (size_t i = 0; i < CommandCount(); ++i)
+    if (CommandTable()[i].id != 0) commandIds.push_back(CommandTable()[i].id);
+  std::vector<uint16_t> allCommandsBackwards(commandIds.rbegin(), commandIds.rend());
+  std::vector<uint16_t> cycling;  // every command over and over, backwards
+  for (size_t i = 0; i < 65535; ++i) cycling.push_back(allCommandsBackwards[i % allCommandsBackwards.size()]);
+
+  struct Case {
+    const char* name;
+    std::vector<uint16_t> menu, toolBar;
+    std::vector<uint16_t> expectedMenu, expectedToolBar;
+  };
+  const Case cases[] = {
+      {"repeats among unknown ids and separators (0)",
+       {6001, 6001, 9999, 14000, 0, 6001},
+       {2010, 0, 2010, 9999, 10004, 0, 2010, 10004},
+       {6001, 14000},
+       {2010, 10004}},
+      {"65,535 times one command", {}, std::vector<uint16_t>(65535, 10004), {}, {10004}},
+      {"65,535 ids cycling through every command", {}, cycling, {}, allCommandsBackwards},
+      {"65,535 hidden menu items, all the same", std::vector<uint16_t>(65535, 6001), {2010}, {6001}, {2010}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    Bytes t;
+    U16le(t, static_cast<uint16_t>(c.menu.size()));
+    for (uint16_t id : c.menu) U16le(t, id);
+    U16le(t, static_cast<uint16_t>(c.toolBar.size()));
+    for (uint16_t id : c.toolBar) U16le(t, id);
+    U16le(t, 1);  // one copy format after the lists
+    U16le(t, 6004);
+    U16le(t, 2);
+    Text(t, "%x");
+    const SettingsReadResult r = Read(PrefixWith(t));
+    EXPECT_EQ(r.sections, static_cast<uint32_t>(kSectionPrefix | kSectionMenuLayout | kSectionToolBarLayout |
+                                                kSectionCopyFormats));
+    EXPECT_EQ(r.data.hiddenMenuItems, c.expectedMenu);
+    EXPECT_EQ(r.data.toolBar, c.expectedToolBar);
+    EXPECT_LE(r.data.toolBar.size(), commandIds.size());
+    EXPECT_EQ(r.data.copyFormats, (std::vector<StoredCopyFormat>{{6004, "%x"}}));
+  }
+}
+
 TEST(SettingsWriter, KeyTableRows) {
   struct Case {
     const char* name;
@@ -674,10 +721,17 @@ TEST(SettingsWriter, OversizedFieldsStayReadable) {
   s.hiddenMenuItems.assign(70000, 6001);
   s.toolBar.assign(65536, 2010);
   s.copyFormats = {{6001, std::string(65536, 'x')}, {6003, std::string(65535, 'y')}};
-  const SettingsReadResult r = Read(WriteSettings(s));
+  const Bytes bytes = WriteSettings(s);
+  // The lists are cut to what a word count holds...
+  const size_t menu = kSettingsPrefixSize, toolBar = menu + 2 + 2 * 65535;
+  ASSERT_GT(bytes.size(), toolBar + 2);
+  EXPECT_EQ(bytes[menu] | (bytes[menu + 1] << 8), 65535);
+  EXPECT_EQ(bytes[toolBar] | (bytes[toolBar + 1] << 8), 65535);
+  // ...and read back once each.
+  const SettingsReadResult r = Read(bytes);
   ASSERT_EQ(r.sections, static_cast<uint32_t>(kAllSettingsSections));
-  EXPECT_EQ(r.data.hiddenMenuItems.size(), 65535u);
-  EXPECT_EQ(r.data.toolBar.size(), 65535u);
+  EXPECT_EQ(r.data.hiddenMenuItems, (std::vector<uint16_t>{6001}));
+  EXPECT_EQ(r.data.toolBar, (std::vector<uint16_t>{2010}));
   ASSERT_EQ(r.data.copyFormats.size(), 1u);
   EXPECT_EQ(r.data.copyFormats[0].menuId, 6003);
   EXPECT_EQ(r.data.copyFormats[0].text.size(), 65535u);
