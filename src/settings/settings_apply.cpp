@@ -1,6 +1,8 @@
 // The settings file and the live state: read once while the main window is
 // created, written once when it goes away (through a temporary file, so a
-// failed write never loses the previous settings).
+// failed write never loses the previous settings). A file that is there but
+// cannot be taken (foreign, damaged prefix, too large, unreadable) is copied
+// to "<file>.bak" before the write replaces it.
 #include <algorithm>
 #include <vector>
 
@@ -63,18 +65,46 @@ std::wstring DefaultSettingsFile() {
 }
 
 namespace {
-bool ReadFileBytes(const std::wstring& path, std::vector<uint8_t>& out) {
-  HANDLE f = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-  if (f == INVALID_HANDLE_VALUE) return false;
+enum class FileRead {
+  kNone,        // nothing to read: no file, a folder, or an empty file
+  kRead,        // the bytes are in `out`
+  kUnreadable,  // a file is there but could not be opened or read, or is too large
+};
+
+constexpr LONGLONG kMaxSettingsFileSize = 64 << 20;  // far beyond anything this program writes
+
+// Reads the whole file, sharing it with readers and writers.
+FileRead ReadFileBytes(const std::wstring& path, std::vector<uint8_t>& out) {
+  out.clear();
+  const DWORD attributes = GetFileAttributesW(path.c_str());
+  if (attributes == INVALID_FILE_ATTRIBUTES) {
+    const DWORD error = GetLastError();
+    return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND ? FileRead::kNone : FileRead::kUnreadable;
+  }
+  if (attributes & FILE_ATTRIBUTE_DIRECTORY) return FileRead::kNone;
+  HANDLE f = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                         FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (f == INVALID_HANDLE_VALUE) return GetLastError() == ERROR_FILE_NOT_FOUND ? FileRead::kNone : FileRead::kUnreadable;
   LARGE_INTEGER size{};
-  bool ok = GetFileSizeEx(f, &size) && size.QuadPart >= 0 && size.QuadPart < (64 << 20);  // a sane limit
+  bool ok = GetFileSizeEx(f, &size) && size.QuadPart >= 0 && size.QuadPart <= kMaxSettingsFileSize;
   if (ok) {
+    // Another program may be writing the file: take what is there.
     out.resize(static_cast<size_t>(size.QuadPart));
-    DWORD got = 0;
-    ok = out.empty() || (ReadFile(f, out.data(), static_cast<DWORD>(out.size()), &got, nullptr) && got == out.size());
+    size_t got = 0;
+    while (ok && got < out.size()) {
+      DWORD n = 0;
+      ok = ReadFile(f, out.data() + got, static_cast<DWORD>(out.size() - got), &n, nullptr) != 0;
+      if (n == 0) break;
+      got += n;
+    }
+    out.resize(got);
   }
   CloseHandle(f);
-  return ok;
+  if (!ok) {
+    out.clear();
+    return FileRead::kUnreadable;
+  }
+  return out.empty() ? FileRead::kNone : FileRead::kRead;
 }
 
 // Writes beside the old file and replaces it only after a complete write.
@@ -90,6 +120,21 @@ bool WriteFileAtomically(const std::wstring& path, const std::vector<uint8_t>& b
   if (!ok) DeleteFileW(temp.c_str());
   return ok;
 }
+
+// A settings file that could not be taken is kept as "<file>.bak", replacing
+// an older copy, before this run writes its own settings over it: from the
+// bytes read, or copied when it could not be read at all. False when no copy
+// was made.
+bool BackUpRejectedFile(const std::wstring& path, const std::wstring& backup, const std::vector<uint8_t>& bytes) {
+  SetFileAttributesW(backup.c_str(), FILE_ATTRIBUTE_NORMAL);  // a read-only older copy is replaced as well
+  if (!bytes.empty()) return WriteFileAtomically(backup, bytes);
+  return CopyFileW(path.c_str(), backup.c_str(), FALSE) != 0;
+}
+
+std::wstring FileNameOf(const std::wstring& path) {
+  const size_t slash = path.find_last_of(L"\\/:");
+  return slash == std::wstring::npos ? path : path.substr(slash + 1);
+}
 }  // namespace
 
 void TApp_Zorvik::SetCheckedByName(const char* name, bool on) {
@@ -102,20 +147,35 @@ bool TApp_Zorvik::LoadSettings() {
   const bool shiftHeld = startShift >= 0 ? startShift != 0 : IsKeyDown(VK_SHIFT);
   const bool ctrlHeld = startCtrl >= 0 ? startCtrl != 0 : IsKeyDown(VK_CONTROL);
   if (shiftHeld && ctrlHeld) return false;
+  if (settingsFile.empty()) return false;
   std::vector<uint8_t> bytes;
-  if (settingsFile.empty() || !ReadFileBytes(settingsFile, bytes)) return false;
-  const SettingsReadResult r = ReadSettings(bytes.data(), bytes.size());
-  if (!r.accepted) return false;
+  const FileRead read = ReadFileBytes(settingsFile, bytes);
+  if (read == FileRead::kNone) return false;
+  SettingsReadResult r;
+  if (read == FileRead::kRead) r = ReadSettings(bytes.data(), bytes.size());
+  if (!r.accepted) {
+    // A file we cannot take is not lost to the write at exit: it is copied
+    // aside first, or, when that fails, left alone and this run writes nothing.
+    const std::wstring backup = SettingsBackupFileNameFor<wchar_t>(settingsFile);
+    if (BackUpRejectedFile(settingsFile, backup, bytes)) {
+      ShowStatusMessage(L"読めない設定を " + FileNameOf(backup) + L" に保存しました");
+    } else {
+      ShowStatusMessage(L"読めない設定ファイルは上書きしません");
+      settingsFile.clear();
+    }
+    return false;
+  }
   loaded_ = r.data;
   const SettingsData& s = r.data;
   // Sections read before any damage are applied; the rest keep their defaults.
   if (r.Has(kSectionMenuLayout)) menus_.ApplyHiddenMenuItems(s.hiddenMenuItems);
   if (r.Has(kSectionToolBarLayout)) toolbar_.ApplyToolBarLayout(s.toolBar);
-  if (r.Has(kSectionCopyFormats))
-    for (const StoredCopyFormat& f : s.copyFormats) {
-      const int slot = CopySlotOfMenuId(f.menuId);
-      if (slot >= 0) copyFormats_.SetCopyFormat(slot, FromUtf8(f.text));
-    }
+  // Each copy format stands on its own: the complete ones of a cut section
+  // count (the reader keeps no others; before the section there are none).
+  for (const StoredCopyFormat& f : s.copyFormats) {
+    const int slot = CopySlotOfMenuId(f.menuId);
+    if (slot >= 0) copyFormats_.SetCopyFormat(slot, FromUtf8(f.text));
+  }
   if (!r.Has(kSectionPrefix)) return true;
 
   // Zoom.

@@ -1,10 +1,17 @@
 // End-to-end: settings written at exit in the file's byte layout, read back
-// at the next start; damaged files fall back to defaults.
+// at the next start; damaged files fall back to defaults, and a file that
+// could not be read is kept as zorvik.bin.bak.
+#include <windows.h>
+#include <commctrl.h>
+
+#include <algorithm>
 #include <cstdio>
 #include <fstream>
 #include <iterator>
+#include <string>
 #include <vector>
 
+#include "commands/command_table.h"
 #include "magnifier_fixture.h"
 #include "settings/my_settingfile.h"
 
@@ -41,7 +48,8 @@ protected:
   }
   void TearDown() override {
     MagnifierTest::TearDown();
-    for (const wchar_t* f : {L"zorvik.exe", L"zorvik.bin", L"zorvik.bin.tmp"}) DeleteFileW((dir_ + f).c_str());
+    for (const wchar_t* f : {L"zorvik.exe", L"zorvik.bin", L"zorvik.bin.tmp", L"zorvik.bin.bak", L"zorvik.bin.bak.tmp"})
+      DeleteFileW((dir_ + f).c_str());
     RemoveDirectoryW(dir_.c_str());
   }
   void Restart() {
@@ -50,6 +58,18 @@ protected:
     ASSERT_TRUE(app_->hwnd());
     SetForegroundWindow(app_->hwnd());
     Pump(300);
+  }
+  // Restarts and returns the milliseconds from starting the process to its
+  // window showing (the driver's copying of the program included).
+  double TimedRestart() {
+    app_.reset();
+    LARGE_INTEGER f, t0, t1;
+    QueryPerformanceFrequency(&f);
+    QueryPerformanceCounter(&t0);
+    app_ = std::make_unique<Zorvik>(dir_);
+    QueryPerformanceCounter(&t1);
+    const double ms = 1000.0 * static_cast<double>(t1.QuadPart - t0.QuadPart) / static_cast<double>(f.QuadPart);
+    return ms - 400;  // the driver waits 400 ms for the first ticks once the window is there
   }
   // Restarts with keys held. Keys typed while no window has the focus are
   // dropped (so under Wine): a window of ours takes the focus first.
@@ -213,6 +233,150 @@ TEST_F(SettingsTest, ShiftPlacesTheWindowAtTheOriginAndCtrlLeavesItWhereItWasSto
   const POINT stored = start(0);
   EXPECT_EQ(stored.x, 300);
   EXPECT_EQ(stored.y, 200);
+}
+
+}  // namespace
+
+namespace {
+
+bool Exists(const std::wstring& path) { return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+
+// A file the program cannot take is not lost: it survives, byte for byte, as
+// zorvik.bin.bak (replacing an older one), and the settings of the run are
+// written as usual. Files it can take, an empty file and a start with Shift
+// and Ctrl held (which reads nothing) leave no copy.
+TEST_F(SettingsTest, AFileThatCannotBeReadIsKeptAsBak) {
+  Restart();
+  CloseWithAltF4();
+  const std::vector<uint8_t> good = ReadAll(dir_ + L"zorvik.bin");
+  ASSERT_GE(good.size(), 343u);
+  std::vector<uint8_t> foreign = good;  // wrong magic, otherwise a whole file
+  foreign[0] = 'X';
+  std::vector<uint8_t> formatByte = good;
+  formatByte[5] = 3;
+  std::vector<uint8_t> noise(5000);
+  for (size_t i = 0; i < noise.size(); ++i) noise[i] = static_cast<uint8_t>(i * 7 + 1);
+  const struct {
+    const char* name;
+    std::vector<uint8_t> bytes;
+  } rejected[] = {
+      {"wrong magic", foreign},
+      {"wrong format byte", formatByte},
+      {"cut inside the prefix", std::vector<uint8_t>(good.begin(), good.begin() + 342)},
+      {"foreign bytes", noise},
+  };
+  const std::wstring bin = dir_ + L"zorvik.bin", bak = dir_ + L"zorvik.bin.bak";
+  WriteAll(bak, {'o', 'l', 'd'});  // an older copy is replaced
+  for (const auto& c : rejected) {
+    SCOPED_TRACE(c.name);
+    WriteAll(bin, c.bytes);
+    Restart();
+    ExpectCentre(6, true, cursor_);  // the defaults
+    CloseWithAltF4();
+    EXPECT_EQ(ReadAll(bak), c.bytes);
+    const std::vector<uint8_t> written = ReadAll(bin);
+    EXPECT_TRUE(zorvik::ReadSettings(written.data(), written.size()).accepted);
+  }
+
+  DeleteFileW(bak.c_str());
+  WriteAll(bin, good);
+  Restart();
+  CloseWithAltF4();
+  EXPECT_FALSE(Exists(bak)) << "a good file";
+  WriteAll(bin, {});
+  Restart();
+  CloseWithAltF4();
+  EXPECT_FALSE(Exists(bak)) << "an empty file";
+  WriteAll(bin, foreign);
+  RestartHolding({VK_SHIFT, VK_CONTROL});
+  CloseWithAltF4();
+  EXPECT_FALSE(Exists(bak)) << "Shift and Ctrl held";
+  const std::vector<uint8_t> written = ReadAll(bin);
+  EXPECT_TRUE(zorvik::ReadSettings(written.data(), written.size()).accepted);
+}
+
+// Another program holding the file open for reading and writing (an editor,
+// a backup tool) does not keep the settings from being read.
+TEST_F(SettingsTest, AFileHeldOpenByAnotherProgramIsRead) {
+  Restart();
+  Tap(VK_PRIOR);  // 8x
+  CloseWithAltF4();
+  const std::wstring bin = dir_ + L"zorvik.bin";
+  HANDLE other = CreateFileW(bin.c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                             OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  ASSERT_NE(other, INVALID_HANDLE_VALUE);
+  Restart();
+  ExpectCentre(8, true, cursor_);
+  CloseHandle(other);
+}
+
+// Copy formats stand each on its own: a section cut inside its second record
+// still brings the first one.
+TEST_F(SettingsTest, ACopyFormatBeforeACutIsUsed) {
+  Restart();
+  CloseWithAltF4();
+  std::vector<uint8_t> b = ReadAll(dir_ + L"zorvik.bin");
+  zorvik::SettingsReadResult r = zorvik::ReadSettings(b.data(), b.size());
+  ASSERT_TRUE(r.accepted);
+  const std::string html = "#%.6x!";
+  r.data.copyFormats = {{6007, html}, {6008, "second record, cut"}};  // HTML copy, then another slot
+  b = zorvik::WriteSettings(r.data);
+  const auto at = std::search(b.begin(), b.end(), html.begin(), html.end());
+  ASSERT_NE(at, b.end());
+  b.resize(static_cast<size_t>(at - b.begin()) + html.size() + 6);  // inside the second record's text
+  WriteAll(dir_ + L"zorvik.bin", b);
+  Restart();
+  ClearClipboard();
+  Tap('H');
+  wchar_t want[16];
+  const COLORREF c = pattern_->ScreenColour(cursor_.x, cursor_.y);
+  swprintf(want, 16, L"#%02X%02X%02X!", GetRValue(c), GetGValue(c), GetBValue(c));
+  EXPECT_EQ(ClipboardUnicode(), want);
+}
+
+BOOL CALLBACK FindToolBar(HWND h, LPARAM found) {
+  wchar_t cls[64];
+  if (GetClassNameW(h, cls, 64) && wcscmp(cls, TOOLBARCLASSNAMEW) == 0) {
+    *reinterpret_cast<HWND*>(found) = h;
+    return FALSE;
+  }
+  return TRUE;
+}
+
+// A toolbar section with 65,535 ids (every command over and over) starts
+// about as fast as a normal file, with one button per command.
+TEST_F(SettingsTest, AToolBarOf65535IdsStartsQuickly) {
+  Restart();
+  CloseWithAltF4();
+  std::vector<uint8_t> b = ReadAll(dir_ + L"zorvik.bin");
+  zorvik::SettingsReadResult r = zorvik::ReadSettings(b.data(), b.size());
+  ASSERT_TRUE(r.accepted);
+  const double normalMs = TimedRestart();
+  ASSERT_TRUE(app_->hwnd());
+
+  std::vector<uint16_t> ids;
+  for (size_t i = 0; i < zorvik::CommandCount(); ++i)
+    if (zorvik::CommandTable()[i].id != 0) ids.push_back(zorvik::CommandTable()[i].id);
+  r.data.toolBar.clear();
+  for (size_t i = 0; i < 65535; ++i) r.data.toolBar.push_back(ids[i % ids.size()]);
+  app_.reset();
+  WriteAll(dir_ + L"zorvik.bin", zorvik::WriteSettings(r.data));
+  const double damagedMs = TimedRestart();
+  ASSERT_TRUE(app_->hwnd()) << "no window within 10 s";
+  std::printf("start-up: normal settings file %.0f ms, 65,535 toolbar ids %.0f ms\n", normalMs, damagedMs);
+  EXPECT_LT(damagedMs, normalMs + 2000);
+  HWND toolBar = nullptr;
+  EnumChildWindows(app_->hwnd(), FindToolBar, reinterpret_cast<LPARAM>(&toolBar));
+  ASSERT_TRUE(toolBar);
+  DWORD_PTR buttons = 0;
+  SendMessageTimeoutW(toolBar, TB_BUTTONCOUNT, 0, 0, SMTO_ABORTIFHUNG, 5000, &buttons);
+  EXPECT_EQ(buttons, ids.size());
+
+  app_.reset();  // written back with one id per button
+  b = ReadAll(dir_ + L"zorvik.bin");
+  const size_t menuCount = U16(b, 343), toolBarAt = 343 + 2 + 2 * menuCount;
+  ASSERT_GT(b.size(), toolBarAt + 2);
+  EXPECT_EQ(U16(b, toolBarAt), ids.size());
 }
 
 }  // namespace
