@@ -1,6 +1,14 @@
 #include "copy/clipboard.h"
 
+#include <chrono>
+#include <condition_variable>
 #include <cstring>
+#include <memory>
+#include <mutex>
+#include <system_error>
+#include <thread>
+
+#include "inspection/window_info.h"
 
 namespace zorvik {
 
@@ -24,6 +32,30 @@ HGLOBAL Block(const void* data, size_t bytes) {
   }
   GlobalFree(h);
   return nullptr;
+}
+
+// The text of the clipboard in `format`; the clipboard is opened for
+// `owner` (null: for this thread).
+std::wstring ReadClipboardText(HWND owner, UINT format) {
+  if (!Open(owner)) return L"";
+  std::wstring out;
+  if (HANDLE h = GetClipboardData(format)) {
+    if (const void* p = GlobalLock(h)) {
+      const size_t bytes = GlobalSize(h);
+      if (format == CF_UNICODETEXT) {
+        out.assign(static_cast<const wchar_t*>(p), wcsnlen(static_cast<const wchar_t*>(p), bytes / sizeof(wchar_t)));
+      } else {
+        const char* a = static_cast<const char*>(p);
+        const int len = static_cast<int>(strnlen(a, bytes));
+        const int n = MultiByteToWideChar(CP_ACP, 0, a, len, nullptr, 0);
+        out.assign(static_cast<size_t>(n > 0 ? n : 0), L'\0');
+        if (n > 0) MultiByteToWideChar(CP_ACP, 0, a, len, out.data(), n);
+      }
+      GlobalUnlock(h);
+    }
+  }
+  CloseClipboard();
+  return out;
 }
 }  // namespace
 
@@ -57,28 +89,44 @@ bool PutClipboardBitmap(HWND owner, HBITMAP bitmap) {
   return ok;
 }
 
+// Reading a format the owner put there for later rendering makes the system
+// send WM_RENDERFORMAT to the owner and wait for it without a time-out. So
+// when the owner is a window of another thread, it is first asked a guarded
+// WM_NULL (a hung or busy owner gives no text), and the reading itself
+// happens on a thread of its own that is waited for a bounded time: an owner
+// that hangs only once asked to render cannot hold us up either. A reader
+// left behind closes the clipboard when the owner finally answers.
 std::wstring ClipboardText(HWND owner) {
   UINT formats[] = {CF_UNICODETEXT, CF_TEXT};
   const int format = GetPriorityClipboardFormat(formats, 2);
-  if (format <= 0 || !Open(owner)) return L"";
-  std::wstring out;
-  if (HANDLE h = GetClipboardData(static_cast<UINT>(format))) {
-    if (const void* p = GlobalLock(h)) {
-      const size_t bytes = GlobalSize(h);
-      if (format == CF_UNICODETEXT) {
-        out.assign(static_cast<const wchar_t*>(p), wcsnlen(static_cast<const wchar_t*>(p), bytes / sizeof(wchar_t)));
-      } else {
-        const char* a = static_cast<const char*>(p);
-        const int len = static_cast<int>(strnlen(a, bytes));
-        const int n = MultiByteToWideChar(CP_ACP, 0, a, len, nullptr, 0);
-        out.assign(static_cast<size_t>(n > 0 ? n : 0), L'\0');
-        if (n > 0) MultiByteToWideChar(CP_ACP, 0, a, len, out.data(), n);
-      }
-      GlobalUnlock(h);
-    }
+  if (format <= 0) return L"";
+  HWND holder = GetClipboardOwner();
+  if (!holder || GetWindowThreadProcessId(holder, nullptr) == GetCurrentThreadId())
+    return ReadClipboardText(owner, static_cast<UINT>(format));  // nothing to wait for, or our own rendering
+  LRESULT ignored = 0;
+  if (!SendGuarded(holder, WM_NULL, 0, 0, ignored)) return L"";
+  struct Shared {
+    std::mutex m;
+    std::condition_variable done;
+    bool finished = false;
+    std::wstring text;
+  };
+  auto shared = std::make_shared<Shared>();
+  try {
+    std::thread([shared, format] {
+      std::wstring text = ReadClipboardText(nullptr, static_cast<UINT>(format));
+      std::lock_guard<std::mutex> lock(shared->m);
+      shared->text = std::move(text);
+      shared->finished = true;
+      shared->done.notify_all();
+    }).detach();
+  } catch (const std::system_error&) {
+    return L"";
   }
-  CloseClipboard();
-  return out;
+  std::unique_lock<std::mutex> lock(shared->m);
+  if (!shared->done.wait_for(lock, std::chrono::milliseconds(kRenderWaitMs), [&] { return shared->finished; }))
+    return L"";
+  return std::move(shared->text);
 }
 
 }  // namespace zorvik
