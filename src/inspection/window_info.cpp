@@ -2,10 +2,12 @@
 
 #include <psapi.h>
 
+#include <algorithm>
 #include <map>
 #include <utility>
 #include <vector>
 
+#include "inspection/text_buffer.h"
 #include "platform/optional_functions.h"
 
 namespace zorvik {
@@ -83,16 +85,22 @@ struct Asker {
   }
 };
 
-std::wstring GuardedText(Asker& a, UINT lenMsg, UINT textMsg, WPARAM index, size_t extra) {
+// Asks a length, then the text. WM_GETTEXT is told the buffer's size; the
+// list and combo box item messages are not, so their buffer always holds the
+// reported length with slack, and an item over the limit is not asked for.
+std::wstring GuardedText(Asker& a, UINT lenMsg, UINT textMsg, WPARAM index, size_t limit) {
   LRESULT n = 0;
-  if (!a.Send(lenMsg, index, 0, n) || n == -1 || n <= 0) return L"";
-  if (n > 1 << 20) n = 1 << 20;  // a lying control cannot make us allocate without bound
-  std::wstring buf(static_cast<size_t>(n) + extra, L'\0');
+  if (!a.Send(lenMsg, index, 0, n)) return L"";
+  const bool sized = textMsg == WM_GETTEXT;
+  const size_t size = sized ? WindowTextBufferSize(n, limit) : ItemTextBufferSize(n, limit);
+  if (size == 0) return L"";
+  std::wstring buf(size, L'\0');
   LRESULT got = 0;
-  if (!a.Send(textMsg, textMsg == WM_GETTEXT ? static_cast<WPARAM>(buf.size()) : index,
-              reinterpret_cast<LPARAM>(buf.data()), got))
+  if (!a.Send(textMsg, sized ? static_cast<WPARAM>(size) : index, reinterpret_cast<LPARAM>(buf.data()), got) ||
+      got < 0)
     return L"";
-  buf.resize(wcsnlen(buf.c_str(), buf.size()));
+  buf.resize(wcsnlen(buf.c_str(), size));
+  if (buf.size() > limit) buf.resize(limit);  // an item that grew a little in between
   return buf;
 }
 
@@ -165,30 +173,46 @@ std::wstring ClassNameOf(HWND w) {
   return std::wstring(buf, n > 0 ? static_cast<size_t>(n) : 0);
 }
 
-std::wstring WindowTextOf(HWND w) {
+std::wstring WindowTextOf(HWND w, size_t limit, bool* silent) {
+  if (silent) *silent = false;
   if (!w) return L"";
-  const int n = GetWindowTextLengthW(w);
-  if (n > 0) {
-    std::wstring buf(static_cast<size_t>(n) + 1, L'\0');
-    const int got = GetWindowTextW(w, buf.data(), n + 1);
-    buf.resize(got > 0 ? static_cast<size_t>(got) : 0);
-    if (!buf.empty()) return buf;
+  DWORD pid = 0;
+  GetWindowThreadProcessId(w, &pid);
+  // Another process's caption is kept by the system and read without a
+  // message. For a window of our own process GetWindowText would send
+  // WM_GETTEXT without a time-out, so those are asked below, guarded.
+  if (pid != GetCurrentProcessId()) {
+    const int n = GetWindowTextLengthW(w);
+    if (n > 0) {
+      const size_t size = WindowTextBufferSize(n, limit);
+      std::wstring buf(size, L'\0');
+      const int got = GetWindowTextW(w, buf.data(), static_cast<int>(size));
+      buf.resize(got > 0 ? std::min(static_cast<size_t>(got), size - 1) : 0);
+      if (!buf.empty()) return buf;
+    }
   }
   const LONG s = GetWindowLongW(w, GWL_STYLE);
   const bool ownerDrawn = (s & 0x10) || (s & 0x20);
   if (ownerDrawn && !(s & 0x40)) return L"";  // an owner-drawn list box without strings
   Asker a{w};
-  std::wstring t = GuardedText(a, WM_GETTEXTLENGTH, WM_GETTEXT, 0, 1);
+  struct Report {
+    Asker& a;
+    bool* silent;
+    ~Report() {
+      if (silent) *silent = a.silent;
+    }
+  } report{a, silent};
+  std::wstring t = GuardedText(a, WM_GETTEXTLENGTH, WM_GETTEXT, 0, limit);
   if (!t.empty()) return t;
   LRESULT sel = 0;
   if (!a.Send(LB_GETCURSEL, 0, 0, sel) || sel == -1) sel = 0;
   if (sel < -1) return L"";
-  t = GuardedText(a, LB_GETTEXTLEN, LB_GETTEXT, static_cast<WPARAM>(sel), 2);
+  t = GuardedText(a, LB_GETTEXTLEN, LB_GETTEXT, static_cast<WPARAM>(sel), limit);
   if (!t.empty()) return t;
   if (ownerDrawn && !(s & 0x200)) return L"";  // an owner-drawn combo box without strings
   if (!a.Send(CB_GETCURSEL, 0, 0, sel) || sel == -1) sel = 0;
   if (sel < -1) return L"";
-  return GuardedText(a, CB_GETLBTEXTLEN, CB_GETLBTEXT, static_cast<WPARAM>(sel), 1);
+  return GuardedText(a, CB_GETLBTEXTLEN, CB_GETLBTEXT, static_cast<WPARAM>(sel), limit);
 }
 
 std::wstring ExeFileNameOf(HWND w) {
@@ -201,23 +225,26 @@ std::wstring ExeFileNameOf(HWND w) {
 }
 
 std::wstring FileVersionOf(const std::wstring& path) {
+  const OptionalFunctions& f = Optional();
+  if (!f.GetFileVersionInfoSizeW || !f.GetFileVersionInfoW || !f.VerQueryValueW) return L"";
   DWORD handle = 0;
-  const DWORD size = path.empty() ? 0 : GetFileVersionInfoSizeW(path.c_str(), &handle);
+  const DWORD size = path.empty() ? 0 : f.GetFileVersionInfoSizeW(path.c_str(), &handle);
   if (size == 0) return L"";
   std::vector<BYTE> block(static_cast<size_t>(size) * 2 + 2);
-  if (!GetFileVersionInfoW(path.c_str(), 0, size, block.data())) return L"";
+  if (!f.GetFileVersionInfoW(path.c_str(), 0, size, block.data())) return L"";
   struct Translation {
     WORD language, codePage;
   };
   Translation* tr = nullptr;
   UINT len = 0;
-  if (!VerQueryValueW(block.data(), L"\\VarFileInfo\\Translation", reinterpret_cast<void**>(&tr), &len) ||
-      len < sizeof(Translation))
+  if (!f.VerQueryValueW(block.data(), L"\\VarFileInfo\\Translation", reinterpret_cast<void**>(&tr), &len) ||
+      !tr || len < sizeof(Translation))
     return L"";
   wchar_t query[64];
   swprintf(query, 64, L"\\StringFileInfo\\%04X%04X\\FileVersion", tr->language, tr->codePage);
   wchar_t* value = nullptr;
-  if (!VerQueryValueW(block.data(), query, reinterpret_cast<void**>(&value), &len) || !value || len == 0) return L"";
+  if (!f.VerQueryValueW(block.data(), query, reinterpret_cast<void**>(&value), &len) || !value || len == 0)
+    return L"";
   return std::wstring(value, wcsnlen(value, len));
 }
 
@@ -238,11 +265,15 @@ void GatherWindowFacts(T_DispInfo& info, bool skipLayered, bool skipOwnWindow, H
     info.ClientOriginX = info.ClientOriginY = 0;
   }
   info.ClassName = U16(ClassNameOf(w));
-  info.Text = U16(WindowTextOf(w));
+  bool silent = false;
+  info.Text = U16(WindowTextOf(w, kLiveTextLimit, &silent));
   HWND parent = w ? GetAncestor(w, GA_PARENT) : nullptr;
   info.ParentHandle = reinterpret_cast<uintptr_t>(parent);
   info.ParentClassName = U16(ClassNameOf(parent));
-  info.ParentText = U16(WindowTextOf(parent));
+  // A parent on the thread that just let a message time out would only cost
+  // another wait.
+  const bool sameThread = parent && GetWindowThreadProcessId(parent, nullptr) == GetWindowThreadProcessId(w, nullptr);
+  info.ParentText = silent && sameThread ? u"" : U16(WindowTextOf(parent, kLiveTextLimit));
   RECT r{0, 0, 0, 0};
   if (w) r = WindowRectOf(w);
   info.RectLeft = r.left;

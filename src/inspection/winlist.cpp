@@ -1,6 +1,8 @@
 #include "inspection/winlist.h"
 
 #include <functional>
+#include <map>
+#include <set>
 
 #include "inspection/window_info.h"
 #include "kit/window.h"
@@ -22,10 +24,31 @@ bool Inside(const RECT& inner, const RECT& outer) {
          inner.bottom <= outer.bottom;
 }
 
-void ReadFacts(T_WinItem& it) {
+// What one build of the snapshot remembers between windows: threads that
+// let a message time out are not asked again (each further window of theirs
+// would cost the same wait), and the executable and version are read once
+// per process.
+struct BuildMemory {
+  std::set<DWORD> silentThreads;
+  struct Process {
+    std::u16string exe, version;
+  };
+  std::map<DWORD, Process> processes;
+};
+
+std::u16string TextOf(HWND w, BuildMemory& memory) {
+  const DWORD thread = GetWindowThreadProcessId(w, nullptr);
+  if (memory.silentThreads.count(thread)) return u"";
+  bool silent = false;
+  const std::u16string text = U16(WindowTextOf(w, kLiveTextLimit, &silent));
+  if (silent) memory.silentThreads.insert(thread);
+  return text;
+}
+
+void ReadFacts(T_WinItem& it, BuildMemory& memory) {
   HWND w = it.handle;
   it.className = U16(ClassNameOf(w));
-  it.text = U16(WindowTextOf(w));
+  it.text = TextOf(w, memory);
   POINT pos{it.rect.left, it.rect.top};
   if (!it.topLevel) {
     HWND parent = GetAncestor(w, GA_PARENT);
@@ -52,9 +75,14 @@ void ReadFacts(T_WinItem& it) {
   DWORD pid = 0;
   GetWindowThreadProcessId(w, &pid);
   it.processId = pid;
-  const std::wstring exe = ExeFileNameOf(w);
-  it.executable = U16(exe);
-  it.fileVersion = exe == L"-" ? u"" : U16(FileVersionOf(exe));
+  auto known = memory.processes.find(pid);
+  if (known == memory.processes.end()) {
+    const std::wstring exe = ExeFileNameOf(w);
+    known = memory.processes.emplace(pid, BuildMemory::Process{U16(exe), exe == L"-" ? u"" : U16(FileVersionOf(exe))})
+                .first;
+  }
+  it.executable = known->second.exe;
+  it.fileVersion = known->second.version;
   HRGN rgn = CreateRectRgn(0, 0, 0, 0);
   it.regionType = GetWindowRgn(w, rgn);
   if (it.regionType == ERROR) {
@@ -65,9 +93,10 @@ void ReadFacts(T_WinItem& it) {
 }
 
 struct Builder {
-  const TMyScreenSize* screens;
-  T_WinItem* root;
+  const TMyScreenSize* screens = nullptr;
+  T_WinItem* root = nullptr;
   T_WinItem* top = nullptr;  // the current top-level item
+  BuildMemory memory;
 };
 
 T_WinItem* FindItem(T_WinItem& from, HWND h) {
@@ -91,7 +120,7 @@ BOOL CALLBACK ChildProc(HWND d, LPARAM lp) {
   for (auto& sibling : parent->children)
     if (Inside(item->rect, sibling->rect)) valid = false;
   item->valid = valid;
-  if (valid) ReadFacts(*item);
+  if (valid) ReadFacts(*item, b->memory);
   parent->children.push_back(std::move(item));
   kit::ProcessMessages();
   return TRUE;
@@ -112,7 +141,7 @@ BOOL CALLBACK TopProc(HWND w, LPARAM lp) {
     if (!(earlier->exStyle & WS_EX_LAYERED) && Inside(r, earlier->rect)) valid = false;
   item->valid = valid;
   if (valid) {
-    ReadFacts(*item);
+    ReadFacts(*item, b->memory);
     b->top = item.get();
     b->root->children.push_back(std::move(item));
     EnumChildWindows(w, ChildProc, lp);
@@ -151,10 +180,12 @@ T_WinList::T_WinList(const TMyScreenSize& screens, HWND) {
   root_->rect = RECT{screens.VirtualLeft(), screens.VirtualTop(), screens.VirtualLeft() + screens.VirtualWidth(),
                      screens.VirtualTop() + screens.VirtualHeight()};
   root_->clientRect = root_->rect;
-  root_->className = U16(ClassNameOf(root_->handle));
-  root_->text = U16(WindowTextOf(root_->handle));
   composition_ = IsCompositionEnabled();
-  Builder b{&screens, root_.get()};
+  Builder b;
+  b.screens = &screens;
+  b.root = root_.get();
+  root_->className = U16(ClassNameOf(root_->handle));
+  root_->text = TextOf(root_->handle, b.memory);
   EnumWindows(TopProc, reinterpret_cast<LPARAM>(&b));
 }
 

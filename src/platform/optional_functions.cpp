@@ -55,11 +55,15 @@ void LoadOptionalFunctions() {
   Lookup(f.user32, "LogicalToPhysicalPoint", f.LogicalToPhysicalPoint);
   Lookup(f.user32, "GetLayeredWindowAttributes", f.GetLayeredWindowAttributes);
   Lookup(f.user32, "SetLayeredWindowAttributes", f.SetLayeredWindowAttributes);
+  f.version = LoadSystemLibrary(L"Version.dll");
+  Lookup(f.version, "GetFileVersionInfoSizeW", f.GetFileVersionInfoSizeW);
+  Lookup(f.version, "GetFileVersionInfoW", f.GetFileVersionInfoW);
+  Lookup(f.version, "VerQueryValueW", f.VerQueryValueW);
 }
 
 void ReleaseOptionalFunctions() {
   OptionalFunctions& f = g_optional;
-  for (HMODULE* lib : {&f.psapi, &f.user32, &f.dwmapi}) {
+  for (HMODULE* lib : {&f.psapi, &f.user32, &f.dwmapi, &f.version}) {
     if (*lib) FreeLibrary(*lib);
     *lib = nullptr;
   }
@@ -180,3 +184,42 @@ bool AreKeysDown(std::initializer_list<int> keys) {
 }
 
 }  // namespace zorvik
+
+// The version functions under their system names, for code that calls them
+// directly (ProductNameOfFile): they forward to the copy loaded by full path,
+// so that the program does not import version.dll by bare name. Called
+// before LoadOptionalFunctions, they load that copy themselves, once.
+// Missing functions fail as for a file without a version resource.
+namespace {
+const zorvik::OptionalFunctions& VersionFunctions() {
+  if (zorvik::Optional().version) return zorvik::Optional();
+  static const zorvik::OptionalFunctions early = [] {
+    zorvik::OptionalFunctions f;
+    f.version = zorvik::LoadSystemLibrary(L"Version.dll");
+    zorvik::Lookup(f.version, "GetFileVersionInfoSizeW", f.GetFileVersionInfoSizeW);
+    zorvik::Lookup(f.version, "GetFileVersionInfoW", f.GetFileVersionInfoW);
+    zorvik::Lookup(f.version, "VerQueryValueW", f.VerQueryValueW);
+    return f;
+  }();
+  return early;
+}
+}  // namespace
+
+extern "C" {
+DWORD WINAPI GetFileVersionInfoSizeW(LPCWSTR file, LPDWORD handle) {
+  if (const auto f = VersionFunctions().GetFileVersionInfoSizeW) return f(file, handle);
+  SetLastError(ERROR_PROC_NOT_FOUND);
+  return 0;
+}
+
+BOOL WINAPI GetFileVersionInfoW(LPCWSTR file, DWORD handle, DWORD length, LPVOID data) {
+  if (const auto f = VersionFunctions().GetFileVersionInfoW) return f(file, handle, length, data);
+  SetLastError(ERROR_PROC_NOT_FOUND);
+  return FALSE;
+}
+
+BOOL WINAPI VerQueryValueW(LPCVOID block, LPCWSTR subBlock, LPVOID* buffer, PUINT length) {
+  if (const auto f = VersionFunctions().VerQueryValueW) return f(block, subBlock, buffer, length);
+  return FALSE;
+}
+}

@@ -18,8 +18,11 @@ struct OptionalFunctions {
   using LogicalToPhysicalPoint_t = BOOL(WINAPI*)(HWND, LPPOINT);
   using GetLayeredWindowAttributes_t = BOOL(WINAPI*)(HWND, COLORREF*, BYTE*, DWORD*);
   using SetLayeredWindowAttributes_t = BOOL(WINAPI*)(HWND, COLORREF, BYTE, DWORD);
+  using GetFileVersionInfoSizeW_t = DWORD(WINAPI*)(LPCWSTR, LPDWORD);
+  using GetFileVersionInfoW_t = BOOL(WINAPI*)(LPCWSTR, DWORD, DWORD, LPVOID);
+  using VerQueryValueW_t = BOOL(WINAPI*)(LPCVOID, LPCWSTR, LPVOID*, PUINT);
 
-  HMODULE psapi = nullptr, dwmapi = nullptr, user32 = nullptr;
+  HMODULE psapi = nullptr, dwmapi = nullptr, user32 = nullptr, version = nullptr;
   GetProcessImageFileNameW_t GetProcessImageFileNameW = nullptr;
   DwmEnableComposition_t DwmEnableComposition = nullptr;
   DwmIsCompositionEnabled_t DwmIsCompositionEnabled = nullptr;
@@ -28,6 +31,11 @@ struct OptionalFunctions {
   LogicalToPhysicalPoint_t LogicalToPhysicalPoint = nullptr;
   GetLayeredWindowAttributes_t GetLayeredWindowAttributes = nullptr;
   SetLayeredWindowAttributes_t SetLayeredWindowAttributes = nullptr;
+  // version.dll is not a known DLL: imported statically, a copy beside the
+  // program would be loaded instead of the system's.
+  GetFileVersionInfoSizeW_t GetFileVersionInfoSizeW = nullptr;
+  GetFileVersionInfoW_t GetFileVersionInfoW = nullptr;
+  VerQueryValueW_t VerQueryValueW = nullptr;
 };
 
 // The process-wide table; filled by LoadOptionalFunctions, read-only after.

@@ -112,9 +112,15 @@ TEST_F(WindowInfoTest, AClickThroughTransparentOverlayDoesNotHideTheWindowBelow)
 }
 
 TEST_F(WindowInfoTest, OwnWindowIsPassedOverWhenAsked) {
+  // A window right behind the probe, covering the point as well.
+  HWND below = CreateWindowExW(WS_EX_TOOLWINDOW, L"ZorvikProbe", L"below", WS_POPUP | WS_VISIBLE, 150, 100, 400, 300,
+                               nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+  SetWindowPos(probe_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+  wintest::Pump(50);
   const POINT p{origin_.x + 250, origin_.y + 150};
-  EXPECT_EQ(TopWindowFromPoint(p, false, true, probe_), TopWindowFromPoint(p, false, true, probe_));
-  EXPECT_NE(TopWindowFromPoint(p, false, true, probe_), probe_);
+  EXPECT_EQ(TopWindowFromPoint(p, false, false, probe_), probe_);
+  EXPECT_EQ(TopWindowFromPoint(p, false, true, probe_), below);
+  DestroyWindow(below);
 }
 
 TEST_F(WindowInfoTest, FileVersionOfOurOwnProgram) {
@@ -126,6 +132,14 @@ TEST_F(WindowInfoTest, FileVersionOfOurOwnProgram) {
   EXPECT_EQ(FileVersionOf(dir + L"no-such-file.exe"), L"");
   EXPECT_EQ(FileVersionOf(L""), L"");
   EXPECT_EQ(ExeFileNameOf(nullptr), L"-");
+  // The version functions are loaded from the system directory at start; a
+  // system without one of them gives no version.
+  OptionalFunctions& f = Optional();
+  const auto query = f.VerQueryValueW;
+  f.VerQueryValueW = nullptr;
+  EXPECT_EQ(FileVersionOf(dir + L"zorvik.exe"), L"");
+  f.VerQueryValueW = query;
+  EXPECT_EQ(FileVersionOf(dir + L"zorvik.exe"), L"0.1.0.0");
 }
 
 TEST_F(WindowInfoTest, SnapshotAnswersLikeTheLiveWindows) {
