@@ -118,12 +118,11 @@ void MainToolBar::RecordDefaultToolBar() {
   for (const Button& b : buttons_) defaults_.push_back(b.action);
 }
 
-// A command gets one button; a repeated id (a damaged file) adds nothing.
+// The settings reader hands over each id once; a list with repeats gets
+// one button per entry.
 void MainToolBar::ApplyToolBarLayout(const std::vector<uint16_t>& ids) {
   RemoveAllToolButtons();
-  std::set<uint16_t> placed;
-  for (uint16_t id : ids)
-    if (placed.insert(id).second) AppendToolButton(actions_.FindById(id));
+  for (uint16_t id : ids) AppendToolButton(actions_.FindById(id));
 }
 
 std::vector<uint16_t> MainToolBar::CollectToolBarLayout() const {
