@@ -266,12 +266,19 @@ bool TApp_Zorvik::LoadSettings() {
   RECT wr;
   GetWindowRect(Handle(), &wr);
   int w = wr.right - wr.left, h = wr.bottom - wr.top;
+  // Stored numbers may be anything: sizes are computed wide, and sizes and
+  // places are kept within what a window can have.
+  constexpr int64_t kLimit = 32767;
+  auto side = [&](int32_t from, int32_t to) {
+    return static_cast<int>(std::clamp<int64_t>(int64_t{to} - from, 0, kLimit));
+  };
+  auto place = [&](int32_t v) { return static_cast<int>(std::clamp<int64_t>(v, -kLimit, kLimit)); };
   if (StoredWindowSizeUsable(s.bounds)) {
-    w = s.bounds.right - s.bounds.left;
-    h = s.bounds.bottom - s.bounds.top;
+    w = side(s.bounds.left, s.bounds.right);
+    h = side(s.bounds.top, s.bounds.bottom);
   }
   const bool origin = shiftHeld;
-  SetWindowPos(Handle(), nullptr, origin ? 0 : s.bounds.left, origin ? 0 : s.bounds.top, w, h,
+  SetWindowPos(Handle(), nullptr, origin ? 0 : place(s.bounds.left), origin ? 0 : place(s.bounds.top), w, h,
                SWP_NOZORDER | SWP_NOACTIVATE);
   // The bounds were stored without the information area, which the layout adds back.
   infoRect_.top = infoRect_.bottom;

@@ -188,6 +188,32 @@ TEST_F(SettingsTest, DamagedOrTruncatedFilesStartWithDefaultsAndAreRewritten) {
   ExpectCentre(8, true, cursor_);
 }
 
+// A fixed point far off every monitor (a file from another screen layout,
+// or a damaged one) is brought back to the nearest point of the screen.
+TEST_F(SettingsTest, AFixedPointOffEveryMonitorIsClampedToTheScreen) {
+  Restart();
+  CloseWithAltF4();
+  zorvik::SettingsReadResult r = zorvik::ReadSettings(ReadAll(app_->SettingsFile()).data(),
+                                                      ReadAll(app_->SettingsFile()).size());
+  ASSERT_TRUE(r.accepted);
+  r.data.captureMode = zorvik::kCaptureFixed;
+  r.data.fixedPointX = -2000000000;
+  r.data.fixedPointY = 2000000000;
+  r.data.bounds = {-2000000000, -2000000000, 2000000000, 2000000000};  // no int holds its width
+  WriteAll(app_->SettingsFile(), zorvik::WriteSettings(r.data));
+  Restart();
+  EXPECT_TRUE(app_->Running());
+  RECT w;
+  GetWindowRect(app_->hwnd(), &w);
+  EXPECT_GT(w.right - w.left, 50);
+  EXPECT_LE(w.right - w.left, 32767);
+  ClearClipboard();
+  ASSERT_TRUE(app_->Command(6020));  // copy the screen position
+  const int left = GetSystemMetrics(SM_XVIRTUALSCREEN);
+  const int bottom = GetSystemMetrics(SM_YVIRTUALSCREEN) + GetSystemMetrics(SM_CYVIRTUALSCREEN) - 1;
+  EXPECT_EQ(ClipboardUnicode(), std::to_wstring(left) + L"," + std::to_wstring(bottom));
+}
+
 TEST_F(SettingsTest, ShiftAndCtrlAtStartSkipTheFile) {
   Restart();
   Tap(VK_PRIOR);
