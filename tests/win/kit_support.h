@@ -1,0 +1,137 @@
+// Helpers of the page and control tests: a demo table with every kind of
+// control, a tool window to host pages at a chosen DPI, rectangles relative
+// to a parent, and screen pictures (kept as BMP files when
+// ZORVIK_SCREENSHOT_DIR is set).
+#pragma once
+#include <windows.h>
+
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "kit/control_desc.h"
+
+namespace kittest {
+
+using zorvik::kit::ControlKind;
+
+// Captions are Japanese, as in the program.
+inline const zorvik::kit::ControlTableDesc& DemoTable() {
+  using K = ControlKind;
+  static const zorvik::kit::ControlTableDesc table = {
+      {K::Label, "Label_Title", "表示する項目にチェック", {8, 8, 200, 12}, "", 0, "ラベルのヒント"},
+      {K::Button, "Button_Setting_Reset", "", {8, 28, 120, 25}},
+      {K::ListBox, "ListBox_Items", "", {8, 60, 120, 80}},
+      {K::ComboBox, "ComboBox_Kind", "", {140, 8, 150, 21}},
+      {K::CheckList, "CheckListBox_Info", "", {140, 40, 150, 100}},
+      {K::Grid, "StringGrid_Result", "", {8, 150, 282, 100}, "", zorvik::kit::kStretchRight},
+      {K::Panel, "Panel_Setting", "", {300, 8, 200, 242}},
+      {K::GroupBox, "GroupBox_Grid", "グリッド", {8, 4, 184, 96}, "Panel_Setting"},
+      {K::CheckBox, "CheckBox_Capture_Pause", "", {10, 18, 160, 17}, "GroupBox_Grid"},
+      {K::RadioButton, "RadioButton_Grid_Gray", "灰色", {10, 42, 80, 17}, "GroupBox_Grid"},
+      {K::RadioButton, "RadioButton_Grid_Black", "黒", {10, 66, 80, 17}, "GroupBox_Grid"},
+      {K::SpinEdit, "SpinEdit_Pos_X", "", {8, 110, 80, 21}, "Panel_Setting", 0, "X 座標", "", -100, 100},
+      {K::TrackBar, "TrackBar_Zoom", "", {8, 140, 184, 30}, "Panel_Setting", 0, "", "", 0, 19},
+      {K::TreeView, "TreeView_Category", "", {8, 176, 184, 60}, "Panel_Setting"},
+      {K::Button, "Button_Close", "&閉じる", {415, 258, 75, 21}, "", zorvik::kit::kMoveRight | zorvik::kit::kMoveBottom,
+       "閉じます"},
+  };
+  return table;
+}
+inline constexpr int kDemoWidth = 500, kDemoHeight = 286;
+
+// A window's rectangle in its parent's client coordinates.
+inline RECT RectInParent(HWND w) {
+  RECT r{};
+  GetWindowRect(w, &r);
+  MapWindowPoints(nullptr, GetParent(w), reinterpret_cast<POINT*>(&r), 2);
+  return r;
+}
+
+inline int Height(HWND w) {
+  RECT r{};
+  GetWindowRect(w, &r);
+  return r.bottom - r.top;
+}
+
+// What the screen shows of a rectangle, row by row.
+struct Picture {
+  int width = 0, height = 0;
+  std::vector<uint32_t> pixels;  // 0x00RRGGBB
+  COLORREF At(int x, int y) const {
+    const uint32_t p = pixels[static_cast<size_t>(y) * static_cast<size_t>(width) + static_cast<size_t>(x)];
+    return RGB((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF);
+  }
+};
+
+inline Picture Capture(const RECT& screen) {
+  Picture pic;
+  pic.width = screen.right - screen.left;
+  pic.height = screen.bottom - screen.top;
+  pic.pixels.resize(static_cast<size_t>(pic.width) * static_cast<size_t>(pic.height));
+  HDC dc = GetDC(nullptr);
+  HDC mem = CreateCompatibleDC(dc);
+  BITMAPINFO bi{};
+  bi.bmiHeader.biSize = sizeof bi.bmiHeader;
+  bi.bmiHeader.biWidth = pic.width;
+  bi.bmiHeader.biHeight = -pic.height;
+  bi.bmiHeader.biPlanes = 1;
+  bi.bmiHeader.biBitCount = 32;
+  void* bits = nullptr;
+  HBITMAP bmp = CreateDIBSection(dc, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
+  HGDIOBJ old = SelectObject(mem, bmp);
+  BitBlt(mem, 0, 0, pic.width, pic.height, dc, screen.left, screen.top, SRCCOPY);
+  GdiFlush();
+  std::memcpy(pic.pixels.data(), bits, pic.pixels.size() * 4);
+  SelectObject(mem, old);
+  DeleteObject(bmp);
+  DeleteDC(mem);
+  ReleaseDC(nullptr, dc);
+  return pic;
+}
+
+// Writes the picture as name.bmp into ZORVIK_SCREENSHOT_DIR, when set.
+inline void Keep(const Picture& pic, const std::string& name) {
+  const char* dir = std::getenv("ZORVIK_SCREENSHOT_DIR");
+  if (!dir || !*dir) return;
+  const std::string path = std::string(dir) + "\\" + name + ".bmp";
+  FILE* f = std::fopen(path.c_str(), "wb");
+  if (!f) return;
+  BITMAPINFOHEADER h{};
+  h.biSize = sizeof h;
+  h.biWidth = pic.width;
+  h.biHeight = -pic.height;
+  h.biPlanes = 1;
+  h.biBitCount = 32;
+  const uint32_t bytes = static_cast<uint32_t>(pic.pixels.size() * 4);
+  BITMAPFILEHEADER fh{};
+  fh.bfType = 0x4D42;
+  fh.bfOffBits = sizeof fh + sizeof h;
+  fh.bfSize = fh.bfOffBits + bytes;
+  std::fwrite(&fh, sizeof fh, 1, f);
+  std::fwrite(&h, sizeof h, 1, f);
+  std::vector<uint32_t> opaque(pic.pixels);  // viewers read the fourth byte as alpha
+  for (uint32_t& p : opaque) p |= 0xFF000000u;
+  std::fwrite(opaque.data(), 1, bytes, f);
+  std::fclose(f);
+}
+
+// Pixels of a rectangle (picture coordinates) that are close to `colour`.
+inline int CountNear(const Picture& pic, const RECT& r, COLORREF colour, int tolerance = 24) {
+  int n = 0;
+  for (int y = std::max<LONG>(0, r.top); y < std::min<LONG>(pic.height, r.bottom); ++y)
+    for (int x = std::max<LONG>(0, r.left); x < std::min<LONG>(pic.width, r.right); ++x) {
+      const COLORREF c = pic.At(x, y);
+      if (std::abs(GetRValue(c) - GetRValue(colour)) <= tolerance &&
+          std::abs(GetGValue(c) - GetGValue(colour)) <= tolerance &&
+          std::abs(GetBValue(c) - GetBValue(colour)) <= tolerance)
+        ++n;
+    }
+  return n;
+}
+
+}  // namespace kittest
