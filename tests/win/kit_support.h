@@ -26,7 +26,7 @@ inline const zorvik::kit::ControlTableDesc& DemoTable() {
       {K::Label, "Label_Title", "表示する項目にチェック", {8, 8, 200, 12}, "", 0, "ラベルのヒント"},
       {K::Button, "Button_Setting_Reset", "", {8, 28, 120, 25}},
       {K::ListBox, "ListBox_Items", "", {8, 60, 120, 80}},
-      {K::ComboBox, "ComboBox_Kind", "", {140, 8, 150, 21}},
+      {K::ComboBox, "ComboBox_Kind", "", {140, 8, 150, 21}, "", zorvik::kit::kOwnerDraw},
       {K::CheckList, "CheckListBox_Info", "", {140, 40, 150, 100}},
       {K::Grid, "StringGrid_Result", "", {8, 150, 282, 100}, "", zorvik::kit::kStretchRight},
       {K::Panel, "Panel_Setting", "", {300, 8, 200, 242}},

@@ -328,6 +328,26 @@ TEST(PageMenuKeys, F10AndTheAppsKeyOpenThePageMenuAtItsClientOrigin) {
   EXPECT_EQ(page.menuAt.x, origin.x);
 }
 
+TEST(PageKeys, TabMovesTheFocusThroughTheTableInOrder) {
+  Host host(96);
+  SetFocus(host["ListBox_Items"]);
+  SendMessageW(host["ListBox_Items"], WM_KEYDOWN, VK_TAB, 0);
+  EXPECT_EQ(GetFocus(), host["ComboBox_Kind"]);
+  BYTE keys[256] = {};
+  GetKeyboardState(keys);
+  keys[VK_SHIFT] = 0x80;
+  SetKeyboardState(keys);
+  SendMessageW(host["ComboBox_Kind"], WM_KEYDOWN, VK_TAB, 0);
+  SendMessageW(host["ListBox_Items"], WM_KEYDOWN, VK_TAB, 0);
+  keys[VK_SHIFT] = 0;
+  SetKeyboardState(keys);
+  EXPECT_EQ(GetFocus(), host["Button_Setting_Reset"]);  // the label takes no focus
+  // Into the panel: from the grid to the first control inside it.
+  SetFocus(host["StringGrid_Result"]);
+  SendMessageW(host["StringGrid_Result"], WM_KEYDOWN, VK_TAB, 0);
+  EXPECT_EQ(GetFocus(), host["CheckBox_Capture_Pause"]);
+}
+
 TEST(PageHints, TheHintBarShowsTheHintOfTheControlUnderThePointer) {
   Commands cmd;
   Host host(96, &cmd.list, /*hints=*/true);
