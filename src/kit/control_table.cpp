@@ -118,7 +118,7 @@ bool ControlTable::Build(HWND host, const ControlTableDesc& table, int dpi, HFON
     // Radio buttons in a row of the table form one group (auto radio buttons
     // uncheck the others of their group), each group starting anew.
     const bool groupStart = i == 0 || table[i - 1].kind != ControlKind::RadioButton ||
-                            places[i - 1].container != c || (table[i].flags & kNewGroup);
+                            table[i - 1].parent != table[i].parent || (table[i].flags & kNewGroup);
     Create(e, kFirstId + static_cast<UINT>(first + i), ScaleRect(places[i].rect, dpi_), groupStart);
     if (!e.hwnd) continue;
     if (!e.desc.name.empty()) byName_.emplace(e.desc.name, &e);
