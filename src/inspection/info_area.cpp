@@ -1,19 +1,21 @@
 // The information area under the view: status row (swatch, zoom caption,
 // state icons or a transient message) and the information lines; and the
 // commands that switch lines on and off.
+#include "inspection/info_area.h"
+
+#include <algorithm>
 #include <iterator>
 
 #include "commands/menu_table.h"
+#include "commands/toolbar.h"
 #include "copy/info_text.h"
-#include "magnifier/main_window.h"
-#include "magnifier/screen_size.h"
+#include "inspection/disp_info.h"
+#include "platform/screen_size.h"
 #include "platform/win_text.h"
 
 namespace zorvik {
 
 namespace {
-std::wstring Wide(const std::u16string& s) { return std::wstring(s.begin(), s.end()); }
-
 const char* const kColourGroup[] = {"Action_Color_RGB", "Action_Color_HTML", "Action_Color_COLORREF",
                                     "Action_Color_HSV", "Action_Color_HLS", "Action_Color_HLSWin"};
 const char* const kPosGroup[] = {"Action_Pos_Screen", "Action_Pos_Monitor", "Action_Pos_Client", "Action_Pos_Length"};
@@ -23,26 +25,60 @@ const char* const kWinInfoGroup[] = {
     "Action_WinInfo_ControlID", "Action_WinInfo_Style",        "Action_WinInfo_Enabled",
     "Action_WinInfo_ParentWindow", "Action_WinInfo_PID",       "Action_WinInfo_ExeName",
     "Action_WinInfo_FileVersion"};
+
+template <size_t N>
+std::pair<const char* const*, size_t> Group(const char* const (&names)[N]) {
+  return {names, N};
+}
 }  // namespace
 
-bool TApp_Zorvik::LineShown(int itemIndex) const {
-  if (lineShownBy_.empty()) {
-    auto& cache = lineShownBy_;
+InfoArea::~InfoArea() {
+  if (icons_) ImageList_Destroy(icons_);
+}
+
+void InfoArea::CreateIcons(int size) {
+  if (icons_) ImageList_Destroy(icons_);
+  icons_ = ImageList_Create(size, size, ILC_COLOR32 | ILC_MASK, 0, 8);
+  FillInfoIcons(icons_);
+}
+
+void InfoArea::Measure(HDC dc, int zoomFactor, int clientWidth) {
+  SIZE a{};
+  GetTextExtentPoint32W(dc, L"A", 1, &a);
+  lineHeight_ = static_cast<int>(1.2 * a.cy) + 1;
+  const std::wstring caption = Wide(ZoomCaption(zoomFactor));
+  SIZE c{};
+  GetTextExtentPoint32W(dc, caption.c_str(), static_cast<int>(caption.size()), &c);
+  iconsX_ = c.cx + lineHeight_ + 4;
+  SetDividerX(dividerX_, clientWidth);
+}
+
+void InfoArea::PlaceDividerForFont(HDC dc) {
+  SIZE a{};
+  GetTextExtentPoint32W(dc, L"A", 1, &a);
+  dividerX_ = 10 * a.cx + a.cx / 2;
+}
+
+void InfoArea::SetDividerX(int x, int clientWidth) { dividerX_ = std::clamp(x, 8, std::max(8, clientWidth - 8)); }
+
+bool InfoArea::LineShown(int itemIndex) const {
+  if (shownBy_.empty()) {
+    auto& cache = shownBy_;
     for (int i = 0; i < InfoLineItemCount(); ++i) {
       const InfoLineItem& item = InfoLineItems()[i];
       if (std::string(item.shownBy).rfind("Action_", 0) == 0) {
-        cache.emplace_back(actions_.Find(item.shownBy), false);  // the length line follows its command alone
+        cache.emplace_back(app_.ActionNamed(item.shownBy), false);  // the length line follows its command alone
       } else {
         const MenuItemDef* m = MenuItemByName(item.shownBy);
-        cache.emplace_back(m && m->command ? actions_.Find(m->command) : nullptr, true);
+        cache.emplace_back(m && m->command ? app_.ActionNamed(m->command) : nullptr, true);
       }
     }
   }
-  const auto& [a, needsEnabled] = lineShownBy_[static_cast<size_t>(itemIndex)];
+  const auto& [a, needsEnabled] = shownBy_[static_cast<size_t>(itemIndex)];
   return a && a->Checked() && (!needsEnabled || a->Enabled());
 }
 
-int TApp_Zorvik::InfoAreaHeight() const {
+int InfoArea::Height() const {
   int lines = 0;
   for (int i = 0; i < InfoLineItemCount(); ++i) {
     const InfoLineItem& item = InfoLineItems()[i];
@@ -51,114 +87,108 @@ int TApp_Zorvik::InfoAreaHeight() const {
   return lineHeight_ * (1 + lines);
 }
 
-void TApp_Zorvik::BuildInfoLineActions() {
-  auto relayout = [this](kit::Action&) { FormResize(); };
-  for (const char* const* group : {kColourGroup, kPosGroup}) {
-    const size_t n = group == kColourGroup ? std::size(kColourGroup) : std::size(kPosGroup);
-    for (size_t i = 0; i < n; ++i) On(group[i], relayout);
-  }
-  for (const char* name : kWinInfoGroup) On(name, relayout);
-  On("Action_Opt_LineTo", relayout);
+void InfoArea::BindLineCommands() {
+  auto relayout = [this](kit::Action&) { app_.Relayout(); };
+  for (auto [names, n] : {Group(kColourGroup), Group(kPosGroup), Group(kWinInfoGroup)})
+    for (size_t i = 0; i < n; ++i)
+      if (kit::Action* a = app_.ActionNamed(names[i])) a->onExecute = relayout;
+  if (kit::Action* a = app_.ActionNamed("Action_Opt_LineTo")) a->onExecute = relayout;
+  // All on, unless all are on already: then all off.
   auto onOff = [this](const char* const* names, size_t n) {
     bool all = true;
     for (size_t i = 0; i < n; ++i)
-      if (const kit::Action* a = actions_.Find(names[i])) all = all && a->Checked();
+      if (const kit::Action* a = app_.ActionNamed(names[i])) all = all && a->Checked();
     for (size_t i = 0; i < n; ++i)
-      if (kit::Action* a = actions_.Find(names[i])) a->SetChecked(!all);
-    FormResize();
+      if (kit::Action* a = app_.ActionNamed(names[i])) a->SetChecked(!all);
+    app_.Relayout();
   };
-  On("Action_Color_InfoOnOff", [onOff](kit::Action&) { onOff(kColourGroup, std::size(kColourGroup)); });
-  On("Action_Pos_InfoOnOff", [onOff](kit::Action&) { onOff(kPosGroup, std::size(kPosGroup)); });
-  On("Action_WinInfo_InfoOnOff", [onOff](kit::Action&) { onOff(kWinInfoGroup, std::size(kWinInfoGroup)); });
+  const struct {
+    const char* command;
+    std::pair<const char* const*, size_t> group;
+  } kOnOff[] = {{"Action_Color_InfoOnOff", Group(kColourGroup)},
+                {"Action_Pos_InfoOnOff", Group(kPosGroup)},
+                {"Action_WinInfo_InfoOnOff", Group(kWinInfoGroup)}};
+  for (const auto& c : kOnOff)
+    if (kit::Action* a = app_.ActionNamed(c.command)) {
+      const auto group = c.group;
+      a->onExecute = [onOff, group](kit::Action&) { onOff(group.first, group.second); };
+    }
 }
 
-void TApp_Zorvik::ShowStatusMessage(const std::wstring& text) {
-  statusMessage_ = text;
-  if (!TimerRunning(kTimerInfomation))
-    StartTimer(kTimerInfomation, 2000, [this] {
-      statusMessage_.clear();
-      StopTimer(kTimerInfomation);
-      RefreshView();
-    });
-  RefreshView();
-}
-
-void TApp_Zorvik::PaintInfoArea() {
-  HDC dc = back_.dc;
-  const bool active = GetActiveWindow() == Handle();
-  int bg, fg, pen;
+void InfoArea::Paint(HDC dc, const RECT& area, const std::wstring& statusMessage) const {
+  const T_DispInfo& info = app_.Current();
+  const bool active = GetActiveWindow() == app_.MainWindow();
+  int bg, fg;
   if (!active) {
     bg = COLOR_BTNFACE;
     fg = COLOR_BTNTEXT;
-    pen = COLOR_BTNSHADOW;
   } else {
-    bg = Paused() ? COLOR_INFOBK : COLOR_WINDOW;
-    fg = Paused() ? COLOR_INFOTEXT : COLOR_WINDOWTEXT;
-    pen = COLOR_BTNFACE;
+    bg = app_.Paused() ? COLOR_INFOBK : COLOR_WINDOW;
+    fg = app_.Paused() ? COLOR_INFOTEXT : COLOR_WINDOWTEXT;
   }
-  FillRect(dc, &infoRect_, GetSysColorBrush(bg));
+  FillRect(dc, &area, GetSysColorBrush(bg));
   SetTextColor(dc, GetSysColor(fg));
   SetBkMode(dc, TRANSPARENT);
-  const int t = infoRect_.top, h = lineHeight_;
-  const int cw = infoRect_.right;
+  const int t = area.top, h = lineHeight_;
+  const int cw = area.right;
 
   // Status row: the zoom caption and state icons, or the transient message.
-  if (statusMessage_.empty()) {
-    const std::wstring caption = Wide(ZoomCaption(zoomFactor_));
+  if (statusMessage.empty()) {
+    const std::wstring caption = Wide(ZoomCaption(app_.ZoomFactor()));
     TextOutW(dc, h + 2, t + 2, caption.c_str(), static_cast<int>(caption.size()));
     int iw = 14, ih = 14;
-    ImageList_GetIconSize(imageInfoIcon_, &iw, &ih);
+    ImageList_GetIconSize(icons_, &iw, &ih);
     auto icon = [&](int index, int slot, bool on) {
-      if (on) ImageList_Draw(imageInfoIcon_, index, dc, iconsX_ + slot * iw, t + 1, ILD_TRANSPARENT);
+      if (on) ImageList_Draw(icons_, index, dc, iconsX_ + slot * iw, t + 1, ILD_TRANSPARENT);
     };
-    const kit::Action* top = actions_.Find("Action_Opt_StayOnTop");
-    const kit::Action* smooth = actions_.Find("Action_Capture_SmoothCapture");
-    const kit::Action* lupe = actions_.Find("Action_Capture_Lupe");
-    icon(0, 0, writeCache_.Handle != 0);
+    const kit::Action* top = app_.ActionNamed("Action_Opt_StayOnTop");
+    const kit::Action* smooth = app_.ActionNamed("Action_Capture_SmoothCapture");
+    const kit::Action* lupe = app_.ActionNamed("Action_Capture_Lupe");
+    icon(0, 0, app_.WriteCache().Handle != 0);
     icon(1, 1, top && top->Checked());
     icon(2, 2, smooth && smooth->Checked());
-    icon(3, 3, Paused());
+    icon(3, 3, app_.Paused());
     icon(4, 5, lupe && lupe->Checked());
-    icon(5, 5, Fixed());
-    if (Fixed()) {
+    icon(5, 5, app_.Fixed());
+    if (app_.Fixed()) {
       wchar_t text[64];
-      swprintf(text, 64, L"(%d,%d) ", info_.InspectedX, info_.InspectedY);
+      swprintf(text, 64, L"(%d,%d) ", info.InspectedX, info.InspectedY);
       TextOutW(dc, iconsX_ + 6 * iw, t + 2, text, static_cast<int>(wcslen(text)));
     }
   } else {
-    TextOutW(dc, h + 2, t + 2, statusMessage_.c_str(), static_cast<int>(statusMessage_.size()));
+    TextOutW(dc, h + 2, t + 2, statusMessage.c_str(), static_cast<int>(statusMessage.size()));
   }
   // Colour swatch with a black frame; the pen stays black for the lines.
-  HBRUSH swatch = CreateSolidBrush(static_cast<COLORREF>(info_.ColorRef));
-  RECT sr{infoRect_.left + 2, t + 3, h - 2, t + h - 2};
+  HBRUSH swatch = CreateSolidBrush(static_cast<COLORREF>(info.ColorRef));
+  RECT sr{area.left + 2, t + 3, h - 2, t + h - 2};
   FillRect(dc, &sr, swatch);
   DeleteObject(swatch);
   HGDIOBJ oldPen = SelectObject(dc, GetStockObject(BLACK_PEN));
-  POINT frame[5] = {{infoRect_.left + 1, t + 2}, {h - 2, t + 2}, {h - 2, t + h - 2}, {infoRect_.left + 1, t + h - 2},
-                    {infoRect_.left + 1, t + 2}};
+  POINT frame[5] = {{area.left + 1, t + 2}, {h - 2, t + 2}, {h - 2, t + h - 2}, {area.left + 1, t + h - 2},
+                    {area.left + 1, t + 2}};
   Polyline(dc, frame, 5);
 
   // The information lines.
-  const kit::Action* ruleLines = actions_.Find("Action_Opt_LineTo");
+  const kit::Action* ruleLines = app_.ActionNamed("Action_Opt_LineTo");
   const bool rules = ruleLines && ruleLines->Checked();
   int y = t + 2 + h;
   if (!rules) {
     MoveToEx(dc, 0, y - 2, nullptr);
     LineTo(dc, cw, y - 2);
   }
-  const InfoFigures figures = InfoFiguresOf(info_, ScreenSize().Layout());
+  const InfoFigures figures = InfoFiguresOf(info, ScreenSize().Layout());
   HBRUSH bgBrush = GetSysColorBrush(bg);
   auto paintLine = [&](int slot) {
-    const std::wstring value = Wide(LineValue(slot, info_, figures));
+    const std::wstring value = Wide(LineValue(slot, info, figures));
     const std::wstring label = Wide(DisplayLabel(slot));
     if (rules) {
       MoveToEx(dc, 0, y - 2, nullptr);
       LineTo(dc, cw, y - 2);
     }
     TextOutW(dc, 2, y, label.c_str(), static_cast<int>(label.size()));
-    RECT cell{separatorX_ + 1, y - 1, cw, y + h};
+    RECT cell{dividerX_ + 1, y - 1, cw, y + h};
     FillRect(dc, &cell, bgBrush);
-    RECT text{separatorX_ + 3, y - 1, cw, y + h};
+    RECT text{dividerX_ + 3, y - 1, cw, y + h};
     DrawTextW(dc, value.c_str(), static_cast<int>(value.size()), &text,
               DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_LEFT);
     y += h;
@@ -170,9 +200,9 @@ void TApp_Zorvik::PaintInfoArea() {
     if (item.secondLineSlot >= 0) paintLine(item.secondLineSlot);
   }
   // Column separator and the area's top border.
-  if (t + h + 1 < infoRect_.bottom) {
-    MoveToEx(dc, separatorX_, t + h + 1, nullptr);
-    LineTo(dc, separatorX_, infoRect_.bottom);
+  if (t + h + 1 < area.bottom) {
+    MoveToEx(dc, dividerX_, t + h + 1, nullptr);
+    LineTo(dc, dividerX_, area.bottom);
   }
   HPEN border = CreatePen(PS_SOLID, 1, GetSysColor(COLOR_BTNSHADOW));
   SelectObject(dc, border);
@@ -180,7 +210,6 @@ void TApp_Zorvik::PaintInfoArea() {
   LineTo(dc, cw, t);
   SelectObject(dc, oldPen);
   DeleteObject(border);
-  (void)pen;
 }
 
 }  // namespace zorvik

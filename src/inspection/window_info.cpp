@@ -9,11 +9,11 @@
 
 #include "inspection/text_buffer.h"
 #include "platform/optional_functions.h"
+#include "platform/win_text.h"
 
 namespace zorvik {
 
 namespace {
-std::u16string U16(const std::wstring& s) { return std::u16string(s.begin(), s.end()); }
 
 struct SearchState {
   POINT p;

@@ -6,13 +6,13 @@
 
 #include "inspection/window_info.h"
 #include "kit/window.h"
-#include "magnifier/screen_size.h"
+#include "platform/screen_size.h"
 #include "platform/optional_functions.h"
+#include "platform/win_text.h"
 
 namespace zorvik {
 
 namespace {
-std::u16string U16(const std::wstring& s) { return std::u16string(s.begin(), s.end()); }
 
 bool Positive(const RECT& r) { return r.right > r.left && r.bottom > r.top; }
 bool OverlapsPositive(const RECT& a, const RECT& b) {

@@ -6,6 +6,32 @@
 
 namespace zorvik {
 
+namespace {
+struct MoveName {
+  Direction direction;
+  const char* name;
+};
+constexpr MoveName kMoveNames[] = {{Direction::Left, "Action_Move_Left"},
+                                   {Direction::Right, "Action_Move_Right"},
+                                   {Direction::Up, "Action_Move_Up"},
+                                   {Direction::Down, "Action_Move_Down"}};
+}  // namespace
+
+const char* MoveCommandName(Direction d) {
+  for (const MoveName& m : kMoveNames)
+    if (m.direction == d) return m.name;
+  return kMoveNames[0].name;
+}
+
+bool MoveDirectionOf(std::string_view commandName, Direction& d) {
+  for (const MoveName& m : kMoveNames)
+    if (commandName == m.name) {
+      d = m.direction;
+      return true;
+    }
+  return false;
+}
+
 Direction MapMoveByFlip(Direction d, int flipMode) {
   auto pick = [d](Direction l, Direction r, Direction u, Direction dn) {
     switch (d) {

@@ -2,6 +2,7 @@
 // and double clicks, the eased animation, and direction mapping by flip mode.
 // Platform-free.
 #pragma once
+#include <string_view>
 #include <vector>
 
 #include "magnifier/screen_math.h"
@@ -9,6 +10,10 @@
 namespace zorvik {
 
 enum class Direction { Left, Right, Up, Down };
+
+// The four move commands by direction, and back ("Action_Move_Left", ...).
+const char* MoveCommandName(Direction d);
+bool MoveDirectionOf(std::string_view commandName, Direction& d);
 
 // The direction that moves the picture the way the key points under the flip mode.
 Direction MapMoveByFlip(Direction d, int flipMode);

@@ -4,7 +4,7 @@
 
 #include "magnifier/capture_math.h"
 #include "magnifier/main_window.h"
-#include "magnifier/screen_size.h"
+#include "platform/screen_size.h"
 #include "platform/optional_functions.h"
 #include "platform/private_messages.h"
 
@@ -12,26 +12,12 @@ namespace zorvik {
 
 namespace {
 constexpr wchar_t kSpeedButtonClass[] = L"TSpeedButton_Zorvik";
+// The capture-move buttons from left to right.
 constexpr Direction kButtonDirections[4] = {Direction::Left, Direction::Up, Direction::Down, Direction::Right};
-constexpr const char* kMoveNames[4] = {"Action_Move_Left", "Action_Move_Up", "Action_Move_Down", "Action_Move_Right"};
 
 Pt ToPt(POINT p) { return Pt{p.x, p.y}; }
 POINT ToPOINT(Pt p) { return POINT{p.x, p.y}; }
 
-Direction DirectionOf(const std::string& name) {
-  if (name == "Action_Move_Left") return Direction::Left;
-  if (name == "Action_Move_Right") return Direction::Right;
-  if (name == "Action_Move_Up") return Direction::Up;
-  return Direction::Down;
-}
-const char* NameOf(Direction d) {
-  switch (d) {
-    case Direction::Left: return kMoveNames[0];
-    case Direction::Up: return kMoveNames[1];
-    case Direction::Down: return kMoveNames[2];
-    default: return kMoveNames[3];
-  }
-}
 
 void WaitUntil(DWORD t) {
   while (static_cast<int>(t - GetTickCount()) > 0) Sleep(5);
@@ -86,7 +72,7 @@ bool TApp_Zorvik::Fixed() const {
   const kit::Action* a = actions_.Find("Action_Capture_Fixed");
   return a && a->Checked();
 }
-bool TApp_Zorvik::LupeActive() const {
+bool TApp_Zorvik::LoupeActive() const {
   const kit::Action* a = actions_.Find("Action_Capture_Lupe");
   return a && a->Checked() && a->Enabled();
 }
@@ -99,10 +85,10 @@ void TApp_Zorvik::BuildCaptureModeActions() {
   On("Action_Capture_MoveCursorToPoint", [this](kit::Action&) { AnimateCursorTo(false); });
   On("Action_Capture_PointFromCursor", [this](kit::Action&) { CapturePointFromCursor(); });
   On("Action_Pos_LengthPosSet", [this](kit::Action&) { LengthPosSet(); });
-  for (const char* name : kMoveNames) On(name, [this](kit::Action& a) { MoveExecute(a.name); });
+  for (Direction d : kButtonDirections) On(MoveCommandName(d), [this](kit::Action& a) { MoveExecute(a.name); });
 }
 
-void TApp_Zorvik::SetCapturePoint(POINT p, bool track) {
+void TApp_Zorvik::MoveCapturePoint(POINT p, bool track) {
   Pt q = ToPt(p);
   if (track) q = TrackMonitor(q, ScreenSize().Layout(), captureMonitor_);
   info_.InspectedX = q.x;
@@ -110,12 +96,12 @@ void TApp_Zorvik::SetCapturePoint(POINT p, bool track) {
 }
 
 void TApp_Zorvik::SetCapturePointX(int x) {
-  SetCapturePoint(POINT{x, info_.InspectedY});
+  MoveCapturePoint(POINT{x, info_.InspectedY}, true);
   RefreshView();
 }
 
 void TApp_Zorvik::SetCapturePointY(int y) {
-  SetCapturePoint(POINT{info_.InspectedX, y});
+  MoveCapturePoint(POINT{info_.InspectedX, y}, true);
   RefreshView();
 }
 
@@ -144,7 +130,7 @@ void TApp_Zorvik::PauseExecute(bool update) {
   }
   const bool paused = pause->Checked();
   if (kit::Action* u = actions_.Find("Action_Capture_Update")) u->SetEnabled(paused);
-  if (!paused || LupeActive()) StartTimer(kTimerMain, kMainInterval, [this] { Timer_MainTimer(); });
+  if (!paused || LoupeActive()) StartTimer(kTimerMain, kMainInterval, [this] { Timer_MainTimer(); });
   else StopTimer(kTimerMain);
 
   if (paused) {
@@ -243,9 +229,10 @@ void TApp_Zorvik::LupeExecute() {
 }
 
 void TApp_Zorvik::MoveExecute(const std::string& name) {
-  const Direction d = DirectionOf(name);
+  Direction d = Direction::Down;
+  if (!MoveDirectionOf(name, d)) return;
   const int s = IsKeyDown(VK_SHIFT) ? 10 : 1;
-  if (LupeActive()) {
+  if (LoupeActive()) {
     RECT r;
     GetWindowRect(Handle(), &r);
     const Pt to = Step(Pt{r.left, r.top}, d, s);
@@ -256,7 +243,7 @@ void TApp_Zorvik::MoveExecute(const std::string& name) {
   }
   if (Fixed() || Paused()) {
     const Rc v = ScreenSize().Layout().Virtual();
-    SetCapturePoint(ToPOINT(ClampToVirtual(Step(ToPt(CapturePoint()), d, s), v)));
+    MoveCapturePoint(ToPOINT(ClampToVirtual(Step(ToPt(CapturePoint()), d, s), v)), true);
     statusMessage_.clear();
     RefreshView();
     return;
@@ -272,12 +259,12 @@ void TApp_Zorvik::AnimateCapturePoint(POINT target) {
   for (size_t i = 0; i < steps.size(); ++i) {
     const bool last = i + 1 == steps.size();
     if (last) {
-      SetCapturePoint(ToPOINT(steps[i]), false);
+      MoveCapturePoint(ToPOINT(steps[i]), false);
       statusMessage_.clear();
       RefreshView();
       break;
     }
-    SetCapturePoint(ToPOINT(steps[i]), false);
+    MoveCapturePoint(ToPOINT(steps[i]), false);
     RefreshView();
     WaitUntil(t0 + 40 * static_cast<DWORD>(i + 1));
   }
@@ -348,7 +335,7 @@ void TApp_Zorvik::CaptureMoveTick() {
     return;
   }
   const Direction d = MapMoveByFlip(kButtonDirections[heldSpeedButton_], info_.FlipMode);
-  MoveExecute(NameOf(d));
+  MoveExecute(MoveCommandName(d));
   RefreshView();
   int speed = 31;
   if (!SystemParametersInfoW(SPI_GETKEYBOARDSPEED, 0, &speed, 0)) speed = 31;
@@ -370,7 +357,7 @@ void TApp_Zorvik::OnLeftDown(POINT client, WPARAM keys) {
   CaptureCursorPos(pressScreenPoint_);
   RECT info = infoRect_;
   OffsetRect(&info, 0, ToolBarHeight());
-  if ((Fixed() || Paused()) && !PtInRect(&info, client) && !LupeActive()) {
+  if ((Fixed() || Paused()) && !PtInRect(&info, client) && !LoupeActive()) {
     SetCapture(Handle());
     panActive_ = true;
     pressCapturePoint_ = CapturePoint();
@@ -390,7 +377,7 @@ void TApp_Zorvik::OnMouseMove(POINT) {
     CaptureCursorPos(p);
     const Pt to = PanCapturePoint(ToPt(pressCapturePoint_), ToPt(pressScreenPoint_), ToPt(p), zoomFactor_,
                                   info_.FlipMode, ScreenSize().Layout().Virtual());
-    SetCapturePoint(ToPOINT(to));
+    MoveCapturePoint(ToPOINT(to), true);
     if (Fixed()) statusMessage_.clear();
     RefreshView();
     kit::ProcessMessages();
@@ -415,7 +402,7 @@ void TApp_Zorvik::OnLeftUp(POINT client, WPARAM keys) {
   if (splitterDrag_) {
     RECT cr;
     GetClientRect(Handle(), &cr);
-    separatorX_ = Clamp(client.x, 8, std::max<int>(8, cr.right - 8));
+    infoArea_.SetDividerX(client.x, cr.right);
     splitterDrag_ = false;
     FormResize();
     return;

@@ -5,7 +5,7 @@
 
 #include "kit/window.h"
 #include "magnifier/main_window.h"
-#include "magnifier/screen_size.h"
+#include "platform/screen_size.h"
 #include "platform/optional_functions.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {

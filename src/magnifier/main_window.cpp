@@ -10,15 +10,17 @@
 #include <stdexcept>
 
 #include "commands/action_setup.h"
+#include "commands/icons.h"
 #include "commands/menu_table.h"
 #include "inspection/window_info.h"
 #include "commands/command_table.h"
 #include "magnifier/capture_math.h"
 #include "magnifier/flip.h"
 #include "magnifier/pixels.h"
-#include "magnifier/screen_size.h"
+#include "platform/screen_size.h"
 #include "platform/message_dialog.h"
 #include "platform/optional_functions.h"
+#include "platform/text.h"
 #include "platform/win_text.h"
 #include "platform/private_messages.h"
 
@@ -58,8 +60,6 @@ constexpr BrushChoice kBrushChoices[] = {
     {"Action_Test_Brush_Cross", BrushKind::Hatch, HS_CROSS},
     {"Action_Test_Brush_DiagCross", BrushKind::Hatch, HS_DIAGCROSS},
 };
-
-bool StartsWith(const std::string& s, const char* prefix) { return s.rfind(prefix, 0) == 0; }
 
 constexpr wchar_t kNoMemoryMessage[] = L"メモリ不足のため拡大画像を表示できません";
 
@@ -177,7 +177,6 @@ TApp_Zorvik::~TApp_Zorvik() {
   if (brushBitmap_) DeleteObject(brushBitmap_);
   if (imageIcon_) ImageList_Destroy(imageIcon_);
   if (imageLargeIcon_) ImageList_Destroy(imageLargeIcon_);
-  if (imageInfoIcon_) ImageList_Destroy(imageInfoIcon_);
 }
 
 UINT TApp_Zorvik::MenuCommandOf(const kit::Action& a) const {
@@ -235,8 +234,8 @@ void TApp_Zorvik::BuildActions() {
       };
   }
   BuildCaptureModeActions();
-  BuildInfoLineActions();
-  BuildCopyActions();
+  infoArea_.BindLineCommands();
+  copy_.Bind();
   On("Action_Zoom_Up", [this](kit::Action&) { StepZoom(+1); });
   On("Action_Zoom_Down", [this](kit::Action&) { StepZoom(-1); });
 
@@ -317,10 +316,7 @@ void TApp_Zorvik::BuildActions() {
     RefreshView();
   });
   On("Action_Opt_TitleBar", [this](kit::Action&) { ApplyTitleBar(); });
-  On("Action_Opt_ToolBar", [this](kit::Action& a) {
-    if (panelToolBar_) ShowWindow(panelToolBar_, a.Checked() ? SW_SHOWNA : SW_HIDE);
-    FormResize();
-  });
+  On("Action_Opt_ToolBar", [this](kit::Action&) { ApplyToolBar(); });
   On("Action_Opt_LargeIcon", [this](kit::Action&) { ApplyToolBarIcons(); });
   On("Action_Opt_SelFont", [this](kit::Action&) {
     LOGFONTW lf{};
@@ -427,11 +423,12 @@ void TApp_Zorvik::FormCreate() {
   info_.RasterOp = SRCCOPY;
   ApplyBrush();
 
-  SIZE a{};
-  GetTextExtentPoint32W(back_.dc, L"A", 1, &a);
-  separatorX_ = 10 * a.cx + a.cx / 2;
+  infoArea_.PlaceDividerForFont(back_.dc);
 
-  if (!LoadSettings()) {
+  // The keys held while the program starts, read once before anything else.
+  const bool shiftHeld = startShift >= 0 ? startShift != 0 : IsKeyDown(VK_SHIFT);
+  const bool ctrlHeld = startCtrl >= 0 ? startCtrl != 0 : IsKeyDown(VK_CONTROL);
+  if (!settings_.Load(settingsFile, shiftHeld, ctrlHeld)) {
     // Nothing stored: default keys and gestures, and the two-colour sub-grid rule.
     bindings_ = defaultBindings_;
     gestures_ = defaultGestures_;
@@ -455,6 +452,7 @@ void TApp_Zorvik::FormCreate() {
   for (const char* name : {"Action_Capture_NoSelfCapture", "Action_Capture_SmoothCapture"})
     if (kit::Action* a = actions_.Find(name)) a->Execute();
   RefreshView();
+  if (!settings_.LoadMessage().empty()) ShowStatusMessage(settings_.LoadMessage());
   created_ = true;  // from here on the live state is worth saving
 }
 
@@ -463,7 +461,7 @@ void TApp_Zorvik::SaveOnce() {
   // replace the file.
   if (!created_ || savedForSession_) return;
   savedForSession_ = true;
-  SaveSettings();
+  settings_.Save();
   if (onSaveSettings) onSaveSettings();
 }
 
@@ -500,9 +498,8 @@ void TApp_Zorvik::CreateToolBar() {
   CreateCaptureMovePanel();
   imageIcon_ = ImageList_Create(18, 18, ILC_COLOR32 | ILC_MASK, 0, 16);
   imageLargeIcon_ = ImageList_Create(36, 36, ILC_COLOR32 | ILC_MASK, 0, 16);
-  imageInfoIcon_ = ImageList_Create(14, 14, ILC_COLOR32 | ILC_MASK, 0, 8);
   FillCommandIcons(imageIcon_);
-  FillInfoIcons(imageInfoIcon_);
+  infoArea_.CreateIcons(kInfoIconSize);
   SendMessageW(toolBar_, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(imageIcon_));
   toolbar_.Attach(toolBar_);
 }
@@ -581,17 +578,9 @@ void TApp_Zorvik::ApplyToolBarIcons() {
 }
 
 void TApp_Zorvik::ApplyFont() {
-  SIZE a{};
-  GetTextExtentPoint32W(back_.dc, L"A", 1, &a);
-  lineHeight_ = static_cast<int>(1.2 * a.cy) + 1;
-  wchar_t caption[32];
-  swprintf(caption, 32, L"%2d倍", geom_.ZoomFactor);
-  SIZE c{};
-  GetTextExtentPoint32W(back_.dc, caption, static_cast<int>(wcslen(caption)), &c);
-  iconsX_ = c.cx + lineHeight_ + 4;
   RECT cr;
   GetClientRect(Handle(), &cr);
-  separatorX_ = Clamp(separatorX_, 8, std::max<int>(8, cr.right - 8));
+  infoArea_.Measure(back_.dc, geom_.ZoomFactor, cr.right);
   FormResize();
 }
 
@@ -698,7 +687,7 @@ void TApp_Zorvik::FormResize() {
   if (kit::Terminating() || readyFlag_ == 0 || !Handle() || IsIconic(Handle())) return;
   readyFlag_ = 0;
   HWND hwnd = Handle();
-  const int h = InfoAreaHeight();
+  const int h = infoArea_.Height();
   RECT cr;
   GetClientRect(hwnd, &cr);
   int cw = cr.right, ch = cr.bottom;
@@ -724,7 +713,8 @@ void TApp_Zorvik::FormResize() {
   infoRect_.top = infoRect_.bottom - h;
   if (panelCaptureMove_)
     SetWindowPos(panelCaptureMove_, HWND_TOP, cw - 56, tb + infoRect_.top + 1, 56, 14, SWP_NOACTIVATE);
-  splitterRect_ = RECT{separatorX_ - 2, tb + infoRect_.top + lineHeight_, separatorX_ + 2, tb + infoRect_.bottom};
+  const int divider = infoArea_.DividerX();
+  splitterRect_ = RECT{divider - 2, tb + infoRect_.top + infoArea_.LineHeight(), divider + 2, tb + infoRect_.bottom};
   const kit::Action* gridDisp = actions_.Find("Action_Grid_Disp");
   const bool grid = gridDisp && gridDisp->Checked();
   const int margin = grid ? kRulerMargin : 0;
@@ -803,10 +793,7 @@ void TApp_Zorvik::Timer_MainTimer() {
   } busyReset{tickBusy_};
 
   POINT p{0, 0};
-  const kit::Action* lupe = actions_.Find("Action_Capture_Lupe");
-  const kit::Action* fixed = actions_.Find("Action_Capture_Fixed");
-  const kit::Action* pause = actions_.Find("Action_Capture_Pause");
-  if (lupe && lupe->Checked() && lupe->Enabled()) {
+  if (LoupeActive()) {
     RECT cr;
     GetClientRect(Handle(), &cr);
     POINT origin{0, 0};
@@ -814,8 +801,8 @@ void TApp_Zorvik::Timer_MainTimer() {
     const int tb = ToolBarHeight();
     p.x = origin.x - 1 + geom_.ViewLeft + static_cast<int>(std::lround((cr.right - geom_.ViewLeft) / 2.0));
     p.y = origin.y - 1 + tb + geom_.ViewTop +
-          static_cast<int>(std::lround((cr.bottom - tb - geom_.ViewTop - InfoAreaHeight()) / 2.0));
-  } else if ((fixed && fixed->Checked()) || (pause && pause->Checked())) {
+          static_cast<int>(std::lround((cr.bottom - tb - geom_.ViewTop - infoArea_.Height()) / 2.0));
+  } else if (Fixed() || Paused()) {
     // A stored point may lie anywhere (an old file, another screen layout).
     const Pt q = ClampToVirtual(Pt{info_.InspectedX, info_.InspectedY}, ScreenSize().Layout().Virtual());
     p = POINT{q.x, q.y};
@@ -823,10 +810,9 @@ void TApp_Zorvik::Timer_MainTimer() {
     CaptureCursorPos(p);
   }
   DWORD now = GetTickCount();
-  const kit::Action* smooth = actions_.Find("Action_Capture_SmoothCapture");
   const bool same = p.x == info_.InspectedX && p.y == info_.InspectedY;
   const long elapsed = std::labs(static_cast<long>(static_cast<int32_t>(now - lastCaptureTick_)));
-  if (same && lastCaptureTick_ != 0 && elapsed <= idleRefresh_ && !(smooth && smooth->Checked())) return;
+  if (same && lastCaptureTick_ != 0 && elapsed <= idleRefresh_ && !Smooth()) return;
   CaptureAndPaint(p);
   lastCaptureTick_ = now ? now : 1;
   if (idleRefresh_ != kIdleRefreshRest) idleRefresh_ = Clamp(kIdleRefreshRest, 1, 60000);
@@ -838,7 +824,7 @@ void TApp_Zorvik::CaptureAndPaint(POINT p) {
     // No bitmaps that match the view: only the information area is drawn.
     info_.InspectedX = p.x;
     info_.InspectedY = p.y;
-    PaintInfoArea();
+    infoArea_.Paint(back_.dc, infoRect_, statusMessage_);
     HDC dc = GetDC(Handle());
     FormPaint(dc);
     ReleaseDC(Handle(), dc);
@@ -864,14 +850,10 @@ void TApp_Zorvik::CaptureAndPaint(POINT p) {
   FillRect(square_.dc, &all, squareBrush_);
 
   DWORD rop = info_.RasterOp;
-  const kit::Action* lupe = actions_.Find("Action_Capture_Lupe");
-  const kit::Action* noSelf = actions_.Find("Action_Capture_NoSelfCapture");
-  const bool lupeOn = lupe && lupe->Checked() && lupe->Enabled();
-  const bool noSelfOn = noSelf && noSelf->Checked() && noSelf->Enabled();
+  const bool lupeOn = LoupeActive();
+  const bool noSelfOn = NoSelfCaptureActive();
   if (!lupeOn && !noSelfOn) rop |= kCaptureBlt;
-  const kit::Action* pauseAction = actions_.Find("Action_Capture_Pause");
-  const bool fromPause = pauseAction && pauseAction->Checked() && !pauseNotReady_ && pauseSnapshot_.bitmap &&
-                         pauseSnapshotLayered_.bitmap;
+  const bool fromPause = Paused() && !pauseNotReady_ && pauseSnapshot_.bitmap && pauseSnapshotLayered_.bitmap;
   if (fromPause) {
     // The frozen screen: without layered windows where our own window must not show.
     const DibCanvas& pic = (lupeOn || (noSelfOn && CanLayerWindows())) ? pauseSnapshot_ : pauseSnapshotLayered_;
@@ -916,13 +898,16 @@ void TApp_Zorvik::CaptureAndPaint(POINT p) {
   }
   mark(profile_.facts);
 
-  PaintInfoArea();
+  infoArea_.Paint(back_.dc, infoRect_, statusMessage_);
   mark(profile_.info);
   HDC dc = GetDC(Handle());
   FormPaint(dc);
   ReleaseDC(Handle(), dc);
   GdiFlush();
   mark(profile_.present);
+  // Tool windows that follow the capture (a listener may remove itself).
+  const auto listeners = tickListeners_;
+  for (const auto& l : listeners) l.second();
 }
 
 // ---------------------------------------------------------------------------
@@ -982,6 +967,173 @@ void TApp_Zorvik::HandleException(const std::exception& e) {
     if (Handle()) ApplyStayOnTop();
   }
   ShowNotice(W(e.what()));
+}
+
+// ---------------------------------------------------------------------------
+// The application interface
+
+void TApp_Zorvik::ShowStatusMessage(const std::wstring& text) {
+  statusMessage_ = text;
+  if (!TimerRunning(kTimerInfomation))
+    StartTimer(kTimerInfomation, 2000, [this] {
+      statusMessage_.clear();
+      StopTimer(kTimerInfomation);
+      RefreshView();
+    });
+  RefreshView();
+}
+
+bool TApp_Zorvik::Smooth() const {
+  const kit::Action* a = actions_.Find("Action_Capture_SmoothCapture");
+  return a && a->Checked();
+}
+
+bool TApp_Zorvik::NoSelfCaptureActive() const {
+  const kit::Action* a = actions_.Find("Action_Capture_NoSelfCapture");
+  return a && a->Checked() && a->Enabled();
+}
+
+void TApp_Zorvik::SetCapturePoint(POINT p) {
+  MoveCapturePoint(p, false);
+  RefreshView();
+}
+
+void TApp_Zorvik::SetLengthOrigin(POINT p) {
+  info_.LengthOriginX = p.x;
+  info_.LengthOriginY = p.y;
+  RefreshView();
+}
+
+void TApp_Zorvik::SetZoomIndex(int index) {
+  const int zoom = Clamp(index, 0, kZoomStepCount - 1);
+  if (kit::Action* z = actions_.Find("Action_Zoom_" + std::to_string(kZoomSteps[zoom]))) {
+    zoomIndex_ = zoom;
+    z->SetChecked(true);
+    zoomFactor_ = kZoomSteps[zoom];
+    geom_.ZoomFactor = zoomFactor_;
+  }
+}
+
+void TApp_Zorvik::ApplyGrid() {
+  for (const GridChoice& g : kGridChoices)
+    if (const kit::Action* a = actions_.Find(g.name); a && a->Checked()) {
+      grid_.gridColour = static_cast<uint32_t>(a->tag);
+      grid_.gridMode = g.mode;
+    }
+  if (const kit::Action* a = actions_.Find("Action_Grid_SelColor"); a && a->Checked()) {
+    grid_.gridColour = static_cast<uint32_t>(a->tag);
+    grid_.gridMode = PenMode::Copy;
+  }
+  for (const char* name : kSubGridChoices)
+    if (const kit::Action* a = actions_.Find(name); a && a->Checked()) {
+      grid_.subGridNone = a->name == "Action_Grid_SubNone";
+      if (!grid_.subGridNone) grid_.subColour = static_cast<uint32_t>(a->tag);
+    }
+  if (const kit::Action* a = actions_.Find("Action_Grid_SelSubColor"); a && a->Checked()) {
+    grid_.subGridNone = false;
+    grid_.subColour = static_cast<uint32_t>(a->tag);
+  }
+  RecomputeSubGrid2();
+  RefreshView();
+}
+
+void TApp_Zorvik::ApplyCaptureMode() {
+  const kit::Action* lupe = actions_.Find("Action_Capture_Lupe");
+  if (lupe && lupe->Checked()) LupeExecute();
+  else UpdateCaptureMovePanel();
+}
+
+void TApp_Zorvik::SetFlipMode(int mode) {
+  info_.FlipMode = static_cast<uint8_t>(mode & 0xFF);
+  RefreshView();
+}
+
+void TApp_Zorvik::SetInfoFont(const std::wstring& face, int points) {
+  HDC screen = GetDC(nullptr);
+  const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+  ReleaseDC(nullptr, screen);
+  LOGFONTW lf{};
+  GetObjectW(font_, sizeof lf, &lf);
+  lf.lfHeight = -MulDiv(points, dpi, 72);
+  lstrcpynW(lf.lfFaceName, face.c_str(), LF_FACESIZE);
+  if (HFONT f = CreateFontIndirectW(&lf)) {
+    if (back_.dc) SelectObject(back_.dc, f);
+    if (font_) DeleteObject(font_);
+    font_ = f;
+  }
+}
+
+void TApp_Zorvik::SetDividerX(int x) {
+  RECT cr;
+  GetClientRect(Handle(), &cr);
+  infoArea_.SetDividerX(x, cr.right);
+}
+
+RECT TApp_Zorvik::WindowBounds() const {
+  RECT wr{};
+  GetWindowRect(Handle(), &wr);
+  wr.bottom -= infoRect_.bottom - infoRect_.top;
+  return wr;
+}
+
+void TApp_Zorvik::PlaceWindow(int x, int y, int width, int height, bool ensureOnScreen) {
+  SetWindowPos(Handle(), nullptr, x, y, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+  // The bounds leave out the information area, which the layout adds back.
+  infoRect_.top = infoRect_.bottom;
+  if (ensureOnScreen) ScreenSize().EnsureOnScreen(Handle());
+}
+
+HWND TApp_Zorvik::WindowAtCapturePoint() const {
+  const POINT p = CapturePoint();
+  if (!Paused()) return TopWindowFromPoint(p, NoSelfCaptureActive(), LoupeActive(), Handle());
+  if (!winList_) return nullptr;
+  const T_WinItem* item = winList_->Lookup(p, LoupeActive());
+  return item ? item->handle : nullptr;
+}
+
+HBITMAP TApp_Zorvik::CopyOfView(bool withInfoArea) const {
+  if (!back_.dc) return nullptr;
+  const int w = back_.width;
+  int h = back_.height;
+  if (!withInfoArea) h -= infoRect_.bottom - infoRect_.top;
+  if (h < 1) h = 1;
+  HDC screen = GetDC(nullptr);
+  HBITMAP bmp = CreateCompatibleBitmap(screen, w, h);
+  HDC mem = CreateCompatibleDC(screen);
+  HGDIOBJ old = SelectObject(mem, bmp);
+  BitBlt(mem, 0, 0, w, h, back_.dc, 0, 0, SRCCOPY);
+  SelectObject(mem, old);
+  DeleteDC(mem);
+  ReleaseDC(nullptr, screen);
+  return bmp;
+}
+
+void TApp_Zorvik::SuspendTicks(bool suspend) {
+  if (suspend) {
+    if (ticksHeld_++ == 0) {
+      ticksWereRunning_ = TimerRunning(kTimerMain);
+      StopTimer(kTimerMain);
+    }
+  } else if (ticksHeld_ > 0 && --ticksHeld_ == 0 && ticksWereRunning_ && !shutDown_) {
+    StartTimer(kTimerMain, kMainInterval, [this] { Timer_MainTimer(); });
+  }
+}
+
+int TApp_Zorvik::AddTickListener(std::function<void()> listener) {
+  tickListeners_.emplace_back(nextTickListener_, std::move(listener));
+  return nextTickListener_++;
+}
+
+void TApp_Zorvik::RemoveTickListener(int id) {
+  tickListeners_.erase(std::remove_if(tickListeners_.begin(), tickListeners_.end(),
+                                      [id](const auto& l) { return l.first == id; }),
+                       tickListeners_.end());
+}
+
+void TApp_Zorvik::ApplyToolBar() {
+  const kit::Action* a = actions_.Find("Action_Opt_ToolBar");
+  if (panelToolBar_) ShowWindow(panelToolBar_, a && a->Checked() ? SW_SHOWNA : SW_HIDE);
+  FormResize();
 }
 
 // ---------------------------------------------------------------------------
@@ -1091,8 +1243,7 @@ LRESULT TApp_Zorvik::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_MOVE: {
       if (!moveGuard_) {
         moveGuard_ = true;
-        const kit::Action* lupe = actions_.Find("Action_Capture_Lupe");
-        const bool refresh = lupe && lupe->Checked() && lupe->Enabled();
+        const bool refresh = LoupeActive();
         if (refresh) RefreshView();
         moveGuard_ = false;
         if (refresh) return 0;

@@ -1,6 +1,9 @@
 // The main window TApp_Zorvik: toolbar strip, magnified view with ruler, and
 // the information area below it.
 #pragma once
+#ifndef ZORVIK_MAGNIFIER_INTERNALS
+#error "main_window.h belongs to the magnifier; elsewhere reach the main window through kit/app_services.h"
+#endif
 #include <windows.h>
 #include <commctrl.h>
 
@@ -18,16 +21,17 @@
 #include "copy/info_text.h"
 #include "inspection/disp_info.h"
 #include "inspection/winlist.h"
+#include "settings/app_settings.h"
 #include "settings/settings_data.h"
+#include "copy/copy_commands.h"
+#include "inspection/info_area.h"
 #include "kit/action.h"
+#include "kit/app_services.h"
 #include "kit/window.h"
 #include "magnifier/grid_plan.h"
 #include "magnifier/view_geometry.h"
 
 namespace zorvik {
-
-// zorvik.bin beside the executable.
-std::wstring DefaultSettingsFile();
 
 // A 32-bit top-down DIB section selected into its own memory DC.
 struct DibCanvas {
@@ -48,7 +52,7 @@ struct DibCanvas {
 
 enum class BrushKind { Solid, Clear, Hatch, Bitmap };
 
-class TApp_Zorvik : public kit::Window {
+class TApp_Zorvik : public kit::Window, public AppServices {
 public:
   static constexpr UINT_PTR kTimerMain = 1;
   static constexpr UINT_PTR kTimerInfomation = 2;
@@ -63,24 +67,19 @@ public:
   ~TApp_Zorvik() override;
 
   bool CreateMainWindow();
-  kit::ActionList& Actions() { return actions_; }
   kit::Action* ActionByName(const char* name) const { return actions_.Find(name); }
   UINT MenuCommandOf(const kit::Action& a) const;
   kit::Action* ActionOfMenuCommand(UINT cmd) const;
 
-  // The refresh request: capture at once, then once more soon after.
-  void RefreshView();
   // The layout pass.
   void FormResize();
   int ToolBarHeight() const;
   const ViewGeometry& Geometry() const { return geom_; }
-  const T_DispInfo& Current() const { return info_; }
 
   // One tick of the main timer (also run by RefreshView).
   void Timer_MainTimer();
   // Full tick body without the timing logic, for benchmarks: capture at P.
   void CaptureAndPaint(POINT p);
-  void ShowStatusMessage(const std::wstring& text);
   // Number of full captures so far (the idle skip keeps it low).
   uint64_t CaptureCount() const { return captureCount_; }
   // Time spent in each phase of the full refreshes so far (for the benchmark).
@@ -100,33 +99,65 @@ public:
   // Run after the screen copy of each full refresh (tests).
   std::function<void()> onCaptured;
   void StepZoom(int direction);
-  int ZoomIndex() const { return zoomIndex_; }
   // The temporary actual-size view while a key or button is held.
   void BeginActualSize();
   void EndActualSize();
 
-  // Capture modes and pointer control.
-  bool Paused() const;
-  bool Fixed() const;
-  bool LupeActive() const;
-  POINT CapturePoint() const { return POINT{info_.InspectedX, info_.InspectedY}; }
-  void SetCapturePoint(POINT p, bool track = true);
   void SetCapturePointX(int x);
   void SetCapturePointY(int y);
   void UpdateCaptureMovePanel();
   const T_WinList* WindowSnapshot() const { return winList_.get(); }
-  const T_DispInfo& WriteCache() const { return writeCache_; }
-  CopyFormats& Formats() { return copyFormats_; }
   const std::wstring& StatusMessage() const { return statusMessage_; }
-
-  MainMenus& Menus() { return menus_; }
-  MainToolBar& ToolBar() { return toolbar_; }
-  BindingList& Bindings() { return bindings_; }
-  const BindingList& DefaultBindingList() const { return defaultBindings_; }
-  GestureBindings& Gestures() { return gestures_; }
   // Pops up a named menu ("PopupMenu_Main", ...) at a screen point.
   void ShowMenu(const std::string& name, POINT screen, const RECT* exclude = nullptr);
   void ShowMainMenuAtClientOrigin();
+
+  // --- AppServices --------------------------------------------------------
+  HWND MainWindow() const override { return Handle(); }
+  bool Paused() const override;
+  bool Fixed() const override;
+  bool LoupeActive() const override;
+  bool Smooth() const override;
+  int ZoomIndex() const override { return zoomIndex_; }
+  int ZoomFactor() const override { return zoomFactor_; }
+  POINT CapturePoint() const override { return POINT{info_.InspectedX, info_.InspectedY}; }
+  HFONT InfoFont() const override { return font_; }
+  const T_DispInfo& Current() const override { return info_; }
+  T_DispInfo& WriteCache() override { return writeCache_; }
+  kit::ActionList& Actions() override { return actions_; }
+  const kit::ActionList& Actions() const override { return actions_; }
+  MainMenus& Menus() override { return menus_; }
+  MainToolBar& ToolBar() override { return toolbar_; }
+  BindingList& Bindings() override { return bindings_; }
+  const BindingList& DefaultBindings() const override { return defaultBindings_; }
+  GestureBindings& Gestures() override { return gestures_; }
+  const GestureBindings& DefaultGestures() const override { return defaultGestures_; }
+  CopyFormats& Formats() override { return copyFormats_; }
+  const CopyFormats& Formats() const override { return copyFormats_; }
+  // The refresh request: capture at once, then once more soon after.
+  void RefreshView() override;
+  void Relayout() override { FormResize(); }
+  void ApplyStayOnTop() override;
+  void ApplyTitleBar() override;
+  void ApplyToolBar() override;
+  void ApplyFont() override;
+  void ShowStatusMessage(const std::wstring& text) override;
+  void SetCapturePoint(POINT p) override;
+  void SetLengthOrigin(POINT p) override;
+  void SetZoomIndex(int index) override;
+  void ApplyGrid() override;
+  void ApplyCaptureMode() override;
+  void SetFlipMode(int mode) override;
+  void SetInfoFont(const std::wstring& face, int points) override;
+  int DividerX() const override { return infoArea_.DividerX(); }
+  void SetDividerX(int x) override;
+  RECT WindowBounds() const override;
+  void PlaceWindow(int x, int y, int width, int height, bool ensureOnScreen) override;
+  HWND WindowAtCapturePoint() const override;
+  HBITMAP CopyOfView(bool withInfoArea) const override;
+  void SuspendTicks(bool suspend) override;
+  int AddTickListener(std::function<void()> listener) override;
+  void RemoveTickListener(int id) override;
 
 protected:
   LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
@@ -139,14 +170,9 @@ private:
   void SaveOnce();
   void FormPaint(HDC dc);
   void CreateToolBar();
-  void ApplyFont();
   void ApplyToolBarIcons();
-  void ApplyStayOnTop();
-  void ApplyTitleBar();
   void MoveToMonitor();
-  int InfoAreaHeight() const;
   void DrawRuler();
-  void PaintInfoArea();
   void RecomputeSubGrid2();
   void ApplyBrush();
   bool ChooseColour(int64_t& colour);
@@ -157,20 +183,9 @@ private:
   // Switches off what cannot work under desktop composition; command is
   // nullptr (composition changed), the loupe or the no-self-capture action.
   void CheckComposition(const kit::Action* command);
-  bool LoadSettings();
-  void SaveSettings();
-  SettingsData CollectSettings() const;
-  void SetCheckedByName(const char* name, bool on);
   void BuildCaptureModeActions();
-  void BuildInfoLineActions();
-  void BuildCopyActions();
-  bool LineShown(int itemIndex) const;
-  void CopyPicture();
-  void CopyText(kit::Action& command);
-  void WriteValue(kit::Action& command);
-  void FillWriteCache();
-  void EnableWriteValueCommands(bool on);
-  void ClearWriteCache();
+  // Moves the capture point; `track` keeps it on the monitor it was on.
+  void MoveCapturePoint(POINT p, bool track);
   void PauseExecute(bool update);
   void FixedExecute();
   void LupeExecute();
@@ -192,16 +207,20 @@ private:
   void OnRightButtonUp(POINT client);
   LRESULT OnNotify(NMHDR* hdr);
   void RunBound(kit::Action& a);
+  bool NoSelfCaptureActive() const;
 
   kit::ActionList actions_;
   MainMenus menus_{actions_};
   MainToolBar toolbar_{actions_, [this](const kit::Action& a) { return MenuCommandOf(a); }};
+  InfoArea infoArea_{*this};
+  CopyCommands copy_{*this};
+  AppSettings settings_{*this};
   BindingList bindings_, defaultBindings_;
   GestureBindings gestures_, defaultGestures_;
   POINT gestureStart_{0, 0};
   std::bitset<256> keysDown_;  // keys whose press this window saw, until their release
   HWND panelToolBar_ = nullptr, toolBar_ = nullptr;
-  HIMAGELIST imageIcon_ = nullptr, imageLargeIcon_ = nullptr, imageInfoIcon_ = nullptr;
+  HIMAGELIST imageIcon_ = nullptr, imageLargeIcon_ = nullptr;
   HFONT font_ = nullptr;
   DibCanvas back_, square_;
   HBITMAP brushBitmap_ = nullptr;
@@ -216,7 +235,6 @@ private:
   bool savedForSession_ = false;  // saved for an ending session (or the exit)
   bool picturePossible_ = true;   // the bitmaps match the view geometry
   RECT infoRect_{};
-  int lineHeight_ = 15, iconsX_ = 0, separatorX_ = 0;
   RECT splitterRect_{};
   bool moveGuard_ = false;
   POINT rightPressPoint_{-1, -1};
@@ -228,8 +246,12 @@ private:
   int idleRefresh_ = kIdleRefreshRest;
   DWORD lastCaptureTick_ = 0;
   bool tickBusy_ = false;
+  int ticksHeld_ = 0;             // SuspendTicks depth
+  bool ticksWereRunning_ = false;
   uint64_t captureCount_ = 0;
   TickProfile profile_;
+  std::vector<std::pair<int, std::function<void()>>> tickListeners_;
+  int nextTickListener_ = 1;
 
   GridStyle grid_;
   T_DispInfo info_, writeCache_;
@@ -243,12 +265,8 @@ private:
   POINT pressClientPoint_{}, pressScreenPoint_{}, pressCapturePoint_{};
   std::wstring statusMessage_;
   CopyFormats copyFormats_;
-  SettingsData loaded_;  // what the file held; blocks of windows not yet open are written back as read
 
   std::vector<Segment> segs_;        // reused by every tick
-  // Per information line: the action whose check shows it, and whether its
-  // enabled state counts too (resolved once; the tables never change).
-  mutable std::vector<std::pair<const kit::Action*, bool>> lineShownBy_;
   std::vector<uint32_t> flipScratch_;
   COLORREF customColours_[16]{};
 };

@@ -12,8 +12,8 @@ namespace zorvik {
 
 namespace {
 bool IsMoveCommand(const std::string& name) {
-  return name == "Action_Move_Up" || name == "Action_Move_Down" || name == "Action_Move_Left" ||
-         name == "Action_Move_Right";
+  Direction d;
+  return MoveDirectionOf(name, d);
 }
 bool AltHeld() { return GetKeyState(VK_MENU) < 0; }
 }  // namespace
@@ -64,16 +64,9 @@ bool TApp_Zorvik::OnKeyDown(UINT vk) {
   if (!a) return true;
   if (IsMoveCommand(a->name)) {  // repeats with the keyboard's auto-repeat
     const kit::Action* same = actions_.Find("Action_Move_OptMoveBitmap");
-    if (same && same->Checked()) {
-      static const char* const kNames[] = {"Action_Move_Left", "Action_Move_Right", "Action_Move_Up",
-                                           "Action_Move_Down"};
-      const Direction d = a->name == kNames[0]   ? Direction::Left
-                          : a->name == kNames[1] ? Direction::Right
-                          : a->name == kNames[2] ? Direction::Up
-                                                 : Direction::Down;
-      const Direction m = MapMoveByFlip(d, info_.FlipMode);
-      if (kit::Action* mapped = actions_.Find(kNames[static_cast<int>(m)])) a = mapped;
-    }
+    Direction d;
+    if (same && same->Checked() && MoveDirectionOf(a->name, d))
+      if (kit::Action* mapped = actions_.Find(MoveCommandName(MapMoveByFlip(d, info_.FlipMode)))) a = mapped;
     a->Execute();
   }
   else if (a->name == "Action_Capture_Disp_x1") BeginActualSize();

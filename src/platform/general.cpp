@@ -1,4 +1,5 @@
 #include "platform/general.h"
+#include "platform/optional_functions.h"
 
 #include <cwchar>
 #include <mutex>
@@ -107,17 +108,21 @@ std::wstring RepeatChar(wchar_t c, int count) {
 }
 
 std::wstring ProductNameOfFile(const std::wstring& path) {
+  // version.dll is not a known system DLL: its functions come from the copy
+  // in the system directory, loaded by full path.
+  const OptionalFunctions& f = Optional();
+  if (!f.GetFileVersionInfoSizeW || !f.GetFileVersionInfoW || !f.VerQueryValueW) return {};
   DWORD handle = 0;
-  const DWORD size = GetFileVersionInfoSizeW(path.c_str(), &handle);
+  const DWORD size = f.GetFileVersionInfoSizeW(path.c_str(), &handle);
   if (size == 0) return {};
   std::vector<unsigned char> block(size);
-  if (!GetFileVersionInfoW(path.c_str(), 0, size, block.data())) return {};
+  if (!f.GetFileVersionInfoW(path.c_str(), 0, size, block.data())) return {};
   struct Translation {
     WORD language, codePage;
   };
   Translation* translations = nullptr;
   UINT length = 0;
-  if (!VerQueryValueW(block.data(), L"\\VarFileInfo\\Translation", reinterpret_cast<void**>(&translations),
+  if (!f.VerQueryValueW(block.data(), L"\\VarFileInfo\\Translation", reinterpret_cast<void**>(&translations),
                       &length) ||
       translations == nullptr || length < sizeof(Translation))
     return {};
@@ -126,7 +131,7 @@ std::wstring ProductNameOfFile(const std::wstring& path) {
            translations[0].codePage);
   wchar_t* value = nullptr;
   length = 0;
-  if (!VerQueryValueW(block.data(), query, reinterpret_cast<void**>(&value), &length) || value == nullptr ||
+  if (!f.VerQueryValueW(block.data(), query, reinterpret_cast<void**>(&value), &length) || value == nullptr ||
       length == 0)
     return {};
   std::wstring name(value, length);

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/optional_functions.h"
 #include "platform/win_dpi.h"
 #include "win_support.h"
 
@@ -131,6 +132,7 @@ TEST(GeneralText, TextWidthInAddsTheExtraSpacingPerCharacter) {
 }
 
 TEST(GeneralProductName, ReadsProductNameFromTheVersionBlock) {
+  LoadOptionalFunctions();  // the version functions come from the system directory
   const std::wstring exe = ExeDirectory() + L"zorvik.exe";
   if (GetFileAttributesW(exe.c_str()) != INVALID_FILE_ATTRIBUTES) {
     EXPECT_EQ(ProductNameOfFile(exe), L"Zorvik");

@@ -80,7 +80,7 @@ TEST_F(MainWindowTest, AFixedPointFarOffIsClampedToTheVirtualScreen) {
   ASSERT_TRUE(app_.Fixed());
   const int right = GetSystemMetrics(SM_XVIRTUALSCREEN) + GetSystemMetrics(SM_CXVIRTUALSCREEN);
   const int top = GetSystemMetrics(SM_YVIRTUALSCREEN);
-  app_.SetCapturePoint(POINT{INT_MAX, INT_MIN}, false);  // as an old settings file may hold it
+  app_.SetCapturePoint(POINT{INT_MAX, INT_MIN});  // as an old settings file may hold it
   app_.RefreshView();
   EXPECT_EQ(app_.Current().InspectedX, right - 1);
   EXPECT_EQ(app_.Current().InspectedY, top);

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "magnifier/screen_size.h"
+#include "platform/screen_size.h"
 #include "platform/optional_functions.h"
 #include "win_support.h"
 

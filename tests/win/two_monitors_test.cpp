@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "magnifier/main_window.h"
-#include "magnifier/screen_size.h"
+#include "platform/screen_size.h"
 #include "platform/optional_functions.h"
 #include "win_support.h"
 

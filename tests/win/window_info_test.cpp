@@ -3,7 +3,7 @@
 
 #include "inspection/window_info.h"
 #include "inspection/winlist.h"
-#include "magnifier/screen_size.h"
+#include "platform/screen_size.h"
 #include "platform/optional_functions.h"
 #include "win_support.h"
 

@@ -100,3 +100,21 @@ TEST(CaptureMath, RepeatTimings) {
 
 }  // namespace
 }  // namespace zorvik
+
+namespace zorvik {
+namespace {
+
+TEST(CaptureMath, MoveCommandNamesRoundTrip) {
+  for (Direction d : {Direction::Left, Direction::Right, Direction::Up, Direction::Down}) {
+    Direction back = d == Direction::Left ? Direction::Right : Direction::Left;
+    ASSERT_TRUE(MoveDirectionOf(MoveCommandName(d), back));
+    EXPECT_EQ(back, d);
+  }
+  EXPECT_STREQ(MoveCommandName(Direction::Up), "Action_Move_Up");
+  Direction d = Direction::Up;
+  EXPECT_FALSE(MoveDirectionOf("Action_Move_Monitor", d));
+  EXPECT_EQ(d, Direction::Up);
+}
+
+}  // namespace
+}  // namespace zorvik

@@ -1,4 +1,4 @@
-#include "magnifier/screen_size.h"
+#include "platform/screen_size.h"
 
 namespace zorvik {
 

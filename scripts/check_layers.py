@@ -1,0 +1,90 @@
+#!/usr/bin/env python3
+"""Checks that each subsystem of src/ includes only the layers below it.
+
+    platform <- kit <- commands <- inspection <- copy <- settings <- magnifier
+                          ^-- apitest, help (tool windows) sit beside copy
+
+Headers that need no Windows header (the platform-free core) may be included
+from anywhere; the core's own sources may include nothing else. The main
+window's header belongs to the magnifier alone. Run by the build; exits 1 and
+lists every offending include when the rule is broken.
+"""
+import os
+import re
+import sys
+
+BELOW = {
+    "platform": [],
+    "kit": ["platform"],
+    "commands": ["kit", "platform"],
+    "inspection": ["commands", "kit", "platform"],
+    "copy": ["inspection", "commands", "kit", "platform"],
+    "settings": ["copy", "inspection", "commands", "kit", "platform"],
+    "apitest": ["inspection", "commands", "kit", "platform"],
+    "help": ["commands", "kit", "platform"],
+    "magnifier": ["settings", "copy", "inspection", "commands", "kit", "platform", "apitest", "help"],
+}
+SYSTEM_WIN32 = re.compile(r'#\s*include\s*<(windows|windowsx|commctrl|commdlg|shellapi|psapi)\.h>', re.I)
+LOCAL = re.compile(r'#\s*include\s*"([a-z_]+/[A-Za-z0-9_]+\.h)"')
+
+
+def main(src):
+    files = {}
+    for folder in sorted(os.listdir(src)):
+        path = os.path.join(src, folder)
+        if not os.path.isdir(path):
+            continue
+        for name in sorted(os.listdir(path)):
+            if name.endswith((".h", ".cpp")):
+                with open(os.path.join(path, name), encoding="utf-8") as f:
+                    files[f"{folder}/{name}"] = f.read()
+
+    includes = {f: LOCAL.findall(text) for f, text in files.items()}
+    # A header is platform-free when neither it nor anything it includes
+    # needs a Windows header.
+    win32 = {f for f, text in files.items() if f.endswith(".h") and SYSTEM_WIN32.search(text)}
+    changed = True
+    while changed:
+        changed = False
+        for f in files:
+            if f.endswith(".h") and f not in win32 and any(i in win32 for i in includes[f]):
+                win32.add(f)
+                changed = True
+
+    core = set()
+    cmake = os.path.join(src, "..", "CMakeLists.txt")
+    if os.path.exists(cmake):
+        with open(cmake, encoding="utf-8") as f:
+            block = re.search(r"add_library\(zorvik_core STATIC(.*?)\)", f.read(), re.S)
+        if block:
+            core = {line.strip()[len("src/"):] for line in block.group(1).splitlines() if line.strip().startswith("src/")}
+
+    problems = []
+    for f, incs in includes.items():
+        folder = f.split("/")[0]
+        if f in core:
+            if SYSTEM_WIN32.search(files[f]):
+                problems.append(f"{f}: the platform-free core includes a Windows header")
+            for i in incs:
+                if i in win32:
+                    problems.append(f"{f}: the platform-free core includes {i}")
+            continue
+        for i in incs:
+            target = i.split("/")[0]
+            if i == "magnifier/main_window.h" and folder != "magnifier":
+                problems.append(f"{f}: includes the main window's header; use kit/app_services.h")
+            elif i in win32 and target != folder and target not in BELOW.get(folder, []):
+                problems.append(f"{f}: includes {i} from a layer that is not below {folder}")
+            elif i not in files:
+                problems.append(f"{f}: includes {i}, which does not exist")
+
+    for p in problems:
+        print(p)
+    if problems:
+        return 1
+    print(f"layers: {len(files)} files follow platform <- kit <- commands <- inspection <- copy <- settings <- magnifier")
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main(sys.argv[1] if len(sys.argv) > 1 else os.path.join(os.path.dirname(__file__), "..", "src")))

@@ -1,0 +1,28 @@
+// The copy commands (the picture, one value, all values) and the write menu:
+// a cache of the information, and writing any of its values, the clipboard
+// text or nothing into the window under the capture point.
+#pragma once
+#include "kit/app_services.h"
+
+namespace zorvik {
+
+class CopyCommands {
+public:
+  explicit CopyCommands(AppServices& app) : app_(app) {}
+  // Gives every copy and write action its handler.
+  void Bind();
+
+private:
+  void CopyPicture();
+  void CopyText(kit::Action& command);
+  void WriteValue(kit::Action& command);
+  void FillWriteCache();
+  void ClearWriteCache();
+  void EnableWriteValueCommands(bool on);
+  // Shift held: the copy-format page instead of a copy.
+  bool OpenFormatsInstead();
+
+  AppServices& app_;
+};
+
+}  // namespace zorvik

@@ -1,0 +1,40 @@
+// The settings file and the live state: read once while the main window is
+// created, written once when it goes away. Every stored field is one row of
+// one table (where it lives in SettingsData, how it is applied, how it is
+// collected), so reading and writing cannot drift apart.
+#pragma once
+#include <windows.h>
+
+#include <string>
+
+#include "kit/app_services.h"
+#include "settings/settings_data.h"
+
+namespace zorvik {
+
+// zorvik.bin beside the executable.
+std::wstring DefaultSettingsFile();
+
+class AppSettings {
+public:
+  explicit AppSettings(AppServices& app) : app_(app) {}
+
+  // Reads `file` and applies what it holds. False when nothing was applied
+  // (no file, Shift and Ctrl held, or a file that was not taken). A file
+  // that is there but cannot be taken is kept as "<file>.bak" first; when
+  // even that fails, this run never writes the file.
+  bool Load(const std::wstring& file, bool shiftHeld, bool ctrlHeld);
+  // Collects the live state and writes it through a temporary file.
+  void Save();
+  SettingsData Collect() const;
+  // A message for the status row about the file, once the window shows.
+  const std::wstring& LoadMessage() const { return loadMessage_; }
+
+private:
+  AppServices& app_;
+  std::wstring file_;          // empty: never written
+  std::wstring loadMessage_;
+  SettingsData loaded_;        // blocks of windows not yet open are written back as read
+};
+
+}  // namespace zorvik
