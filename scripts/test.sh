@@ -87,6 +87,22 @@ run_wine_tests() {
 }
 step "Win32 and end-to-end tests under Wine" run_wine_tests
 
+# The main window at 144 dpi: the same program in a prefix whose screen
+# reports 144 dots per inch.
+run_dpi_tests() {
+  trap 'stop_wine; stop_xvfb' RETURN
+  start_xvfb 1280x800x24 || return 1
+  prepare_prefix "$BUILD/wine-dpi144"
+  wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 144 /f </dev/null >/dev/null 2>&1
+  wineserver -k; timeout 30 wineserver -w
+  wineserver -p 600 </dev/null >/dev/null 2>&1
+  wine cmd /c exit </dev/null >/dev/null 2>&1 || true
+  gtest_run "$RESULTS/dpi144.xml" bash -c 'cd "$1" && exec timeout 120 wine e2e_tests.exe --gtest_brief=1 \
+      --gtest_filter="DpiTest.*" --gtest_output="xml:$(winepath -w "$2")"' _ "$BUILD/win" "$RESULTS/dpi144.xml" \
+      </dev/null
+}
+step "main window at 144 dpi under Wine" run_dpi_tests
+
 run_two_monitor_tests() {
   trap 'stop_wine; [ -n "${XORG_PID:-}" ] && kill "$XORG_PID" 2>/dev/null; wait "${XORG_PID:-}" 2>/dev/null' RETURN
   local n; n=$(free_display)

@@ -44,6 +44,37 @@ void Fill(HIMAGELIST list, int size, int count, Draw draw) {
 void FillCommandIcons(HIMAGELIST list) { Fill(list, kIconSize, CommandIconCount(), DrawCommandIcon); }
 void FillInfoIcons(HIMAGELIST list) { Fill(list, kInfoIconSize, kInfoIconCount, DrawInfoIcon); }
 
+HIMAGELIST ScaledImageList(HIMAGELIST from, int size) {
+  int cx = 0, cy = 0;
+  ImageList_GetIconSize(from, &cx, &cy);
+  if (cx <= 0 || cy <= 0 || size <= 0) return nullptr;
+  if (cx == size && cy == size) return ImageList_Duplicate(from);
+  const int count = ImageList_GetImageCount(from);
+  HIMAGELIST to = ImageList_Create(size, size, ILC_COLOR32 | ILC_MASK, 0, count > 0 ? count : 1);
+  HDC screen = GetDC(nullptr);
+  HDC small = CreateCompatibleDC(screen), big = CreateCompatibleDC(screen);
+  HBRUSH mask = CreateSolidBrush(kMaskColour);
+  for (int i = 0; i < count; ++i) {
+    HBITMAP bs = CreateCompatibleBitmap(screen, cx, cy), bb = CreateCompatibleBitmap(screen, size, size);
+    HGDIOBJ os = SelectObject(small, bs), ob = SelectObject(big, bb);
+    RECT r{0, 0, cx, cy};
+    FillRect(small, &r, mask);
+    ImageList_Draw(from, i, small, 0, 0, ILD_NORMAL);
+    SetStretchBltMode(big, COLORONCOLOR);  // nearest pixel: no blend with the mask colour
+    StretchBlt(big, 0, 0, size, size, small, 0, 0, cx, cy, SRCCOPY);
+    SelectObject(small, os);
+    SelectObject(big, ob);
+    ImageList_AddMasked(to, bb, kMaskColour);
+    DeleteObject(bs);
+    DeleteObject(bb);
+  }
+  DeleteObject(mask);
+  DeleteDC(small);
+  DeleteDC(big);
+  ReleaseDC(nullptr, screen);
+  return to;
+}
+
 MainToolBar::MainToolBar(kit::ActionList& actions, std::function<UINT(const kit::Action&)> commandOf)
     : actions_(actions), commandOf_(std::move(commandOf)) {}
 

@@ -20,6 +20,10 @@ namespace zorvik {
 void FillCommandIcons(HIMAGELIST list);
 // The six state icons of the information area (14x14).
 void FillInfoIcons(HIMAGELIST list);
+// A new list with every image of `from` at size x size pixels, enlarged by
+// whole pixels (the icons are pixel art); a copy of `from` when its images
+// have that size already.
+HIMAGELIST ScaledImageList(HIMAGELIST from, int size);
 
 class MainToolBar {
 public:

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <iterator>
 
+#include "commands/icons.h"
 #include "commands/menu_table.h"
 #include "commands/toolbar.h"
 #include "copy/info_text.h"
@@ -38,8 +39,10 @@ InfoArea::~InfoArea() {
 
 void InfoArea::CreateIcons(int size) {
   if (icons_) ImageList_Destroy(icons_);
-  icons_ = ImageList_Create(size, size, ILC_COLOR32 | ILC_MASK, 0, 8);
-  FillInfoIcons(icons_);
+  HIMAGELIST drawn = ImageList_Create(kInfoIconSize, kInfoIconSize, ILC_COLOR32 | ILC_MASK, 0, 8);
+  FillInfoIcons(drawn);
+  icons_ = size == kInfoIconSize ? drawn : ScaledImageList(drawn, size);
+  if (icons_ != drawn) ImageList_Destroy(drawn);
 }
 
 void InfoArea::Measure(HDC dc, int zoomFactor, int clientWidth) {

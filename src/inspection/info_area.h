@@ -25,7 +25,7 @@ public:
   // Binds the line commands (each re-runs the layout) and the three
   // "all on / all off" commands.
   void BindLineCommands();
-  // The state icons, at `size` pixels.
+  // The state icons, at `size` pixels (drawn at 14, enlarged for higher DPI).
   void CreateIcons(int size);
 
   // Line height, icon position and divider from the font selected into dc.
@@ -36,6 +36,8 @@ public:
   int DividerX() const { return dividerX_; }
   // Kept 8 pixels away from both sides.
   void SetDividerX(int x, int clientWidth);
+  // With the font, for another DPI (Measure keeps it inside the window).
+  void ScaleDivider(int newDpi, int oldDpi) { dividerX_ = MulDiv(dividerX_, newDpi, oldDpi); }
 
   // Whether the information line item (index into the line table) shows.
   bool LineShown(int itemIndex) const;

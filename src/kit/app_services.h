@@ -36,6 +36,8 @@ public:
   virtual int ZoomFactor() const = 0;  // the factor in use (1 while the 1:1 view is held)
   virtual POINT CapturePoint() const = 0;
   virtual HFONT InfoFont() const = 0;
+  // The DPI the main window is shown at (96: design size).
+  virtual int Dpi() const = 0;
   // The snapshot of the last tick, and the write cache.
   virtual const T_DispInfo& Current() const = 0;
   virtual T_DispInfo& WriteCache() = 0;

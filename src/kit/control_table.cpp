@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "platform/optional_functions.h"
 #include "kit/grid.h"
 #include "kit/owner_list.h"
 #include "platform/dpi_sizes.h"
@@ -64,12 +65,7 @@ bool IsListKind(ControlKind k) {
 
 }  // namespace
 
-int WindowDpi(HWND window) {
-  HDC dc = GetDC(window);
-  const int dpi = dc ? GetDeviceCaps(dc, LOGPIXELSY) : 0;
-  if (dc) ReleaseDC(window, dc);
-  return dpi > 0 ? dpi : kDesignDpi;
-}
+int WindowDpi(HWND window) { return DpiOf(window); }
 
 HFONT CreatePageFont(int dpi) {
   return CreateFontW(ScaledFontHeight(dpi), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET,

@@ -43,12 +43,14 @@ LRESULT CALLBACK SpeedButtonProc(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
       GetClientRect(h, &r);
       FillRect(dc, &r, GetSysColorBrush(COLOR_BTNFACE));
       const int cx = r.right / 2, cy = r.bottom / 2;
+      // Arrows designed on the 14-pixel button, grown with it.
+      auto u = [&](int v) { return MulDiv(v, r.right, 14); };
       POINT t[3];
       switch (index) {
-        case 0: t[0] = {cx - 3, cy}; t[1] = {cx + 2, cy - 4}; t[2] = {cx + 2, cy + 4}; break;
-        case 1: t[0] = {cx, cy - 3}; t[1] = {cx - 4, cy + 2}; t[2] = {cx + 4, cy + 2}; break;
-        case 2: t[0] = {cx, cy + 3}; t[1] = {cx - 4, cy - 2}; t[2] = {cx + 4, cy - 2}; break;
-        default: t[0] = {cx + 3, cy}; t[1] = {cx - 2, cy - 4}; t[2] = {cx - 2, cy + 4}; break;
+        case 0: t[0] = {cx - u(3), cy}; t[1] = {cx + u(2), cy - u(4)}; t[2] = {cx + u(2), cy + u(4)}; break;
+        case 1: t[0] = {cx, cy - u(3)}; t[1] = {cx - u(4), cy + u(2)}; t[2] = {cx + u(4), cy + u(2)}; break;
+        case 2: t[0] = {cx, cy + u(3)}; t[1] = {cx - u(4), cy - u(2)}; t[2] = {cx + u(4), cy - u(2)}; break;
+        default: t[0] = {cx + u(3), cy}; t[1] = {cx - u(2), cy - u(4)}; t[2] = {cx - u(2), cy + u(4)}; break;
       }
       HGDIOBJ ob = SelectObject(dc, GetSysColorBrush(COLOR_BTNTEXT));
       HGDIOBJ op = SelectObject(dc, GetStockObject(NULL_PEN));
@@ -321,12 +323,22 @@ void TApp_Zorvik::LengthPosSet() {
 void TApp_Zorvik::CreateCaptureMovePanel() {
   HINSTANCE inst = GetModuleHandleW(nullptr);
   kit::RegisterPlainClass(kSpeedButtonClass, SpeedButtonProc);
-  panelCaptureMove_ = CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_CLIPCHILDREN, 0, 0, 56, 14, Handle(), nullptr,
-                                      inst, nullptr);
+  panelCaptureMove_ = CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_CLIPCHILDREN, 0, 0, 4 * Scale(14), Scale(14),
+                                      Handle(), nullptr, inst, nullptr);
   // Buttons report to the main window through their panel's parent.
   for (int i = 0; i < 4; ++i)
-    CreateWindowExW(0, kSpeedButtonClass, L"", WS_CHILD | WS_VISIBLE, i * 14, 0, 14, 14, panelCaptureMove_,
+    CreateWindowExW(0, kSpeedButtonClass, L"", WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, panelCaptureMove_,
                     reinterpret_cast<HMENU>(static_cast<INT_PTR>(i)), inst, nullptr);
+  LayoutCaptureMoveButtons();
+}
+
+// Four square buttons of 14 pixels at 96 dpi.
+void TApp_Zorvik::LayoutCaptureMoveButtons() {
+  if (!panelCaptureMove_) return;
+  const int side = Scale(14);
+  for (int i = 0; i < 4; ++i)
+    if (HWND b = GetDlgItem(panelCaptureMove_, i))
+      SetWindowPos(b, nullptr, i * side, 0, side, side, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void TApp_Zorvik::CaptureMoveTick() {

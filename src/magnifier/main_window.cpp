@@ -177,6 +177,7 @@ TApp_Zorvik::~TApp_Zorvik() {
   if (brushBitmap_) DeleteObject(brushBitmap_);
   if (imageIcon_) ImageList_Destroy(imageIcon_);
   if (imageLargeIcon_) ImageList_Destroy(imageLargeIcon_);
+  if (iconsDrawn_) ImageList_Destroy(iconsDrawn_);
 }
 
 UINT TApp_Zorvik::MenuCommandOf(const kit::Action& a) const {
@@ -200,12 +201,14 @@ bool TApp_Zorvik::CreateMainWindow() {
   HINSTANCE inst = GetModuleHandleW(nullptr);
   HICON icon = static_cast<HICON>(LoadImageW(inst, MAKEINTRESOURCEW(1), IMAGE_ICON, 0, 0, LR_DEFAULTSIZE));
   const DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_THICKFRAME | WS_CLIPCHILDREN;
-  RECT r{0, 0, kDesignClientWidth, kDesignClientHeight};
+  dpi_ = DpiOf(nullptr);
+  RECT r{0, 0, Scale(kDesignClientWidth), Scale(kDesignClientHeight)};
   AdjustWindowRectEx(&r, style, FALSE, 0);
   if (!Create(kClassName, kTitle, style, 0, CW_USEDEFAULT, CW_USEDEFAULT, r.right - r.left,
               r.bottom - r.top, nullptr, icon, nullptr))
     return false;
-  SetClientSize(Handle(), kDesignClientWidth, kDesignClientHeight);
+  dpi_ = DpiOf(Handle());  // the monitor's, where it differs from the system's
+  SetClientSize(Handle(), Scale(kDesignClientWidth), Scale(kDesignClientHeight));
   FormCreate();
   return true;
 }
@@ -411,7 +414,7 @@ void TApp_Zorvik::FormCreate() {
 
   RECT cr;
   GetClientRect(hwnd, &cr);
-  font_ = CreateFontW(-12, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET, OUT_DEFAULT_PRECIS,
+  font_ = CreateFontW(-Scale(12), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET, OUT_DEFAULT_PRECIS,
                       CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, FIXED_PITCH | FF_MODERN, L"ＭＳ ゴシック");
   back_.Resize(cr.right, std::max<LONG>(1, cr.bottom - ToolBarHeight()));
   SelectObject(back_.dc, font_);
@@ -488,18 +491,20 @@ void TApp_Zorvik::CreateToolBar() {
   RECT cr;
   GetClientRect(Handle(), &cr);
   panelToolBar_ = CreateWindowExW(0, kPanelClass, L"Panel_ToolBar", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN,
-                                  0, 0, cr.right, 25, Handle(), nullptr, inst, nullptr);
+                                  0, 0, cr.right, Scale(25), Handle(), nullptr, inst, nullptr);
   toolBar_ = CreateWindowExW(0, TOOLBARCLASSNAMEW, L"ToolBar_Main",
                              WS_CHILD | WS_VISIBLE | TBSTYLE_FLAT | TBSTYLE_TOOLTIPS | CCS_NORESIZE |
                                  CCS_NOPARENTALIGN | CCS_NODIVIDER,
-                             0, 0, cr.right, 24, panelToolBar_, nullptr, inst, nullptr);
+                             0, 0, cr.right, Scale(24), panelToolBar_, nullptr, inst, nullptr);
   SendMessageW(toolBar_, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
   SetWindowSubclass(toolBar_, ToolBarSubclass, 1, reinterpret_cast<DWORD_PTR>(Handle()));
   CreateCaptureMovePanel();
-  imageIcon_ = ImageList_Create(18, 18, ILC_COLOR32 | ILC_MASK, 0, 16);
-  imageLargeIcon_ = ImageList_Create(36, 36, ILC_COLOR32 | ILC_MASK, 0, 16);
-  FillCommandIcons(imageIcon_);
-  infoArea_.CreateIcons(kInfoIconSize);
+  // The icons are drawn at 18 pixels once; the lists in use are made from
+  // them at the size the DPI and the large-icon option ask for.
+  iconsDrawn_ = ImageList_Create(kIconSize, kIconSize, ILC_COLOR32 | ILC_MASK, 0, 16);
+  FillCommandIcons(iconsDrawn_);
+  imageIcon_ = ScaledImageList(iconsDrawn_, Scale(kIconSize));
+  infoArea_.CreateIcons(Scale(kInfoIconSize));
   SendMessageW(toolBar_, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(imageIcon_));
   toolbar_.Attach(toolBar_);
 }
@@ -539,42 +544,50 @@ void TApp_Zorvik::ApplyTitleBar() {
 void TApp_Zorvik::ApplyToolBarIcons() {
   const kit::Action* a = actions_.Find("Action_Opt_LargeIcon");
   const bool large = a && a->Checked();
+  // 18 or 36 pixels at 96 dpi, in buttons of 24 or 42.
+  const int size = Scale(large ? 2 * kIconSize : kIconSize);
+  HIMAGELIST& list = large ? imageLargeIcon_ : imageIcon_;
   int cx = 0, cy = 0;
-  ImageList_GetIconSize(imageIcon_, &cx, &cy);
-  if (large && cx == 36) return;  // the normal list already holds large icons
-  if (large && ImageList_GetImageCount(imageLargeIcon_) != ImageList_GetImageCount(imageIcon_)) {
-    ImageList_RemoveAll(imageLargeIcon_);
-    HDC screen = GetDC(nullptr);
-    HDC small = CreateCompatibleDC(screen), big = CreateCompatibleDC(screen);
-    for (int i = 0; i < ImageList_GetImageCount(imageIcon_); ++i) {
-      HBITMAP bs = CreateCompatibleBitmap(screen, 18, 18), bb = CreateCompatibleBitmap(screen, 36, 36);
-      HGDIOBJ os = SelectObject(small, bs), ob = SelectObject(big, bb);
-      HBRUSH magenta = CreateSolidBrush(RGB(255, 0, 255));
-      RECT r{0, 0, 18, 18};
-      FillRect(small, &r, magenta);
-      DeleteObject(magenta);
-      ImageList_Draw(imageIcon_, i, small, 0, 0, ILD_NORMAL);
-      StretchBlt(big, 0, 0, 36, 36, small, 0, 0, 18, 18, SRCCOPY);
-      SelectObject(small, os);
-      SelectObject(big, ob);
-      ImageList_AddMasked(imageLargeIcon_, bb, RGB(255, 0, 255));
-      DeleteObject(bs);
-      DeleteObject(bb);
-    }
-    DeleteDC(small);
-    DeleteDC(big);
-    ReleaseDC(nullptr, screen);
+  if (list) ImageList_GetIconSize(list, &cx, &cy);
+  if (!list || cx != size) {
+    if (list) ImageList_Destroy(list);
+    list = ScaledImageList(iconsDrawn_, size);
   }
-  const int buttonHeight = large ? 42 : 24;
-  SendMessageW(toolBar_, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(large ? imageLargeIcon_ : imageIcon_));
-  const int w = large ? 36 : 18;
-  SendMessageW(toolBar_, TB_SETBITMAPSIZE, 0, MAKELPARAM(w, w));
+  const int buttonHeight = size + Scale(6);
+  SendMessageW(toolBar_, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(list));
+  SendMessageW(toolBar_, TB_SETBITMAPSIZE, 0, MAKELPARAM(size, size));
   SendMessageW(toolBar_, TB_SETBUTTONSIZE, 0, MAKELPARAM(0, buttonHeight));
   RECT cr;
   GetClientRect(Handle(), &cr);
   SetWindowPos(panelToolBar_, nullptr, 0, 0, cr.right, buttonHeight + 1, SWP_NOZORDER | SWP_NOACTIVATE);
   SetWindowPos(toolBar_, nullptr, 0, 0, cr.right, buttonHeight, SWP_NOZORDER | SWP_NOACTIVATE);
   FormResize();
+}
+
+// Moved to a monitor of another DPI (or its DPI changed): the font keeps its
+// size in points, the toolbar, icons and buttons grow or shrink with it, and
+// the window takes the rectangle the system suggests. The magnified pixels
+// stay z x z screen pixels at any DPI.
+void TApp_Zorvik::OnDpiChanged(int dpi, const RECT* suggested) {
+  if (dpi < 96 || dpi > 960 || dpi == dpi_) return;
+  const int old = dpi_;
+  dpi_ = dpi;
+  LOGFONTW lf{};
+  GetObjectW(font_, sizeof lf, &lf);
+  lf.lfHeight = MulDiv(lf.lfHeight, dpi, old);
+  if (HFONT f = CreateFontIndirectW(&lf)) {
+    SelectObject(back_.dc, f);
+    DeleteObject(font_);
+    font_ = f;
+  }
+  infoArea_.CreateIcons(Scale(kInfoIconSize));
+  infoArea_.ScaleDivider(dpi, old);
+  LayoutCaptureMoveButtons();
+  if (suggested)
+    SetWindowPos(Handle(), nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
+                 suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
+  ApplyToolBarIcons();
+  ApplyFont();
 }
 
 void TApp_Zorvik::ApplyFont() {
@@ -712,7 +725,8 @@ void TApp_Zorvik::FormResize() {
   infoRect_.bottom = ch - tb;
   infoRect_.top = infoRect_.bottom - h;
   if (panelCaptureMove_)
-    SetWindowPos(panelCaptureMove_, HWND_TOP, cw - 56, tb + infoRect_.top + 1, 56, 14, SWP_NOACTIVATE);
+    SetWindowPos(panelCaptureMove_, HWND_TOP, cw - 4 * Scale(14), tb + infoRect_.top + 1, 4 * Scale(14), Scale(14),
+                 SWP_NOACTIVATE);
   const int divider = infoArea_.DividerX();
   splitterRect_ = RECT{divider - 2, tb + infoRect_.top + infoArea_.LineHeight(), divider + 2, tb + infoRect_.bottom};
   const kit::Action* gridDisp = actions_.Find("Action_Grid_Disp");
@@ -1049,12 +1063,9 @@ void TApp_Zorvik::SetFlipMode(int mode) {
 }
 
 void TApp_Zorvik::SetInfoFont(const std::wstring& face, int points) {
-  HDC screen = GetDC(nullptr);
-  const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
-  ReleaseDC(nullptr, screen);
   LOGFONTW lf{};
   GetObjectW(font_, sizeof lf, &lf);
-  lf.lfHeight = -MulDiv(points, dpi, 72);
+  lf.lfHeight = -MulDiv(points, dpi_, 72);
   lstrcpynW(lf.lfFaceName, face.c_str(), LF_FACESIZE);
   if (HFONT f = CreateFontIndirectW(&lf)) {
     if (back_.dc) SelectObject(back_.dc, f);
@@ -1250,6 +1261,9 @@ LRESULT TApp_Zorvik::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
       }
       return 1;
     }
+    case WM_DPICHANGED:
+      OnDpiChanged(HIWORD(wp), reinterpret_cast<const RECT*>(lp));
+      return 0;
     case WM_DISPLAYCHANGE: {
       const kit::Action* pause = actions_.Find("Action_Capture_Pause");
       if (!pause || !pause->Checked()) ScreenSize().Refresh();

@@ -120,6 +120,7 @@ public:
   bool Smooth() const override;
   int ZoomIndex() const override { return zoomIndex_; }
   int ZoomFactor() const override { return zoomFactor_; }
+  int Dpi() const override { return dpi_; }
   POINT CapturePoint() const override { return POINT{info_.InspectedX, info_.InspectedY}; }
   HFONT InfoFont() const override { return font_; }
   const T_DispInfo& Current() const override { return info_; }
@@ -171,6 +172,8 @@ private:
   void FormPaint(HDC dc);
   void CreateToolBar();
   void ApplyToolBarIcons();
+  void OnDpiChanged(int dpi, const RECT* suggested);
+  void LayoutCaptureMoveButtons();
   void MoveToMonitor();
   void DrawRuler();
   void RecomputeSubGrid2();
@@ -220,7 +223,10 @@ private:
   POINT gestureStart_{0, 0};
   std::bitset<256> keysDown_;  // keys whose press this window saw, until their release
   HWND panelToolBar_ = nullptr, toolBar_ = nullptr;
+  HIMAGELIST iconsDrawn_ = nullptr;  // the command icons as drawn, 18 pixels
   HIMAGELIST imageIcon_ = nullptr, imageLargeIcon_ = nullptr;
+  int dpi_ = 96;  // the window's; sizes designed at 96 dpi are scaled by it
+  int Scale(int designPixels) const { return MulDiv(designPixels, dpi_, 96); }
   HFONT font_ = nullptr;
   DibCanvas back_, square_;
   HBITMAP brushBitmap_ = nullptr;

@@ -55,6 +55,7 @@ void LoadOptionalFunctions() {
   Lookup(f.user32, "LogicalToPhysicalPoint", f.LogicalToPhysicalPoint);
   Lookup(f.user32, "GetLayeredWindowAttributes", f.GetLayeredWindowAttributes);
   Lookup(f.user32, "SetLayeredWindowAttributes", f.SetLayeredWindowAttributes);
+  Lookup(f.user32, "GetDpiForWindow", f.GetDpiForWindow);
   f.version = LoadSystemLibrary(L"Version.dll");
   Lookup(f.version, "GetFileVersionInfoSizeW", f.GetFileVersionInfoSizeW);
   Lookup(f.version, "GetFileVersionInfoW", f.GetFileVersionInfoW);
@@ -175,6 +176,15 @@ bool IsKeyDown(int vk) {
     else if (vk == VK_RBUTTON) vk = VK_LBUTTON;
   }
   return static_cast<unsigned short>(GetAsyncKeyState(vk)) >= 256;
+}
+
+int DpiOf(HWND window) {
+  if (window && Optional().GetDpiForWindow)
+    if (const UINT dpi = Optional().GetDpiForWindow(window); dpi >= 96 && dpi <= 960) return static_cast<int>(dpi);
+  HDC screen = GetDC(nullptr);
+  const int dpi = screen ? GetDeviceCaps(screen, LOGPIXELSY) : 96;
+  if (screen) ReleaseDC(nullptr, screen);
+  return dpi >= 96 && dpi <= 960 ? dpi : 96;
 }
 
 bool AreKeysDown(std::initializer_list<int> keys) {

@@ -18,6 +18,7 @@ struct OptionalFunctions {
   using LogicalToPhysicalPoint_t = BOOL(WINAPI*)(HWND, LPPOINT);
   using GetLayeredWindowAttributes_t = BOOL(WINAPI*)(HWND, COLORREF*, BYTE*, DWORD*);
   using SetLayeredWindowAttributes_t = BOOL(WINAPI*)(HWND, COLORREF, BYTE, DWORD);
+  using GetDpiForWindow_t = UINT(WINAPI*)(HWND);
   using GetFileVersionInfoSizeW_t = DWORD(WINAPI*)(LPCWSTR, LPDWORD);
   using GetFileVersionInfoW_t = BOOL(WINAPI*)(LPCWSTR, DWORD, DWORD, LPVOID);
   using VerQueryValueW_t = BOOL(WINAPI*)(LPCVOID, LPCWSTR, LPVOID*, PUINT);
@@ -31,6 +32,7 @@ struct OptionalFunctions {
   LogicalToPhysicalPoint_t LogicalToPhysicalPoint = nullptr;
   GetLayeredWindowAttributes_t GetLayeredWindowAttributes = nullptr;
   SetLayeredWindowAttributes_t SetLayeredWindowAttributes = nullptr;
+  GetDpiForWindow_t GetDpiForWindow = nullptr;
   // version.dll is not a known DLL: imported statically, a copy beside the
   // program would be loaded instead of the system's.
   GetFileVersionInfoSizeW_t GetFileVersionInfoSizeW = nullptr;
@@ -56,6 +58,9 @@ RECT ExtendedFrameRect(HWND window);
 RECT WindowRectOf(HWND window);
 bool LogicalToPhysical(HWND window, POINT& point);
 bool PhysicalWindowRectOf(HWND window, RECT& rect);
+// The DPI a window is shown at (its monitor's with per-monitor awareness);
+// the screen's where the system cannot tell, 96 at the least.
+int DpiOf(HWND window);
 
 bool CursorPos(POINT& point);
 bool PhysicalCursorPos(POINT& point);

@@ -237,13 +237,6 @@ void CollectGridChoice(SettingsData& s, const Context& c) {
   s.subGridColorItem = static_cast<uint8_t>(sub - (menu.lineSub + 1));
 }
 
-int ScreenDpi() {
-  HDC screen = GetDC(nullptr);
-  const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
-  ReleaseDC(nullptr, screen);
-  return dpi > 0 ? dpi : 96;
-}
-
 // One stored field (or a few that only make sense together): applied when
 // its section was read, in the order of the table; always collected.
 struct Field {
@@ -407,7 +400,7 @@ const Field kFields[] = {
        LOGFONTW lf{};
        GetObjectW(c.app.InfoFont(), sizeof lf, &lf);
        s.font.name = U8(lf.lfFaceName);
-       s.font.size = MulDiv(lf.lfHeight < 0 ? -lf.lfHeight : lf.lfHeight, 72, ScreenDpi());
+       s.font.size = MulDiv(lf.lfHeight < 0 ? -lf.lfHeight : lf.lfHeight, 72, c.app.Dpi());
        s.font.separatorX = c.app.DividerX();
      }},
 };

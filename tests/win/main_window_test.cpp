@@ -128,6 +128,56 @@ TEST_F(MainWindowTest, BitmapsThatCannotBeHadStopThePictureNotTheProgram) {
   EXPECT_TRUE(app_.StatusMessage().empty());
 }
 
+TEST_F(MainWindowTest, PauseAndUpdateAreIgnoredWhileThePauseSnapshotIsTaken) {
+  // Taking the snapshot pumps messages: a second Esc or an update arriving
+  // meanwhile must not start another snapshot inside the first.
+  kit::Action* pause = app_.ActionByName("Action_Capture_Pause");
+  kit::Action* update = app_.ActionByName("Action_Capture_Update");
+  int nested = 0;
+  app_.onCaptured = [&] {
+    if (nested++ == 0) {
+      update->Execute();
+      pause->Execute();
+    }
+  };
+  pause->Trigger();
+  app_.onCaptured = nullptr;
+  EXPECT_GE(nested, 1);
+  EXPECT_TRUE(app_.Paused());
+  EXPECT_NE(app_.WindowSnapshot(), nullptr);
+  pause->Trigger();
+  EXPECT_FALSE(app_.Paused());
+}
+
+TEST_F(MainWindowTest, MovingToAMonitorOfAnotherDpiRescalesTheWindow) {
+  auto fontHeight = [&] {
+    LOGFONTW lf{};
+    GetObjectW(app_.InfoFont(), sizeof lf, &lf);
+    return lf.lfHeight;
+  };
+  const LONG font96 = fontHeight();
+  const int strip96 = app_.ToolBarHeight();
+  RECT before;
+  GetWindowRect(app_.Handle(), &before);
+  // The system's suggestion for the new DPI: the window one and a half times as large.
+  RECT suggested{before.left, before.top, before.left + (before.right - before.left) * 3 / 2,
+                 before.top + (before.bottom - before.top) * 3 / 2};
+  SendMessageW(app_.Handle(), WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&suggested));
+  wintest::Pump(100);
+  EXPECT_EQ(app_.Dpi(), 144);
+  EXPECT_EQ(fontHeight(), font96 * 3 / 2);  // the same size in points
+  EXPECT_EQ(app_.ToolBarHeight(), 37);      // 36-pixel buttons and the line
+  RECT after;
+  GetWindowRect(app_.Handle(), &after);
+  EXPECT_EQ(after.right - after.left, suggested.right - suggested.left);
+  // The view still shows whole cells of z x z pixels: the zoom is unchanged.
+  EXPECT_EQ(app_.Geometry().ZoomFactor, 6);
+  SendMessageW(app_.Handle(), WM_DPICHANGED, MAKEWPARAM(96, 96), reinterpret_cast<LPARAM>(&before));
+  wintest::Pump(100);
+  EXPECT_EQ(fontHeight(), font96);
+  EXPECT_EQ(app_.ToolBarHeight(), strip96);
+}
+
 TEST_F(MainWindowTest, ForeignPrivateMessagesWithBadIndexesAreIgnored) {
   // Any program may post WM_APP messages to any window.
   for (WPARAM wp : {static_cast<WPARAM>(-1), static_cast<WPARAM>(0x80000000u), static_cast<WPARAM>(100000)})

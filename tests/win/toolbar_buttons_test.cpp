@@ -80,8 +80,12 @@ TEST_F(ToolBarButtonsTest, NamesTakeTheSmallestFreeNumberAsButtonsComeAndGo) {
   };
   for (const Step& s : steps) {
     SCOPED_TRACE(s.what);
-    if (s.insertAt >= 0) ASSERT_TRUE(bar_.InsertToolButton(s.insertAt, actions_.Find(s.action)));
-    if (s.removeAt >= 0) ASSERT_TRUE(bar_.RemoveToolButton(s.removeAt));
+    if (s.insertAt >= 0) {
+      ASSERT_TRUE(bar_.InsertToolButton(s.insertAt, actions_.Find(s.action)));
+    }
+    if (s.removeAt >= 0) {
+      ASSERT_TRUE(bar_.RemoveToolButton(s.removeAt));
+    }
     EXPECT_EQ(Names(), s.names);
   }
   bar_.RemoveAllToolButtons();
