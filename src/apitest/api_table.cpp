@@ -698,17 +698,21 @@ const ApiEntryInfo kEntries[] = {
      "hwnd\t" HWND_ROW "\n"
      "ANSI版\tGetWindowTextAの結果です。\n"
      "lpString\t取得した文字列です。\n"
-     "nMaxCount\tGetWindowTextLengthで求めた文字数です。バッファはこれに1を足した大きさです。\n"
-     "戻り値\tバッファにコピーした文字数です。\n"
-     "Unicode版\tGetWindowTextWの結果です。"},
+     "nMaxCount\tGetWindowTextLengthAで求めた長さ(バイト数)です。バッファはこれに1を足した大きさです。\n"
+     "戻り値\tバッファにコピーしたバイト数です。\n"
+     "Unicode版\tGetWindowTextWの結果です。\n"
+     "lpString\t取得した文字列です。\n"
+     "nMaxCount\tGetWindowTextLengthWで求めた文字数です。バッファはこれに1を足した大きさです。\n"
+     "戻り値\tバッファにコピーした文字数です。"},
     {"GetWindowTextLength", "api", "int GetWindowTextLength(HWND hWnd);",
      "指定されたウィンドウのタイトルバーの文字列(コントロールではその文字列)の長さを取得します。\n"
      "hWnd   " HWND_ROW "\n"
      "戻り値 文字数(終端のNULL文字を含まない)が返ります。ANSI版ではバイト数です。",
      "hwnd\t" HWND_ROW "\n"
      "ANSI版\tGetWindowTextLengthAの結果です。\n"
-     "戻り値\t文字列の長さです。\n"
-     "Unicode版\tGetWindowTextLengthWの結果です。"},
+     "戻り値\t文字列の長さ(バイト数)です。\n"
+     "Unicode版\tGetWindowTextLengthWの結果です。\n"
+     "戻り値\t文字列の長さ(文字数)です。"},
     {"WM_GETTEXT", "msg-WindowText", "WM_GETTEXT",
      "ウィンドウの文字列を取得します。他のプロセスのコントロールの文字列も取得できます。\n"
      "wParam バッファの大きさ(終端のNULL文字を含む文字数)を指定。このテストではWM_GETTEXTLENGTHで求めた文字数を指定。\n"

@@ -96,6 +96,8 @@ TEST(ApiTable, RowCountsOfGeneratedAndLookedUpRows) {
   EXPECT_EQ(ApiEntryRows(*FindApiEntry("GetScrollInfo")).size(), 1u + 3 * 6);
   EXPECT_EQ(ApiEntryRows(*FindApiEntry("GetScrollRange")).size(), 1u + 3 * 3);
   EXPECT_EQ(ApiEntryRows(*FindApiEntry("GetClassInfoEx")).size(), 17u);
+  EXPECT_EQ(ApiEntryRows(*FindApiEntry("GetWindowText")).size(), 9u);
+  EXPECT_EQ(ApiEntryRows(*FindApiEntry("GetWindowTextLength")).size(), 5u);
   const ApiEntryInfo& ver = *FindApiEntry("VerQueryValue");
   EXPECT_EQ(ApiRowDescription(ver, " CompanyName"), "会社名");
   EXPECT_EQ(ApiRowDescription(ver, " lpSubBlock:\\StringFileInfo\\041104b0\\"),
