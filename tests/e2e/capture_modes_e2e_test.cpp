@@ -15,6 +15,17 @@ protected:
     const int x = g.CursorCellX + 1, y = g.CursorCellY + 1;
     EXPECT_EQ(Hex(s.At(x, y)), Hex(PatternWindow::ColourAt(p.x - pattern_->x(), p.y - pattern_->y(), v)));
   }
+  // Loupe mode on with the window at (x, y): the middle of the view, in
+  // screen coordinates, is what it captures.
+  POINT LoupeAt(int x, int y) {
+    SetWindowPos(app_->hwnd(), nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    Pump(500);
+    const RECT c = app_->ClientOnScreen();
+    const SIZE cs = app_->ClientSize();
+    const int infoHeight = cs.cy - 224;
+    return POINT{c.left - 1 + kRuler + (cs.cx - kRuler + 1) / 2,
+                 c.top - 1 + kToolBar + kRuler + (cs.cy - kToolBar - kRuler - infoHeight + 1) / 2};
+  }
 };
 
 TEST_F(CaptureModesTest, PauseFreezesTheViewUntilUpdate) {
@@ -91,36 +102,19 @@ namespace {
 // so this runs under Wine too.
 TEST_F(CaptureModesTest, LoupeModeCapturesTheMiddleOfTheView) {
   ASSERT_TRUE(app_->Command(7001));
-  SetWindowPos(app_->hwnd(), nullptr, 560, 260, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-  Pump(500);
-  const RECT c = app_->ClientOnScreen();
-  const SIZE cs = app_->ClientSize();
-  const int infoHeight = cs.cy - 224;
-  const int px = c.left - 1 + kRuler + (cs.cx - kRuler + 1) / 2;
-  const int py = c.top - 1 + kToolBar + kRuler + (cs.cy - kToolBar - kRuler - infoHeight + 1) / 2;
-  ClearClipboard();
-  ASSERT_TRUE(app_->Command(6020));  // copy the screen position
-  EXPECT_EQ(ClipboardUnicode(), std::to_wstring(px) + L"," + std::to_wstring(py));
-  // Moving the window moves the point with it.
-  SetWindowPos(app_->hwnd(), nullptr, 500, 240, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-  Pump(500);
-  ClearClipboard();
-  ASSERT_TRUE(app_->Command(6020));
-  EXPECT_EQ(ClipboardUnicode(), std::to_wstring(px - 60) + L"," + std::to_wstring(py - 20));
+  for (const POINT at : {POINT{560, 260}, POINT{500, 240}}) {  // moving the window moves the point
+    const POINT p = LoupeAt(at.x, at.y);
+    ClearClipboard();
+    ASSERT_TRUE(app_->Command(6020));  // copy the screen position
+    EXPECT_EQ(ClipboardUnicode(), std::to_wstring(p.x) + L"," + std::to_wstring(p.y));
+  }
 }
 
 TEST_F(CaptureModesTest, LoupeModeShowsWhatLiesUnderTheWindow) {
   if (UnderWine()) GTEST_SKIP() << "Wine's screen copy includes layered windows, so no lens can see past itself";
   ASSERT_TRUE(app_->Command(7001));
   // Put the window over the pattern; the view's middle lies over a known pixel.
-  SetWindowPos(app_->hwnd(), nullptr, 560, 260, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-  Pump(500);
-  const RECT c = app_->ClientOnScreen();
-  const SIZE cs = app_->ClientSize();
-  const int infoHeight = cs.cy - 224;
-  const int px = c.left - 1 + kRuler + (cs.cx - kRuler + 1) / 2;
-  const int py = c.top - 1 + kToolBar + kRuler + (cs.cy - kToolBar - kRuler - infoHeight + 1) / 2;
-  ExpectCentreShows(POINT{px, py}, 0);
+  ExpectCentreShows(LoupeAt(560, 260), 0);
 }
 
 }  // namespace

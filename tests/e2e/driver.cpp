@@ -225,12 +225,25 @@ Zorvik::Zorvik(const std::wstring& dir) : dir_(dir) {
     ownDir_ = true;
   }
   const std::wstring exe = dir_ + L"zorvik.exe";
-  CopyFileW((ExeDir() + L"zorvik.exe").c_str(), exe.c_str(), FALSE);
   std::wstring cmd = L"\"" + exe + L"\"";
   STARTUPINFOW si{};
   si.cb = sizeof si;
-  if (!CreateProcessW(exe.c_str(), cmd.data(), nullptr, nullptr, FALSE, 0, nullptr, dir_.c_str(), &si, &pi_))
+  // Copying and starting can fail for a moment while the previous test's
+  // copy is still being torn down; try a few times, and say why at the end.
+  bool started = false;
+  DWORD copyError = 0, startError = 0;
+  for (int attempt = 0; attempt < 5 && !started; ++attempt) {
+    if (attempt > 0) Pump(200);
+    if (!CopyFileW((ExeDir() + L"zorvik.exe").c_str(), exe.c_str(), FALSE)) copyError = GetLastError();
+    std::wstring line = cmd;
+    started = CreateProcessW(exe.c_str(), line.data(), nullptr, nullptr, FALSE, 0, nullptr, dir_.c_str(), &si, &pi_);
+    if (!started) startError = GetLastError();
+  }
+  if (!started) {
+    fprintf(stderr, "zorvik.exe could not be started in %ls (copy error %lu, start error %lu)\n", dir_.c_str(),
+            copyError, startError);
     return;
+  }
   for (int i = 0; i < 200 && !hwnd_; ++i) {
     FindData f{pi_.dwProcessId, nullptr};
     EnumWindows(FindMain, reinterpret_cast<LPARAM>(&f));

@@ -215,14 +215,26 @@ TEST_F(MainWindowTest, InformationAreaGrowthGrowsTheWindowNotTheView) {
   EXPECT_EQ(app_.Geometry().ViewHeight, viewHeight + 25);
 }
 
-TEST(MainWindowShutdown, EndOfSessionSavesOnceAndTearsDown) {
-  LoadOptionalFunctions();
+// A window of its own per test, counting its saves; its closing posts a quit
+// request that is not for the test runner.
+class MainWindowShutdown : public ::testing::Test {
+protected:
+  void SetUp() override {
+    LoadOptionalFunctions();
+    app.onSaveSettings = [this] { ++saves; };
+    app.settingsFile.clear();
+    ASSERT_TRUE(app.CreateMainWindow());
+    wintest::Pump(200);
+  }
+  void TearDown() override {
+    MSG m;
+    PeekMessageW(&m, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
+  }
   TApp_Zorvik app;
   int saves = 0;
-  app.onSaveSettings = [&] { ++saves; };
-  app.settingsFile.clear();
-  ASSERT_TRUE(app.CreateMainWindow());
-  wintest::Pump(200);
+};
+
+TEST_F(MainWindowShutdown, EndOfSessionSavesOnceAndTearsDown) {
   EXPECT_EQ(SendMessageW(app.Handle(), WM_QUERYENDSESSION, 0, 0), TRUE);
   EXPECT_EQ(saves, 1);
   EXPECT_TRUE(IsWindowVisible(app.Handle()));  // the session may still go on
@@ -231,18 +243,9 @@ TEST(MainWindowShutdown, EndOfSessionSavesOnceAndTearsDown) {
   SendMessageW(app.Handle(), WM_CLOSE, 0, 0);
   wintest::Pump(100);
   EXPECT_EQ(saves, 1);
-  MSG m;
-  PeekMessageW(&m, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);  // the quit request is not for the test runner
 }
 
-TEST(MainWindowShutdown, ACancelledEndOfSessionKeepsRunningAndSavesAgainAtExit) {
-  LoadOptionalFunctions();
-  TApp_Zorvik app;
-  int saves = 0;
-  app.onSaveSettings = [&] { ++saves; };
-  app.settingsFile.clear();
-  ASSERT_TRUE(app.CreateMainWindow());
-  wintest::Pump(200);
+TEST_F(MainWindowShutdown, ACancelledEndOfSessionKeepsRunningAndSavesAgainAtExit) {
   EXPECT_EQ(SendMessageW(app.Handle(), WM_QUERYENDSESSION, 0, 0), TRUE);
   SendMessageW(app.Handle(), WM_ENDSESSION, FALSE, 0);  // another program said no
   EXPECT_TRUE(IsWindowVisible(app.Handle()));
@@ -252,11 +255,9 @@ TEST(MainWindowShutdown, ACancelledEndOfSessionKeepsRunningAndSavesAgainAtExit) 
   SendMessageW(app.Handle(), WM_CLOSE, 0, 0);
   wintest::Pump(100);
   EXPECT_EQ(saves, 2);
-  MSG m;
-  PeekMessageW(&m, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
 }
 
-TEST(MainWindowShutdown, AWindowThatWasNeverCreatedLeavesTheSettingsFileAlone) {
+TEST(MainWindowCreation, AWindowThatWasNeverCreatedLeavesTheSettingsFileAlone) {
   wchar_t dir[MAX_PATH];
   GetTempPathW(MAX_PATH, dir);
   const std::wstring file = std::wstring(dir) + L"zorvik-never-created.bin";
