@@ -433,13 +433,21 @@ bool AppSettings::Load(const std::wstring& file, bool shiftHeld, bool ctrlHeld) 
   // Sections read before any damage are applied; the rest keep their defaults.
   for (const Field& f : kFields)
     if (f.section == 0 || r.Has(f.section)) f.apply(c, r.data);
+  for (const auto& p : participants_)
+    if (p.first) p.first(r.data, r.sections);
   return true;
+}
+
+void AppSettings::AddParticipant(ApplyBlock apply, CollectBlock collect) {
+  participants_.emplace_back(std::move(apply), std::move(collect));
 }
 
 SettingsData AppSettings::Collect() const {
   SettingsData s = loaded_;  // the tool windows' blocks and the API list as they were read
   const Context c{app_};
   for (const Field& f : kFields) f.collect(s, c);
+  for (const auto& p : participants_)
+    if (p.second) p.second(s);
   return s;
 }
 

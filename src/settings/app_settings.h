@@ -5,7 +5,9 @@
 #pragma once
 #include <windows.h>
 
+#include <functional>
 #include <string>
+#include <vector>
 
 #include "kit/app_services.h"
 #include "settings/settings_data.h"
@@ -30,11 +32,20 @@ public:
   // A message for the status row about the file, once the window shows.
   const std::wstring& LoadMessage() const { return loadMessage_; }
 
+  // A part that keeps a block of its own in the file (a tool window): told
+  // what was read (with the sections read completely, SettingsSection bits)
+  // and asked to fill in what it holds before each write. A part that never
+  // changed its block leaves it as read. Register before Load.
+  using ApplyBlock = std::function<void(const SettingsData& read, uint32_t sectionsRead)>;
+  using CollectBlock = std::function<void(SettingsData& out)>;
+  void AddParticipant(ApplyBlock apply, CollectBlock collect);
+
 private:
   AppServices& app_;
   std::wstring file_;          // empty: never written
   std::wstring loadMessage_;
   SettingsData loaded_;        // blocks of windows not yet open are written back as read
+  std::vector<std::pair<ApplyBlock, CollectBlock>> participants_;
 };
 
 }  // namespace zorvik
