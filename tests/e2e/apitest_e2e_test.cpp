@@ -1,0 +1,216 @@
+// End-to-end: the API test window of the real program comes back at start
+// as it was saved, runs GetWindowRect on the window under the cursor and
+// follows the cursor to another one; a hidden entry stays hidden across a
+// restart, in the window and in the bytes of the settings file.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "apitest/api_table.h"
+#include "driver.h"
+#include "settings/my_settingfile.h"
+
+using namespace e2e;
+
+namespace {
+
+std::vector<uint8_t> ReadAll(const std::wstring& path) {
+  std::vector<uint8_t> out;
+  FILE* f = _wfopen(path.c_str(), L"rb");
+  if (!f) return out;
+  uint8_t buf[4096];
+  size_t n;
+  while ((n = fread(buf, 1, sizeof buf, f)) > 0) out.insert(out.end(), buf, buf + n);
+  fclose(f);
+  return out;
+}
+
+void WriteAll(const std::wstring& path, const std::vector<uint8_t>& bytes) {
+  FILE* f = _wfopen(path.c_str(), L"wb");
+  if (!f) return;
+  fwrite(bytes.data(), 1, bytes.size(), f);
+  fclose(f);
+}
+
+HWND Known(int x, int y, int w, int h, const wchar_t* text) {
+  return CreateWindowExW(WS_EX_TOOLWINDOW | WS_EX_TOPMOST, L"STATIC", text, WS_POPUP | WS_VISIBLE, x, y, w, h, nullptr,
+                         nullptr, GetModuleHandleW(nullptr), nullptr);
+}
+
+struct Found {
+  DWORD pid;
+  HWND window;
+};
+
+// The program's API test window, when it is shown.
+HWND ApiWindowOf(DWORD pid) {
+  Found f{pid, nullptr};
+  EnumWindows(
+      [](HWND h, LPARAM lp) -> BOOL {
+        auto* f = reinterpret_cast<Found*>(lp);
+        wchar_t cls[64] = L"";
+        GetClassNameW(h, cls, 64);
+        DWORD owner = 0;
+        GetWindowThreadProcessId(h, &owner);
+        if (owner == f->pid && lstrcmpW(cls, L"TApp_ZorvikAPITest") == 0 && IsWindowVisible(h)) {
+          f->window = h;
+          return FALSE;
+        }
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&f));
+  return f.window;
+}
+
+std::wstring TextOf(HWND h) {
+  std::wstring text(8192, L'\0');
+  DWORD_PTR n = 0;
+  if (!SendMessageTimeoutW(h, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()), SMTO_ABORTIFHUNG, 2000,
+                           &n))
+    return {};
+  text.resize(n);
+  return text;
+}
+
+std::vector<std::wstring> ComboItems(HWND combo) {
+  std::vector<std::wstring> items;
+  const LRESULT n = SendMessageW(combo, CB_GETCOUNT, 0, 0);
+  for (LRESULT i = 0; i < n; ++i) {
+    const LRESULT len = SendMessageW(combo, CB_GETLBTEXTLEN, static_cast<WPARAM>(i), 0);
+    std::wstring s(static_cast<size_t>(std::max<LRESULT>(len, 0)) + 1, L'\0');
+    SendMessageW(combo, CB_GETLBTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(s.data()));
+    s.resize(static_cast<size_t>(std::max<LRESULT>(len, 0)));
+    items.push_back(s);
+  }
+  return items;
+}
+
+class ApiWindowE2eTest : public ::testing::Test {
+protected:
+  void SetUp() override {
+    a_ = Known(850, 80, 300, 150, L"窓A");
+    b_ = Known(850, 420, 260, 120, L"窓B");
+    dir_ = Zorvik::NewDir();
+  }
+  void TearDown() override {
+    app_.reset();
+    DestroyWindow(a_);
+    DestroyWindow(b_);
+    for (const wchar_t* f : {L"zorvik.exe", L"zorvik.bin", L"zorvik.bin.tmp"}) DeleteFileW((dir_ + f).c_str());
+    RemoveDirectoryW(dir_.c_str());
+  }
+  // Starts the program and waits for its API window; null when it does not show.
+  HWND Start() {
+    app_ = std::make_unique<Zorvik>(dir_);
+    if (!app_->hwnd()) return nullptr;
+    for (int i = 0; i < 60; ++i) {
+      if (HWND w = ApiWindowOf(app_->pid())) return w;
+      Pump(50);
+    }
+    return nullptr;
+  }
+  // Waits until the result grid shows `text`; returns what it shows last.
+  static std::wstring WaitFor(HWND grid, const std::wstring& text) {
+    std::wstring shown;
+    for (int i = 0; i < 60; ++i) {
+      shown = TextOf(grid);
+      if (shown.find(text) != std::wstring::npos) break;
+      Pump(50);
+    }
+    return shown;
+  }
+
+  HWND a_ = nullptr, b_ = nullptr;
+  std::wstring dir_;
+  std::unique_ptr<Zorvik> app_;
+};
+
+TEST_F(ApiWindowE2eTest, ShowsGetWindowRectUnderTheCursorAndKeepsAHiddenEntryHidden) {
+  // The offered list is the sorted catalogue without GetClientRect.
+  std::vector<std::string> offered;
+  for (size_t i : zorvik::SortedApiEntries()) {
+    const std::string name = zorvik::ApiEntryAt(i).name;
+    if (name != "GetClientRect") offered.push_back(name);
+  }
+  const auto at = std::find(offered.begin(), offered.end(), "GetWindowRect");
+  ASSERT_NE(at, offered.end());
+  const int index = static_cast<int>(at - offered.begin());
+  zorvik::SettingsData s;
+  s.options |= zorvik::kOptApiTest;  // shown at the last exit
+  s.apiTest.bounds = zorvik::StoredRect{360, 40, 820, 560};
+  s.apiTest.selectedIndex = index;
+  s.apiTest.hintHeight = 110;
+  s.apiList = "GetClientRect\r\n";
+  WriteAll(dir_ + L"zorvik.bin", zorvik::WriteSettings(s));
+
+  SetCursorPos(1000, 150);  // over A
+  HWND window = Start();
+  ASSERT_NE(window, nullptr) << "the API window did not come back";
+  RECT r{};
+  GetWindowRect(window, &r);
+  EXPECT_EQ(r.left, 360);
+  EXPECT_EQ(r.top, 40);
+  EXPECT_EQ(r.right, 820);
+  EXPECT_EQ(r.bottom, 560);
+  HWND page = FindWindowExW(window, nullptr, L"ZorvikKitPage", nullptr);
+  HWND list = FindWindowExW(page, nullptr, L"ComboBox", nullptr);
+  HWND grid = FindWindowExW(page, nullptr, L"ZorvikKitGrid", nullptr);
+  ASSERT_TRUE(list && grid);
+  const std::vector<std::wstring> items = ComboItems(list);
+  EXPECT_EQ(items.size(), offered.size());
+  EXPECT_EQ(std::count(items.begin(), items.end(), L"GetClientRect"), 0);
+  EXPECT_EQ(SendMessageW(list, CB_GETCURSEL, 0, 0), index);
+
+  std::wstring shown = WaitFor(grid, L"lpRect\t(850, 80, 1150, 230)\t");
+  EXPECT_NE(shown.find(L"lpRect\t(850, 80, 1150, 230)\t"), std::wstring::npos) << shown;
+  EXPECT_NE(shown.find(L"窓A"), std::wstring::npos) << shown;
+  EXPECT_NE(shown.find(L"戻り値\tTrue\t"), std::wstring::npos) << shown;
+  SetCursorPos(980, 480);  // over B
+  shown = WaitFor(grid, L"lpRect\t(850, 420, 1110, 540)\t");
+  EXPECT_NE(shown.find(L"lpRect\t(850, 420, 1110, 540)\t"), std::wstring::npos) << shown;
+
+  // At exit the block and the list are written back; the entry stays hidden.
+  ASSERT_EQ(app_->Close(), 0);
+  const std::vector<uint8_t> bytes = ReadAll(dir_ + L"zorvik.bin");
+  const zorvik::SettingsReadResult back = zorvik::ReadSettings(bytes.data(), bytes.size());
+  ASSERT_TRUE(back.accepted);
+  EXPECT_TRUE(back.data.options & zorvik::kOptApiTest);
+  EXPECT_EQ(back.data.apiList, "GetClientRect\r\n");
+  EXPECT_EQ(back.data.apiTest.selectedIndex, index);
+  EXPECT_EQ(back.data.apiTest.hintHeight, 110);
+  EXPECT_EQ(back.data.apiTest.bounds, s.apiTest.bounds);
+  const std::string raw(bytes.begin(), bytes.end());
+  EXPECT_NE(raw.find(std::string("\x0F\0\0\0GetClientRect\r\n", 19)), std::string::npos);
+
+  window = Start();
+  ASSERT_NE(window, nullptr);
+  list = FindWindowExW(FindWindowExW(window, nullptr, L"ZorvikKitPage", nullptr), nullptr, L"ComboBox", nullptr);
+  const std::vector<std::wstring> again = ComboItems(list);
+  EXPECT_EQ(again.size(), offered.size());
+  EXPECT_EQ(std::count(again.begin(), again.end(), L"GetClientRect"), 0);
+}
+
+TEST_F(ApiWindowE2eTest, AWindowNeverOpenedWritesItsBlockBackAsRead) {
+  zorvik::SettingsData s;
+  s.apiTest.bounds = zorvik::StoredRect{-70000, 5, 12, 99999};  // nonsense, kept all the same
+  s.apiTest.selectedIndex = 1234;
+  s.apiTest.hintHeight = -5;
+  s.apiList = "Nothing\r\nAt all\r\n";
+  WriteAll(dir_ + L"zorvik.bin", zorvik::WriteSettings(s));
+  app_ = std::make_unique<Zorvik>(dir_);
+  ASSERT_TRUE(app_->hwnd());
+  EXPECT_EQ(ApiWindowOf(app_->pid()), nullptr);
+  ASSERT_EQ(app_->Close(), 0);
+  const std::vector<uint8_t> bytes = ReadAll(dir_ + L"zorvik.bin");
+  const zorvik::SettingsReadResult back = zorvik::ReadSettings(bytes.data(), bytes.size());
+  ASSERT_TRUE(back.accepted);
+  EXPECT_EQ(back.data.apiTest, s.apiTest);
+  EXPECT_EQ(back.data.apiList, s.apiList);
+}
+
+}  // namespace
