@@ -8,6 +8,7 @@
 #include "copy/info_text.h"
 #include "inspection/disp_info.h"
 #include "inspection/window_info.h"
+#include "inspection/windowstyle.h"
 #include "platform/screen_size.h"
 #include "platform/optional_functions.h"
 #include "platform/text.h"
@@ -68,7 +69,10 @@ void CopyCommands::CopyText(kit::Action& command) {
   const T_DispInfo& info = app_.Current();
   const InfoFigures figures = InfoFiguresOf(info, ScreenSize().Layout());
   // A format that does not fit its item throws; the handler shows it.
-  const std::wstring text = Wide(CollectInfoText(command.name, app_.Formats(), info, figures));
+  std::wstring text = Wide(CollectInfoText(command.name, app_.Formats(), info, figures));
+  // The style details are the viewer's when one of its text commands runs this copy.
+  if (command.name == "Action_Copy_WinInfoStyleVerbose")
+    if (const TApp_ZorvikWindowStyle* viewer = TApp_ZorvikWindowStyle::CopyOrigin()) text = Wide(viewer->CopyText(info));
   PutClipboardText(app_.MainWindow(), text);
   app_.ShowStatusMessage(Wide(CopiedMessage(FromUtf8(command.caption), std::u16string(text.begin(), text.end()))));
 }
