@@ -25,7 +25,7 @@ constexpr int kEdge = 8;             // left offset of the top controls, and the
 constexpr int kTargetWidth = 200;    // the target choice
 constexpr int kDesignHintHeight = 96;
 constexpr int kSplitterHeight = 3;
-constexpr int kDesignColWidths[3] = {100, 160, 160};
+constexpr int kDesignColWidths[3] = {100, 240, 240};
 constexpr int kVisibleItems = 10;    // of the two drop-down lists
 constexpr int kTextPad = 2;
 
@@ -210,12 +210,29 @@ void TApp_ZorvikAPITest::BuildControls() {
     }
     g->SetRowCount(2);
     // The selected row shows in highlight colours only while the grid has the focus.
-    g->onDrawCell = [](HDC, kit::GridCellPaint& cell) {
+    g->onDrawCell = [](HDC dc, kit::GridCellPaint& cell) {
       if (!cell.header && cell.selected && !cell.focused) {
         cell.textColour = GetSysColor(COLOR_WINDOWTEXT);
         cell.backColour = GetSysColor(COLOR_WINDOW);
       }
-      return false;
+      if (cell.header || !cell.text || cell.text->find_first_of(L"\r\n") == std::wstring::npos) return false;
+      // A description of two lines reads as one: each line break drawn as a space.
+      std::wstring line;
+      for (size_t i = 0; i < cell.text->size(); ++i) {
+        const wchar_t c = (*cell.text)[i];
+        if (c == L'\r' && i + 1 < cell.text->size() && (*cell.text)[i + 1] == L'\n') continue;
+        line += c == L'\r' || c == L'\n' ? L' ' : c;
+      }
+      SetBkColor(dc, cell.backColour);
+      ExtTextOutW(dc, 0, 0, ETO_OPAQUE, &cell.rect, nullptr, 0, nullptr);
+      SetTextColor(dc, cell.textColour);
+      SetBkMode(dc, TRANSPARENT);
+      HGDIOBJ old = SelectObject(dc, cell.font ? cell.font : GetStockObject(DEFAULT_GUI_FONT));
+      RECT r{cell.rect.left + kTextPad, cell.rect.top, cell.rect.right - kTextPad, cell.rect.bottom};
+      DrawTextW(dc, line.c_str(), static_cast<int>(line.size()), &r,
+                DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | cell.align);
+      SelectObject(dc, old);
+      return true;
     };
     SetWindowSubclass(g->Handle(), GridTextProc, kGridTextSubclass, reinterpret_cast<DWORD_PTR>(this));
   }

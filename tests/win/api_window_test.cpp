@@ -288,7 +288,7 @@ class ApiWindowDpi : public ApiWindowTest, public ::testing::WithParamInterface<
 TEST_P(ApiWindowDpi, ListsAndGridRowsFollowTheFont) {
   const int dpi = GetParam();
   auto w = Own(SettingsData{}, 0, false, dpi);
-  SetWindowPos(w->Handle(), nullptr, 20, 20, MulDiv(460, dpi, 96), MulDiv(420, dpi, 96),
+  SetWindowPos(w->Handle(), nullptr, 20, 20, MulDiv(560, dpi, 96), MulDiv(420, dpi, 96),
                SWP_NOZORDER | SWP_NOACTIVATE);
   SetCursorPos(900, 170);  // over the known window, which the ticks then follow
   w->ActionExecute(true);
