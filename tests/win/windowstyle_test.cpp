@@ -346,7 +346,28 @@ COLORREF ScreenPixel(HWND w, int x, int y) {
   return c;
 }
 
+// Tooltip colours of their own for a test, so that paused and live differ
+// whatever the system's scheme (restored afterwards).
+class TooltipColours {
+public:
+  TooltipColours() : back_(GetSysColor(COLOR_INFOBK)), text_(GetSysColor(COLOR_INFOTEXT)) {
+    const int which[] = {COLOR_INFOBK, COLOR_INFOTEXT};
+    const COLORREF colours[] = {RGB(255, 255, 200), RGB(0, 0, 96)};
+    SetSysColors(2, which, colours);
+  }
+  ~TooltipColours() {
+    const int which[] = {COLOR_INFOBK, COLOR_INFOTEXT};
+    const COLORREF colours[] = {back_, text_};
+    SetSysColors(2, which, colours);
+  }
+
+private:
+  COLORREF back_, text_;
+};
+
 TEST_F(WindowStyleTest, PausedItTakesTheTooltipColoursAndExplainsTheClickedLine) {
+  TooltipColours tooltip;
+  ASSERT_NE(GetSysColor(COLOR_INFOBK), GetSysColor(COLOR_WINDOW));
   HWND w = Make(L"STATIC", WS_BORDER, 700, 100, 300, 150, L"見本");
   PointAt(w);
   TApp_ZorvikWindowStyle* v = Open();
@@ -376,6 +397,7 @@ TEST_F(WindowStyleTest, PausedItTakesTheTooltipColoursAndExplainsTheClickedLine)
   EXPECT_EQ(memo.bottom - memo.top, 64);
   EXPECT_EQ(ScreenPixel(list, x, line.top + 3), GetSysColor(COLOR_INFOBK));
   EXPECT_EQ(ScreenPixel(list, x, section.top + 3), GetSysColor(COLOR_BTNFACE));
+  GetClientRect(list, &client);  // shorter now, above the hint
   EXPECT_EQ(ScreenPixel(list, x, client.bottom - 2), GetSysColor(COLOR_INFOBK));  // below the last line
 
   auto click = [&](const RECT& item) {
