@@ -108,7 +108,14 @@ TEST_F(ApiWindowTest, TheCommandShowsItAndItFollowsTheWindowUnderTheCursor) {
   wintest::Pump(1300);
   EXPECT_NE(text().find(L"lpRect\t(820, 100, 1120, 250)\t"), std::wstring::npos) << text();
   EXPECT_NE(text().find(L"窓A"), std::wstring::npos) << text();
+  // While a drop-down list is open the values stand still.
+  SendMessageW(list, CB_SHOWDROPDOWN, TRUE, 0);
+  ASSERT_TRUE(SendMessageW(list, CB_GETDROPPEDSTATE, 0, 0));
   SetCursorPos(900, 470);
+  wintest::Pump(1300);
+  EXPECT_NE(text().find(L"lpRect\t(820, 100, 1120, 250)\t"), std::wstring::npos) << text();
+  SendMessageW(list, CB_SHOWDROPDOWN, FALSE, 0);
+  SetCursorPos(901, 471);
   wintest::Pump(1300);
   EXPECT_NE(text().find(L"lpRect\t(820, 420, 1080, 540)\t"), std::wstring::npos) << text();
   EXPECT_NE(text().find(L"窓B"), std::wstring::npos) << text();
@@ -138,6 +145,12 @@ TEST_F(ApiWindowTest, OnlyANewEntryRefillsTheLabelsAndDescriptions) {
   const std::wstring rectDescription = g.Cell(2, 2);
   EXPECT_FALSE(rectDescription.empty());
   EXPECT_EQ(g.ColWidth(2), g.ClientWidth() - g.ColWidth(0) - g.ColWidth(1) - 3 * g.GridLineWidth());
+
+  // A click on the declaration line shows the description again.
+  SetWindowTextW(w->Control("Memo_Hint"), L"");
+  SendMessageW(w->Control("ListBox_Declaration"), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+  SendMessageW(w->Control("ListBox_Declaration"), WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+  EXPECT_EQ(w->HintText(), w->Catalogue()->Description());
 
   // Staying on the entry: only the values change.
   g.SetCell(2, 2, std::wstring_view(L"目印"));
