@@ -23,6 +23,7 @@
 #include "platform/text.h"
 #include "platform/win_text.h"
 #include "platform/private_messages.h"
+#include "settings/my_settingfile.h"
 
 namespace zorvik {
 
@@ -370,6 +371,11 @@ void TApp_Zorvik::BuildActions() {
   });
 }
 
+TApp_ZorvikWindowStyle& TApp_Zorvik::StyleViewer() {
+  if (!styleViewer_) styleViewer_ = std::make_unique<TApp_ZorvikWindowStyle>(*this);
+  return *styleViewer_;
+}
+
 void TApp_Zorvik::FormCreate() {
   HWND hwnd = Handle();
   // Design-time state of everything the user customises.
@@ -431,6 +437,36 @@ void TApp_Zorvik::FormCreate() {
   // The keys held while the program starts, read once before anything else.
   const bool shiftHeld = startShift >= 0 ? startShift != 0 : IsKeyDown(VK_SHIFT);
   const bool ctrlHeld = startCtrl >= 0 ? startCtrl != 0 : IsKeyDown(VK_CONTROL);
+  // The API test window: its block of the settings file and its command.
+  apiTest_ = std::make_unique<TApp_ZorvikAPITest>(*this);
+  settings_.AddParticipant([this](const SettingsData& s, uint32_t read) { apiTest_->ApplySettings(s, read); },
+                           [this](SettingsData& s) { apiTest_->CollectSettings(s); });
+  On("Action_Test_APITest", [this](kit::Action& a) { apiTest_->ActionExecute(a.Checked()); });
+  // The window style viewer: its block of the settings file (taken when its
+  // window is made; written back as read unless the window exists) and its command.
+  settings_.AddParticipant(
+      [this](const SettingsData& s, uint32_t read) {
+        TApp_ZorvikWindowStyle::Placement p;
+        if (read & kSectionStyleViewer) {
+          const StoredRect& b = s.styleViewer.bounds;
+          p.bounds = RECT{b.left, b.top, b.right, b.bottom};
+          p.hintHeight = s.styleViewer.hintHeight;
+          p.classMask = s.styleViewer.classMask;
+        }
+        StyleViewer().SetSavedPlacement(p);
+      },
+      [this](SettingsData& s) {
+        if (!styleViewer_ || !styleViewer_->Exists()) return;
+        const TApp_ZorvikWindowStyle::Placement p = styleViewer_->CurrentPlacement();
+        s.styleViewer.bounds = StoredRect{p.bounds.left, p.bounds.top, p.bounds.right, p.bounds.bottom};
+        s.styleViewer.hintHeight = p.hintHeight;
+        s.styleViewer.classMask = p.classMask;
+        s.styleViewerClasses = p.classMask;
+      });
+  On("Action_WinInfo_StyleVerbose", [this](kit::Action& a) {
+    if (created_) StyleViewer().FollowCommand(a.Checked());
+  });
+
   if (!settings_.Load(settingsFile, shiftHeld, ctrlHeld)) {
     // Nothing stored: default keys and gestures, and the two-colour sub-grid rule.
     bindings_ = defaultBindings_;
@@ -455,6 +491,8 @@ void TApp_Zorvik::FormCreate() {
   for (const char* name : {"Action_Capture_NoSelfCapture", "Action_Capture_SmoothCapture"})
     if (kit::Action* a = actions_.Find(name)) a->Execute();
   RefreshView();
+  // The API test window comes back when it was shown at exit.
+  if (kit::Action* a = actions_.Find("Action_Test_APITest"); a && a->Checked()) apiTest_->ActionExecute(true, false);
   if (!settings_.LoadMessage().empty()) ShowStatusMessage(settings_.LoadMessage());
   created_ = true;  // from here on the live state is worth saving
 }

@@ -21,6 +21,8 @@
 #include "copy/info_text.h"
 #include "inspection/disp_info.h"
 #include "inspection/winlist.h"
+#include "inspection/windowstyle.h"
+#include "apitest/sub_api.h"
 #include "settings/app_settings.h"
 #include "settings/settings_data.h"
 #include "copy/copy_commands.h"
@@ -275,6 +277,14 @@ private:
   std::vector<Segment> segs_;        // reused by every tick
   std::vector<uint32_t> flipScratch_;
   COLORREF customColours_[16]{};
+
+  // The API test window ("APIテスト"); its window is made on first use.
+  std::unique_ptr<TApp_ZorvikAPITest> apiTest_;
+
+  // The window style viewer ("ウィンドウスタイル"), made on first use: its
+  // command, or a settings file that was read.
+  std::unique_ptr<TApp_ZorvikWindowStyle> styleViewer_;
+  TApp_ZorvikWindowStyle& StyleViewer();
 };
 
 }  // namespace zorvik
