@@ -19,24 +19,6 @@ using namespace e2e;
 
 namespace {
 
-std::vector<uint8_t> ReadAll(const std::wstring& path) {
-  std::vector<uint8_t> out;
-  FILE* f = _wfopen(path.c_str(), L"rb");
-  if (!f) return out;
-  uint8_t buf[4096];
-  size_t n;
-  while ((n = fread(buf, 1, sizeof buf, f)) > 0) out.insert(out.end(), buf, buf + n);
-  fclose(f);
-  return out;
-}
-
-void WriteAll(const std::wstring& path, const std::vector<uint8_t>& bytes) {
-  FILE* f = _wfopen(path.c_str(), L"wb");
-  if (!f) return;
-  fwrite(bytes.data(), 1, bytes.size(), f);
-  fclose(f);
-}
-
 HWND Known(int x, int y, int w, int h, const wchar_t* text) {
   return CreateWindowExW(WS_EX_TOOLWINDOW | WS_EX_TOPMOST, L"STATIC", text, WS_POPUP | WS_VISIBLE, x, y, w, h, nullptr,
                          nullptr, GetModuleHandleW(nullptr), nullptr);

@@ -90,6 +90,9 @@ void ClearClipboard();
 HWND VisiblePopupMenu();
 
 std::wstring ExeDir();
+// A whole file's bytes (empty when it cannot be read), and writing them.
+std::vector<uint8_t> ReadAll(const std::wstring& path);
+void WriteAll(const std::wstring& path, const std::vector<uint8_t>& bytes);
 // True when running under Wine (whose screen copies include layered windows).
 bool UnderWine();
 std::string Hex(COLORREF c);

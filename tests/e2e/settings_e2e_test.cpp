@@ -18,23 +18,6 @@
 using namespace e2e;
 
 namespace {
-
-std::vector<uint8_t> ReadAll(const std::wstring& path) {
-  std::vector<uint8_t> out;
-  FILE* f = _wfopen(path.c_str(), L"rb");
-  if (!f) return out;
-  uint8_t buf[4096];
-  size_t n;
-  while ((n = fread(buf, 1, sizeof buf, f)) > 0) out.insert(out.end(), buf, buf + n);
-  fclose(f);
-  return out;
-}
-void WriteAll(const std::wstring& path, const std::vector<uint8_t>& bytes) {
-  FILE* f = _wfopen(path.c_str(), L"wb");
-  if (!f) return;
-  fwrite(bytes.data(), 1, bytes.size(), f);
-  fclose(f);
-}
 int32_t I32(const std::vector<uint8_t>& b, size_t o) {
   return static_cast<int32_t>(b[o] | (b[o + 1] << 8) | (b[o + 2] << 16) | (static_cast<uint32_t>(b[o + 3]) << 24));
 }
