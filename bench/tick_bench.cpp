@@ -246,6 +246,39 @@ int wmain(int argc, wchar_t** argv) {
       app.ActionByName(all)->Execute();
   }
 
+  // The tool windows that follow the capture: the API test window on two of
+  // its entries, and the style viewer, against the plain tick in the same run
+  // (default size, 6x, grid). The tool windows sit away from the point.
+  {
+    const double plain = TimePerCall([&] { app.CaptureAndPaint(p); }, perCase);
+    app.ActionByName("Action_Test_APITest")->Trigger();
+    Pump(0.3);
+    TApp_ZorvikAPITest& api = app.APITestWindow();
+    api.SetBounds(RECT{1300, 40, 1800, 560});
+    double entries[2] = {0, 0};
+    const char* names[2] = {"GetWindowRect", "GetDeviceCaps"};
+    for (int i = 0; i < 2; ++i) {
+      const std::vector<std::string> offered = api.OfferedNames();
+      const auto at = std::find(offered.begin(), offered.end(), names[i]);
+      if (at == offered.end()) continue;
+      api.ChooseEntry(static_cast<int>(at - offered.begin()));
+      Pump(0.1);
+      entries[i] = TimePerCall([&] { app.CaptureAndPaint(p); }, perCase);
+    }
+    app.ActionByName("Action_Test_APITest")->Trigger();
+    app.ActionByName("Action_WinInfo_StyleVerbose")->Trigger();
+    Pump(0.3);
+    app.StyleViewerWindow().SetBounds(RECT{1300, 600, 1800, 1100});
+    Pump(0.1);
+    const double viewer = TimePerCall([&] { app.CaptureAndPaint(p); }, perCase);
+    app.ActionByName("Action_WinInfo_StyleVerbose")->Trigger();
+    Pump(0.1);
+    std::printf("tool windows (ms per tick): plain %.3f; API test window on GetWindowRect %.3f (%.2f x), on "
+                "GetDeviceCaps %.3f (%.2f x); style viewer open %.3f (%.2f x)\n",
+                plain, entries[0], entries[0] / plain, entries[1], entries[1] / plain, viewer, viewer / plain);
+    std::fflush(stdout);
+  }
+
   // What the window facts cost, piece by piece, at the benchmark point.
   {
     HWND w = TopWindowFromPoint(p, false, false, h);

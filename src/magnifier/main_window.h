@@ -109,6 +109,9 @@ public:
   void SetCapturePointY(int y);
   void UpdateCaptureMovePanel();
   const T_WinList* WindowSnapshot() const { return winList_.get(); }
+  // The tool windows (the benchmark and tests drive them directly).
+  TApp_ZorvikAPITest& APITestWindow() { return *apiTest_; }
+  TApp_ZorvikWindowStyle& StyleViewerWindow() { return StyleViewer(); }
   const std::wstring& StatusMessage() const { return statusMessage_; }
   // Pops up a named menu ("PopupMenu_Main", ...) at a screen point.
   void ShowMenu(const std::string& name, POINT screen, const RECT* exclude = nullptr);
