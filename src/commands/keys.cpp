@@ -70,9 +70,20 @@ uint16_t KeyNameToKey(std::string_view shownName) {
   return 0;
 }
 
-const char* KeyToKeyName(uint16_t code) {
+namespace {
+SystemKeyNameSource g_systemKeyNames = nullptr;
+}  // namespace
+
+void SetSystemKeyNameSource(SystemKeyNameSource source) { g_systemKeyNames = source; }
+
+const char* FixedKeyName(uint16_t code) {
   const int row = KeyRowOf(code);
   return row < 0 ? nullptr : kKeys[row].shown;
+}
+
+std::string KeyToKeyName(uint16_t code) {
+  if (const char* shown = FixedKeyName(code)) return shown;
+  return g_systemKeyNames && code != 0 ? g_systemKeyNames(code) : std::string();
 }
 
 uint16_t KeyFromName(std::string_view name) {

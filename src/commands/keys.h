@@ -3,6 +3,7 @@
 #pragma once
 #include <cstddef>
 #include <cstdint>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -24,8 +25,16 @@ const KeyDef* KeyTable();  // kKeyCount rows in row order
 // Shown name (exact, case-sensitive) -> key code; 0 when it is not one of
 // the 62 shown names.
 uint16_t KeyNameToKey(std::string_view shownName);
-// Key code -> shown name; nullptr for a key outside the fixed set.
-const char* KeyToKeyName(uint16_t code);
+// Key code -> shown name (UTF-8). A key outside the fixed set gets the name
+// the installed system key-name source gives it; "" when there is none.
+std::string KeyToKeyName(uint16_t code);
+// Shown name of a key of the fixed set; nullptr for any other key.
+const char* FixedKeyName(uint16_t code);
+// Where names of keys outside the fixed set come from. This table knows no
+// window system; the Win32 layer installs its source once at start
+// (InstallSystemKeyNames). nullptr removes it.
+using SystemKeyNameSource = std::string (*)(uint16_t code);
+void SetSystemKeyNameSource(SystemKeyNameSource source);
 // The key's own name (exact, case-sensitive) -> key code, 0 when unknown.
 uint16_t KeyFromName(std::string_view name);
 // Row of a key code, -1 when the key is not in the fixed set.

@@ -3,6 +3,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include "commands/system_key_names.h"
 #include "kit/window.h"
 #include "magnifier/main_window.h"
 #include "platform/screen_size.h"
@@ -21,6 +22,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
       set(reinterpret_cast<HANDLE>(-4));  // per monitor, version 2
   }
   zorvik::LoadOptionalFunctions();
+  zorvik::InstallSystemKeyNames();
   zorvik::ScreenSize();
   INITCOMMONCONTROLSEX icc{sizeof icc, ICC_BAR_CLASSES | ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
   InitCommonControlsEx(&icc);

@@ -339,17 +339,7 @@ const Field kFields[] = {
        for (const StoredKeyBinding& b : s.keyBindings)
          if (const CommandDef* def = CommandById(b.command)) bindings.Add(b.key, def);
      },
-     // One binding per key in the file: the first of each key, which is the one that runs.
-     [](SettingsData& s, const Context& c) {
-       BindingList& bindings = c.app.Bindings();
-       s.keyBindings.clear();
-       for (const KeyBinding& b : bindings.Items()) {
-         if (!b.command || bindings.Find(b.key) != b.command) continue;
-         bool seen = false;
-         for (const StoredKeyBinding& k : s.keyBindings) seen = seen || k.key == b.key;
-         if (!seen) s.keyBindings.push_back(StoredKeyBinding{b.key, CommandIdOf(b.command)});
-       }
-     }},
+     [](SettingsData& s, const Context& c) { s.keyBindings = StoredKeyBindingsOf(c.app.Bindings()); }},
     {"gestures", kSectionPrefix,
      [](Context& c, const SettingsData& s) {
        for (int i = 0; i < 4; ++i) c.app.Gestures().slots[i] = CommandById(s.gestures[static_cast<size_t>(i)]);

@@ -27,6 +27,18 @@ std::vector<StoredKeyBinding> DefaultStoredKeyBindings() {
   return out;
 }
 
+std::vector<StoredKeyBinding> StoredKeyBindingsOf(const BindingList& bindings) {
+  std::vector<StoredKeyBinding> out;
+  for (const KeyBinding& b : bindings.Items()) {
+    if (!b.command) continue;
+    const StoredKeyBinding stored{b.key, CommandIdOf(b.command)};
+    auto same = std::find_if(out.begin(), out.end(), [&](const StoredKeyBinding& k) { return k.key == b.key; });
+    if (same == out.end()) out.push_back(stored);
+    else *same = stored;
+  }
+  return out;
+}
+
 std::array<uint16_t, 4> DefaultStoredGestures() {
   std::array<uint16_t, 4> out{};
   for (int i = 0; i < kGestureSlotCount; ++i)

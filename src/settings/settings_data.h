@@ -150,6 +150,13 @@ struct StoredFontInfo {
   int32_t separatorX = 0;  // x of the column divider, pixels
 };
 
+class BindingList;
+// The key table to store for a live binding list: one binding per key, the
+// later of two bindings of one key (the file's rows overwrite in binding
+// order). A command without identifier is stored as 0, so its key is free
+// again after the next start while every other row stays as it was.
+std::vector<StoredKeyBinding> StoredKeyBindingsOf(const BindingList& bindings);
+
 // Default lists, built from the command, menu and key tables.
 // Default key bindings in key-table row order (the order the file keeps).
 std::vector<StoredKeyBinding> DefaultStoredKeyBindings();

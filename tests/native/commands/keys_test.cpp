@@ -4,6 +4,7 @@
 
 #include <set>
 #include <string>
+#include <vector>
 
 namespace zorvik {
 namespace {
@@ -19,7 +20,8 @@ TEST(KeyTable, RowsMapBothWaysAndAreUnique) {
     EXPECT_TRUE(names.insert(k.name).second);
     EXPECT_TRUE(shown.insert(k.shown).second);
     EXPECT_EQ(KeyNameToKey(k.shown), k.code);
-    EXPECT_STREQ(KeyToKeyName(k.code), k.shown);
+    EXPECT_EQ(KeyToKeyName(k.code), k.shown);
+    EXPECT_STREQ(FixedKeyName(k.code), k.shown);
     EXPECT_EQ(KeyFromName(k.name), k.code);
     EXPECT_EQ(KeyRowOf(k.code), k.row);
   }
@@ -51,9 +53,37 @@ TEST(KeyTable, Misses) {
   EXPECT_EQ(KeyFromName("ｽﾍﾟｰｽ"), 0);
   EXPECT_EQ(KeyFromName("space"), 0);
   for (uint16_t code : {0x00, 0x10, 0x5B, 0x7C, 0x5D, 0x61, 0xFFFF}) {
-    EXPECT_EQ(KeyToKeyName(code), nullptr) << code;
+    EXPECT_EQ(KeyToKeyName(code), "") << code;  // no system key-name source here
+    EXPECT_EQ(FixedKeyName(code), nullptr) << code;
     EXPECT_EQ(KeyRowOf(code), -1) << code;
   }
+}
+
+// A key outside the fixed set takes the system's name; the 62 keys keep their
+// own shown names even when the system would call them differently.
+TEST(KeyTable, KeysOutsideTheSetAskTheSystemSource) {
+  static std::vector<uint16_t> asked;
+  asked.clear();
+  SetSystemKeyNameSource([](uint16_t code) -> std::string {
+    asked.push_back(code);
+    return code == 0x5B ? "Left Windows" : "";
+  });
+  struct Case {
+    uint16_t code;
+    const char* name;
+    bool asksSystem;
+  };
+  const Case cases[] = {
+      {0x5B, "Left Windows", true}, {0x90, "", true},    {0x20, "ｽﾍﾟｰｽ", false},
+      {0x26, "↑", false},           {0x08, "BS(後退)", false}, {0x00, "", false},
+  };
+  for (const Case& c : cases) {
+    asked.clear();
+    EXPECT_EQ(KeyToKeyName(c.code), c.name) << c.code;
+    EXPECT_EQ(asked.size(), c.asksSystem ? 1u : 0u) << c.code;
+  }
+  SetSystemKeyNameSource(nullptr);
+  EXPECT_EQ(KeyToKeyName(0x5B), "");
 }
 
 TEST(KeyBindings, DefaultList) {
