@@ -1,11 +1,13 @@
-// libFuzzer target for the format engine: ExpandFormat in both modes and the
-// NextSpecifier splitter. The two format errors are the documented outcome of
+// libFuzzer target for the format engine: ExpandFormat in both modes, the
+// NextSpecifier splitter, and the copy format page's panels (a stored format
+// loaded into a panel, and typed pieces built into a format). The two format errors are the documented outcome of
 // a malformed format and are caught; anything else (a crash, a sanitizer
 // report, another exception, a broken invariant) fails the run.
 //
 // Input: the first byte picks how the rest becomes a format: bit 0 clear, one
 // UTF-16 unit per byte (keeps the grammar dense); set, little-endian UTF-16
 // pairs (reaches surrogates and non-ASCII text).
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -13,6 +15,7 @@
 #include <vector>
 
 #include "copy/format_engine.h"
+#include "copy/format_pieces.h"
 
 using namespace zorvik;
 
@@ -44,6 +47,46 @@ bool SplitAll(std::u16string format, const std::vector<std::u16string>* allowed)
   } catch (const EFormatTypeError&) {
   }
   return true;
+}
+
+// The copy format page. Loading any stored format into a panel never fails
+// (a misfit falls back to the default), and the format it then stores
+// expands strictly on the samples. The same text typed into the boxes (cut
+// into pieces at each U+0001) builds a format that expands strictly and loads
+// back into the same boxes.
+void CheckPanel(const std::u16string& text, unsigned choice, bool checked) {
+  const CopyPanelDef& panel = CopyPanels()[choice % CopyPanelCount()];
+  const FormatArgs samples = CopyPanelSampleArgs(panel);
+  CopyFormats formats;
+  formats.SetCopyFormat(panel.slot, text);
+  formats.SetCopyFormat(23, text);
+  try {
+    const CopyPanelLoad load = LoadCopyPanel(panel, formats);
+    if (load.fits != load.notice.empty()) Fail();
+    StoreCopyPanel(panel, load.state, formats);
+    ExpandFormat(formats.CopyFormat(panel.slot), samples, FormatMode::kStrict);
+  } catch (const EFormatError&) {
+    Fail();
+  }
+
+  CopyPanelState typed;
+  typed.checked = checked && panel.HasChoice();
+  typed.pieces.resize(static_cast<size_t>(panel.PieceCount()));
+  for (size_t at = 0, i = 0; i < typed.pieces.size(); ++i) {
+    const size_t cut = i + 1 == typed.pieces.size() ? std::u16string::npos : text.find(u'\x01', at);
+    typed.pieces[i] = text.substr(std::min(at, text.size()), cut == std::u16string::npos ? cut : cut - at);
+    at = cut == std::u16string::npos ? text.size() : cut + 1;
+  }
+  CopyFormats built;
+  StoreCopyPanel(panel, typed, built);
+  try {
+    ExpandFormat(built.CopyFormat(panel.slot), samples, FormatMode::kStrict);
+    const CopyPanelLoad back = LoadCopyPanel(panel, built);
+    if (!back.fits) Fail();
+    if (panel.kind != CopyPanelKind::kOptions && !(back.state == typed)) Fail();
+  } catch (const EFormatError&) {
+    Fail();
+  }
 }
 
 }  // namespace
@@ -91,5 +134,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (splits && strictStringError) Fail();
   const std::vector<std::u16string> allowed = {u"%d", u"%x", u"%0:s"};
   SplitAll(format, &allowed);
+
+  CheckPanel(format, size > 1 ? data[1] : 0u, (data[0] & 2) != 0);
   return 0;
 }
