@@ -248,33 +248,39 @@ int wmain(int argc, wchar_t** argv) {
 
   // The tool windows that follow the capture: the API test window on two of
   // its entries, and the style viewer, against the plain tick in the same run
-  // (default size, 6x, grid). The tool windows sit away from the point.
+  // (default size, 6x, grid). The cases are interleaved over five rounds and
+  // the best of each is kept, so a busy machine weighs on all of them alike.
+  // The tool windows sit away from the point.
   {
-    const double plain = TimePerCall([&] { app.CaptureAndPaint(p); }, perCase);
-    app.ActionByName("Action_Test_APITest")->Trigger();
-    Pump(0.3);
+    kit::Action* apiAction = app.ActionByName("Action_Test_APITest");
+    kit::Action* viewerAction = app.ActionByName("Action_WinInfo_StyleVerbose");
     TApp_ZorvikAPITest& api = app.APITestWindow();
-    api.SetBounds(RECT{1300, 40, 1800, 560});
-    double entries[2] = {0, 0};
     const char* names[2] = {"GetWindowRect", "GetDeviceCaps"};
-    for (int i = 0; i < 2; ++i) {
-      const std::vector<std::string> offered = api.OfferedNames();
-      const auto at = std::find(offered.begin(), offered.end(), names[i]);
-      if (at == offered.end()) continue;
-      api.ChooseEntry(static_cast<int>(at - offered.begin()));
+    double plain = 1e9, entries[2] = {1e9, 1e9}, viewer = 1e9;
+    auto best = [&](double& keep) { keep = std::min(keep, TimePerCall([&] { app.CaptureAndPaint(p); }, perCase / 2)); };
+    for (int round = 0; round < 5; ++round) {
+      best(plain);
+      apiAction->Trigger();  // on
       Pump(0.1);
-      entries[i] = TimePerCall([&] { app.CaptureAndPaint(p); }, perCase);
+      if (round == 0) api.SetBounds(RECT{1300, 40, 1800, 560});
+      for (int i = 0; i < 2; ++i) {
+        const std::vector<std::string> offered = api.OfferedNames();
+        const auto at = std::find(offered.begin(), offered.end(), names[i]);
+        if (at == offered.end()) continue;
+        api.ChooseEntry(static_cast<int>(at - offered.begin()));
+        Pump(0.05);
+        best(entries[i]);
+      }
+      apiAction->Trigger();  // off
+      viewerAction->Trigger();  // on
+      Pump(0.1);
+      if (round == 0) app.StyleViewerWindow().SetBounds(RECT{1300, 600, 1800, 1100});
+      best(viewer);
+      viewerAction->Trigger();  // off
+      Pump(0.05);
     }
-    app.ActionByName("Action_Test_APITest")->Trigger();
-    app.ActionByName("Action_WinInfo_StyleVerbose")->Trigger();
-    Pump(0.3);
-    app.StyleViewerWindow().SetBounds(RECT{1300, 600, 1800, 1100});
-    Pump(0.1);
-    const double viewer = TimePerCall([&] { app.CaptureAndPaint(p); }, perCase);
-    app.ActionByName("Action_WinInfo_StyleVerbose")->Trigger();
-    Pump(0.1);
-    std::printf("tool windows (ms per tick): plain %.3f; API test window on GetWindowRect %.3f (%.2f x), on "
-                "GetDeviceCaps %.3f (%.2f x); style viewer open %.3f (%.2f x)\n",
+    std::printf("tool windows (ms per tick, best of 5 interleaved rounds): plain %.3f; API test window on "
+                "GetWindowRect %.3f (%.2f x), on GetDeviceCaps %.3f (%.2f x); style viewer open %.3f (%.2f x)\n",
                 plain, entries[0], entries[0] / plain, entries[1], entries[1] / plain, viewer, viewer / plain);
     std::fflush(stdout);
   }
