@@ -1,0 +1,264 @@
+#include "commands/menu_page.h"
+
+#include <memory>
+#include <string>
+
+#include "commands/main_menus.h"
+#include "commands/page_mnemonics.h"
+#include "copy/dollar_escapes.h"
+#include "kit/app_services.h"
+#include "kit/owner_list.h"
+#include "platform/message_dialog.h"
+#include "platform/win_text.h"
+
+namespace zorvik {
+
+namespace {
+
+const char kQuestion[] = "メニュー表示の設定をリセットします\rよろしいですか";
+
+// Columns: kind, name, caption, 96-dpi rectangle, parent, flags, hint, command.
+kit::ControlTableDesc MenuPageTable() {
+  using kit::ControlKind;
+  constexpr unsigned kCorner = kit::kMoveRight | kit::kMoveBottom;
+  constexpr unsigned kFooter = kit::kStretchRight | kit::kMoveBottom;
+  return {
+      {ControlKind::Label, "Label_MenuText", "　表示するメニュー項目にチェック", {8, 8, 300, 16}},
+      {ControlKind::TreeView, "TreeView_Menu", "", {8, 28, 160, 210}, "", kit::kStretchBottom},
+      {ControlKind::CheckList, "CheckListBox_Menu", "", {176, 28, 276, 210}, "",
+       kit::kStretchRight | kit::kStretchBottom},
+      {ControlKind::GroupBox, "GroupBox_Hint", "コマンドヒント", {8, 244, 444, 44}, "", kFooter},
+      {ControlKind::Label, "Label_Hint", "", {8, 20, 428, 16}, "GroupBox_Hint", kFooter},
+      {ControlKind::Button, "Button_Test", "テスト", {212, 298, 76, 24}, "", kCorner, "", "actMenu_Test"},
+      {ControlKind::Button, "Button_Reset", "リセット", {294, 298, 76, 24}, "", kCorner, "", "actMenu_Reset"},
+      {ControlKind::Button, "Button_Close", "閉じる", {376, 298, 76, 24}, "", kCorner, "", "actFile_Close"},
+  };
+}
+
+// What a row or node says: the command's caption, else the item's own, without
+// the accelerator marker (write items may spell characters as "$XXXX").
+std::wstring ItemText(const kit::MenuNode& n) {
+  std::string caption = n.action && !n.action->caption.empty() ? n.action->caption : n.caption;
+  std::wstring text = W(kit::StripAccelerator(caption));
+  if (n.decodeDollar) text = Wide(DecodeDollarEscapes(U16(text)));
+  return text;
+}
+
+bool Internal(const kit::MenuNode& n) { return n.name.rfind("__", 0) == 0; }
+
+std::unique_ptr<kit::MenuNode> MenuItem(const char* name, kit::Action* action) {
+  auto n = std::make_unique<kit::MenuNode>();
+  n->name = name;
+  n->action = action;
+  n->separator = action == nullptr;
+  return n;
+}
+
+}  // namespace
+
+TForm_Custom_Menu::TForm_Custom_Menu(AppServices& app)
+    : kit::Page("TForm_Custom_Menu", "メニューカスタマイズ", MenuPageTable(), kDesignWidth, kDesignHeight, &actions_),
+      app_(app) {
+  auto add = [this](const char* name, const char* caption, void (TForm_Custom_Menu::*run)()) -> kit::Action& {
+    kit::Action& a = actions_.Add(name);
+    a.caption = caption;
+    a.onExecute = [this, run](kit::Action&) { (this->*run)(); };
+    return a;
+  };
+  kit::Action& test = add("actMenu_Test", "テスト", &TForm_Custom_Menu::Test);
+  kit::Action& reset = add("actMenu_Reset", "リセット", &TForm_Custom_Menu::Reset);
+  kit::Action& close = add("actFile_Close", "閉じる", &TForm_Custom_Menu::CloseWindow);
+
+  // The nodes: the root for the whole menu, then every top-level item that
+  // has items of its own (the sections).
+  kit::MenuNode& root = app_.Menus().Main().Root();
+  nodes_.push_back(&root);
+  for (const auto& c : root.children)
+    if (!c->children.empty() && !Internal(*c)) nodes_.push_back(c.get());
+
+  auto& category = menu_.Root().Add(MenuItem("mniMenu_Category", nullptr));
+  category.separator = false;
+  category.caption = "カテゴリ移動(&M)";
+  for (size_t i = 0; i < nodes_.size(); ++i) {
+    kit::Action& a = actions_.Add("actMenu_Category_" + std::to_string(i));
+    a.caption = i == 0 ? "ルート" : U8(ItemText(*nodes_[i]));
+    a.onExecute = [this, i](kit::Action&) { SelectNode(static_cast<int>(i)); };
+    category.Add(MenuItem(("mniMenu_Category_" + std::to_string(i)).c_str(), &a));
+  }
+  menu_.Root().Add(MenuItem("mniMenu_Line1", nullptr));
+  menu_.Root().Add(MenuItem("mniMenu_Test", &test));
+  menu_.Root().Add(MenuItem("mniMenu_Reset", &reset));
+  menu_.Root().Add(MenuItem("mniMenu_Line2", nullptr));
+  menu_.Root().Add(MenuItem("mniFile_Close", &close));
+}
+
+TForm_Custom_Menu::~TForm_Custom_Menu() = default;
+
+void TForm_Custom_Menu::OnCreate() {
+  kit::OwnerList* list = ItemList();
+  list->onCheck = [this](int row) { RowChecked(row); };
+  list->onSelect = [this](int row) { RowClicked(row); };
+  OnChange("TreeView_Menu", [this] {
+    FillList();
+    SetWindowTextW(Control("Label_Hint"), L"");
+  });
+  FillTree();
+  FillList();
+}
+
+void TForm_Custom_Menu::FillTree() {
+  HWND tree = Control("TreeView_Menu");
+  treeItems_.clear();
+  TreeView_DeleteAllItems(tree);
+  HTREEITEM root = nullptr;
+  for (size_t i = 0; i < nodes_.size(); ++i) {
+    std::wstring text = i == 0 ? std::wstring(L"ルート") : ItemText(*nodes_[i]);
+    TVINSERTSTRUCTW ins{};
+    ins.hParent = i == 0 ? TVI_ROOT : root;
+    ins.hInsertAfter = TVI_LAST;
+    ins.item.mask = TVIF_TEXT | TVIF_PARAM;
+    ins.item.pszText = text.data();
+    ins.item.lParam = static_cast<LPARAM>(i);
+    HTREEITEM item = TreeView_InsertItem(tree, &ins);
+    if (i == 0) root = item;
+    treeItems_.push_back(item);
+  }
+  if (root) {
+    TreeView_Expand(tree, root, TVE_EXPAND);
+    TreeView_SelectItem(tree, root);
+  }
+}
+
+kit::MenuNode* TForm_Custom_Menu::NodeItem(int node) const {
+  return node >= 0 && node < NodeCount() ? nodes_[static_cast<size_t>(node)] : nullptr;
+}
+
+int TForm_Custom_Menu::SelectedNode() const {
+  HWND tree = Control("TreeView_Menu");
+  HTREEITEM sel = tree ? TreeView_GetSelection(tree) : nullptr;
+  for (size_t i = 0; i < treeItems_.size(); ++i)
+    if (treeItems_[i] == sel) return static_cast<int>(i);
+  return -1;
+}
+
+void TForm_Custom_Menu::SelectNode(int node) {
+  if (node < 0 || node >= static_cast<int>(treeItems_.size())) return;
+  TreeView_SelectItem(Control("TreeView_Menu"), treeItems_[static_cast<size_t>(node)]);
+}
+
+kit::OwnerList* TForm_Custom_Menu::ItemList() const { return Controls().List("CheckListBox_Menu"); }
+
+kit::MenuNode* TForm_Custom_Menu::RowItem(int row) const {
+  return row >= 0 && row < static_cast<int>(rows_.size()) ? rows_[static_cast<size_t>(row)] : nullptr;
+}
+
+std::wstring TForm_Custom_Menu::HintText() const {
+  HWND label = Control("Label_Hint");
+  wchar_t text[512] = L"";
+  if (label) GetWindowTextW(label, text, 512);
+  return text;
+}
+
+// The rows: the direct items of the selected node (the root when none is
+// selected), checked while their own visible flag is set.
+void TForm_Custom_Menu::FillList() {
+  kit::OwnerList* list = ItemList();
+  if (!list) return;
+  const int node = SelectedNode();
+  kit::MenuNode* parent = NodeItem(node >= 0 ? node : 0);
+  const int top = static_cast<int>(SendMessageW(list->Handle(), LB_GETTOPINDEX, 0, 0));
+  const int selected = list->Selected();
+  const bool sameNode = !rows_.empty() && rows_.front()->parent == parent;
+  SendMessageW(list->Handle(), WM_SETREDRAW, FALSE, 0);
+  list->Clear();
+  rows_.clear();
+  for (const auto& c : parent->children) {
+    if (Internal(*c)) continue;
+    rows_.push_back(c.get());
+    list->Add(kit::ListItem{c->separator ? std::wstring() : ItemText(*c), -1, c->visible, c->separator});
+  }
+  if (sameNode) {  // a refill of the same rows keeps the view
+    SendMessageW(list->Handle(), LB_SETTOPINDEX, static_cast<WPARAM>(top), 0);
+    if (selected >= 0 && selected < list->Count()) list->Select(selected);
+  }
+  SendMessageW(list->Handle(), WM_SETREDRAW, TRUE, 0);
+  InvalidateRect(list->Handle(), nullptr, TRUE);
+}
+
+void TForm_Custom_Menu::RowChecked(int row) {
+  kit::MenuNode* item = RowItem(row);
+  if (!item) return;
+  item->visible = ItemList()->Checked(row);
+  InvalidateRect(ItemList()->Handle(), nullptr, FALSE);
+}
+
+void TForm_Custom_Menu::RowClicked(int row) {
+  kit::MenuNode* item = RowItem(row);
+  std::wstring hint = item && item->action ? W(item->action->hint) : std::wstring();
+  SetWindowTextW(Control("Label_Hint"), hint.c_str());
+}
+
+void TForm_Custom_Menu::Sync() {
+  if (Created()) FillList();
+  kit::Page::Sync();
+}
+
+void TForm_Custom_Menu::Test() {
+  if (!Handle()) return;
+  POINT origin{0, 0};
+  ClientToScreen(Handle(), &origin);
+  HWND owner = app_.MainWindow();
+  if (!owner || !IsWindow(owner)) owner = GetAncestor(Handle(), GA_ROOT);
+  const kit::ActionList& actions = app_.Actions();
+  app_.Menus().Main().Popup(owner, origin.x, origin.y, [&actions](const kit::Action& a) {
+    return static_cast<UINT>(actions.IndexOf(&a) + 1);
+  });
+}
+
+void TForm_Custom_Menu::Reset() {
+  if (AskYesNo(W(kQuestion), L"Zorvik") != kResultYes) return;
+  HCURSOR before = SetCursor(LoadCursorW(nullptr, IDC_WAIT));
+  EnableWindow(Handle(), FALSE);
+  app_.Menus().ResetToDefaults();
+  if (SelectedNode() < 0) SelectNode(0);
+  FillList();
+  EnableWindow(Handle(), TRUE);
+  SetCursor(before);
+}
+
+// Closes the window that hosts the page, never the main window itself.
+void TForm_Custom_Menu::CloseWindow() {
+  if (!Handle()) return;
+  HWND top = GetAncestor(Handle(), GA_ROOT);
+  if (top && top != Handle() && top != app_.MainWindow()) PostMessageW(top, WM_CLOSE, 0, 0);
+}
+
+bool TForm_Custom_Menu::OnPopupMenu(POINT screen, HWND) {
+  menu_.Popup(GetAncestor(Handle(), GA_ROOT), screen.x, screen.y, [this](const kit::Action& a) {
+    return static_cast<UINT>(actions_.IndexOf(&a) + 1);
+  });
+  return true;
+}
+
+bool TForm_Custom_Menu::OnKey(HWND, UINT msg, WPARAM vk, LPARAM) {
+  if (vk == VK_F5 && (msg == WM_KEYDOWN || msg == WM_KEYUP)) {
+    if (msg == WM_KEYDOWN) actions_.Find("actMenu_Test")->Execute();
+    return true;
+  }
+  return ClickMnemonic(*this, msg, vk);
+}
+
+LRESULT TForm_Custom_Menu::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
+  if (msg == WM_CONTEXTMENU) {
+    POINT at{static_cast<short>(LOWORD(lp)), static_cast<short>(HIWORD(lp))};
+    if (lp == -1) {  // from the keyboard: the page's corner
+      OpenPopupMenu(GetFocus());
+      return 0;
+    }
+    OnPopupMenu(at, GetFocus());
+    return 0;
+  }
+  return kit::Page::HandleMessage(msg, wp, lp);
+}
+
+}  // namespace zorvik
