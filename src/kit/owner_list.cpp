@@ -126,7 +126,8 @@ void OwnerList::Draw(const DRAWITEMSTRUCT& d) const {
   }
   const bool selected = (d.itemState & ODS_SELECTED) != 0;
   const bool disabled = !IsWindowEnabled(hwnd_);
-  FillRect(dc, &r, GetSysColorBrush(selected ? COLOR_HIGHLIGHT : COLOR_WINDOW));
+  const bool face = selected && faceSelectionWithoutFocus && GetFocus() != hwnd_;
+  FillRect(dc, &r, GetSysColorBrush(face ? COLOR_BTNFACE : selected ? COLOR_HIGHLIGHT : COLOR_WINDOW));
   int x = r.left + kPad;
   if (checkBoxes_) {
     const int size = BoxSize(r.bottom - r.top);
@@ -159,7 +160,10 @@ void OwnerList::Draw(const DRAWITEMSTRUCT& d) const {
   }
   RECT text{x, r.top, r.right - kPad, r.bottom};
   SetBkMode(dc, TRANSPARENT);
-  SetTextColor(dc, GetSysColor(disabled ? COLOR_GRAYTEXT : selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
+  SetTextColor(dc, GetSysColor(disabled  ? COLOR_GRAYTEXT
+                               : face    ? COLOR_BTNTEXT
+                               : selected ? COLOR_HIGHLIGHTTEXT
+                                          : COLOR_WINDOWTEXT));
   DrawTextW(dc, item.text.c_str(), static_cast<int>(item.text.size()), &text,
             DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS);
   if (d.itemState & ODS_FOCUS) DrawFocusRect(dc, &r);
@@ -204,6 +208,10 @@ LRESULT CALLBACK OwnerList::Proc(HWND h, UINT msg, WPARAM wp, LPARAM lp, UINT_PT
       break;
     case WM_CHAR:
       if (wp == L' ' && self->checkBoxes_) return 0;  // no incremental search for the space
+      break;
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS:
+      if (self->faceSelectionWithoutFocus) self->InvalidateItem(self->Selected());  // its colours change
       break;
     case WM_NCDESTROY:
       RemoveWindowSubclass(h, Proc, id);

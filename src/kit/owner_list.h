@@ -60,6 +60,9 @@ public:
   std::function<void(int index)> onSelect;  // the selection moved (LBN_SELCHANGE)
   // Draws an item itself; false leaves it to the default drawing.
   std::function<bool(const DRAWITEMSTRUCT& item, const ListItem& data)> onDraw;
+  // The selected item in button-face colours while the list has no focus
+  // (highlight colours only while it has).
+  bool faceSelectionWithoutFocus = false;
 
   // WM_DRAWITEM and WM_COMMAND that the list box's parent received. True when
   // handled (*result set).

@@ -1,0 +1,115 @@
+// The toolbar page of the customisation window: every command with an icon
+// on the left (checked while some toolbar button runs it), the toolbar's
+// buttons in order on the right, and between them Add, Delete, Move up and
+// Move down; drag and drop between the lists, the category box and menu that
+// scroll the command list, the hint of the clicked row, Close and Reset (the
+// five design-time buttons, after a Yes). Every change shows on the live
+// toolbar at once.
+//
+// There is no separator entry: a separator button has no command identifier
+// and would be lost silently at the next start.
+#pragma once
+#include <windows.h>
+#include <commctrl.h>
+
+#include <string>
+#include <vector>
+
+#include "kit/action.h"
+#include "kit/page.h"
+#include "kit/win_menu.h"
+
+namespace zorvik {
+
+class AppServices;
+namespace kit {
+class OwnerList;
+}
+
+class TForm_Custom_ToolBar : public kit::Page {
+public:
+  static constexpr int kDesignWidth = 560, kDesignHeight = 366;
+
+  explicit TForm_Custom_ToolBar(AppServices& app);
+  ~TForm_Custom_ToolBar() override;
+
+  kit::OwnerList* CommandList() const;     // CheckListBox_Command
+  kit::OwnerList* NowSettingList() const;  // CheckListBox_NowSetting
+  // The command of a row of the command list, null when none.
+  kit::Action* CommandAt(int row) const;
+  int RowOfCommand(const kit::Action* action) const;  // -1 when not listed
+  // Categories in order of first appearance, each with its first row.
+  struct Category {
+    std::string name;
+    int firstRow;
+  };
+  const std::vector<Category>& Categories() const { return categories_; }
+  void ChooseCategory(int index);
+  std::wstring HintText() const;
+  // The design width of the four buttons between the lists.
+  int ButtonColumnWidth() const { return columnWidth_; }
+
+  // The list whose focus the enabled states follow; they are refreshed from
+  // it and its selection.
+  void FocusList(HWND list);
+  void RefreshStates();
+
+  // The page's commands (buttons, menus, keys, drag and drop).
+  void Add();
+  bool Insert(int position, int commandRow);  // a button for the row's command at `position`
+  void Delete();
+  void MoveUp();
+  void MoveDown();
+  void Reset();  // asks first
+  void CloseWindow();
+  // A drop at a client point of the target list: a command row on the
+  // current list inserts it at the row under the point (below the last row:
+  // appended); a current row on the command list deletes it.
+  void DropOnNowSetting(int commandRow, POINT clientPoint);
+  void DropOnCommands(int nowRow);
+
+  kit::ActionList& PageActions() { return actions_; }
+  kit::PopupMenu& CommandListMenu() { return commandMenu_; }
+  kit::PopupMenu& NowSettingMenu() { return nowMenu_; }
+  kit::PopupMenu& CategoryMenu() { return categoryMenu_; }
+
+  void Sync() override;
+
+protected:
+  void OnCreate() override;
+  bool OnPopupMenu(POINT screen, HWND focus) override;
+  bool OnKey(HWND control, UINT msg, WPARAM vk, LPARAM lp) override;
+  LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
+
+private:
+  struct Drag {
+    HWND from = nullptr;
+    int row = -1;
+    POINT start{};
+    bool pressed = false, dragging = false;
+  };
+  static LRESULT CALLBACK ListProc(HWND h, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR id, DWORD_PTR self);
+  LRESULT ListMessage(HWND list, UINT msg, WPARAM wp, LPARAM lp, bool* handled);
+  void EndDrag(POINT screen, bool drop);
+
+  void FillCommands();
+  void FillNowSetting(int select);
+  void SyncCommandChecks();
+  void CommandChecked(int row);
+  void NowSettingChecked(int row);
+  void ShowHint(HWND list, int row);
+  void PopupFor(HWND list, POINT screen);
+  std::wstring RowText(const kit::Action* action) const;
+
+  AppServices& app_;
+  kit::ActionList actions_;
+  kit::PopupMenu commandMenu_{"mnuCommandList"}, nowMenu_{"mnuNowSetting"}, categoryMenu_{"mnuCommandCategory"};
+  std::vector<kit::Action*> commands_;
+  std::vector<Category> categories_;
+  int columnWidth_ = 0;
+  HWND activeList_ = nullptr;
+  HIMAGELIST icons_ = nullptr;
+  Drag drag_;
+};
+
+}  // namespace zorvik
