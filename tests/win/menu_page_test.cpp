@@ -154,6 +154,11 @@ TEST(MenuPage, ACheckBoxClickChangesTheItemAndWhatIsStored) {
   EXPECT_FALSE(LiveMenuOffers(host, caption.c_str()));
   const std::vector<uint16_t> hidden = host.app.Menus().CollectHiddenMenuItems();
   EXPECT_NE(std::find(hidden.begin(), hidden.end(), 6001), hidden.end());
+  // The toolbar's copy of the section was taken at start and keeps its item.
+  kit::PopupMenu* copies = host.app.Menus().ByName("PopupMenu_Copy");
+  ASSERT_NE(copies, nullptr);
+  ASSERT_NE(copies->Find("MenuItem_Copy_Picture_Tool_0"), nullptr);
+  EXPECT_TRUE(copies->Find("MenuItem_Copy_Picture_Tool_0")->visible);
 
   // A click on the text selects the row without changing its check.
   RECT item{};

@@ -433,6 +433,40 @@ TEST(ToolBarPage, ShiftF10AndTheRightButtonOpenTheListMenus) {
   }
 }
 
+// Tab walks the enabled controls in their order on the page and wraps; the
+// column's buttons are enabled by the list that had the focus last, so each
+// list reaches its own buttons.
+TEST(ToolBarPage, TabVisitsTheControlsInOrder) {
+  Host host;
+  ASSERT_TRUE(host.created);
+  TForm_Custom_ToolBar& page = *host.page;
+  SetForegroundWindow(host.window->Handle());
+  Focus(*page.NowSettingList(), 2);
+  Focus(*page.CommandList(), Row(page, "Action_Zoom_Up"));  // not on the toolbar: Add on
+  SetFocus(host["ComboBox_CommandCategory"]);
+  auto name = [&] {
+    const kit::ControlDesc* d = page.Controls().DescOf(GetFocus());
+    return d ? d->name : std::string("?");
+  };
+  std::vector<std::string> forward;
+  for (int i = 0; i < 6; ++i) {
+    SendMessageW(GetFocus(), WM_KEYDOWN, VK_TAB, 0);
+    forward.push_back(name());
+  }
+  EXPECT_EQ(forward, (std::vector<std::string>{"CheckListBox_Command", "Button_ToolBar_Add", "CheckListBox_NowSetting",
+                                               "Button_Close", "Button_Reset", "ComboBox_CommandCategory"}));
+  // Back from the current list (its row 2 selected): Move down, Move up, Delete.
+  SetFocus(page.NowSettingList()->Handle());
+  std::vector<std::string> backward;
+  for (int i = 0; i < 4; ++i) {
+    pagetest::Press({VK_SHIFT, VK_TAB});
+    wintest::Pump(60);
+    backward.push_back(name());
+  }
+  EXPECT_EQ(backward, (std::vector<std::string>{"Button_ToolBar_MoveDown", "Button_ToolBar_MoveUp",
+                                                "Button_ToolBar_Delete", "CheckListBox_Command"}));
+}
+
 TEST(ToolBarPage, TheCategoryBoxAndMenuScrollTheCommandList) {
   Host host;
   ASSERT_TRUE(host.created);
