@@ -24,10 +24,20 @@ bool IsExtendedKey(uint16_t vk) {
   }
 }
 
+// Keypad keys with Num Lock on: some keyboard drivers map only the
+// Num Lock-off keys to scan codes, so these come from the keypad's own
+// scan codes (the same on every PC keyboard).
+UINT KeypadScanCode(uint16_t vk) {
+  static const UINT kDigits[10] = {0x52, 0x4F, 0x50, 0x51, 0x4B, 0x4C, 0x4D, 0x47, 0x48, 0x49};
+  if (vk >= VK_NUMPAD0 && vk <= VK_NUMPAD9) return kDigits[vk - VK_NUMPAD0];
+  return vk == VK_DECIMAL ? 0x53 : 0;
+}
+
 }  // namespace
 
 std::string SystemKeyName(uint16_t virtualKey) {
-  const UINT scan = MapVirtualKeyW(virtualKey, MAPVK_VK_TO_VSC);
+  UINT scan = MapVirtualKeyW(virtualKey, MAPVK_VK_TO_VSC);
+  if (scan == 0) scan = KeypadScanCode(virtualKey);
   if (scan == 0) return {};
   LONG lParam = static_cast<LONG>((scan & 0xFF) << 16);
   if (IsExtendedKey(virtualKey)) lParam |= 1L << 24;
