@@ -96,7 +96,11 @@ std::vector<VersionLine> BuildVersionList(const BindingList& bindings, const Ges
   add(Kind::kHeading, "\t情報表示ステータス欄のアイコン説明");
   for (int i = 0; i < kStatusIconCount; ++i) {
     const CommandDef* c = CommandByName(kStatusIconCommands[i]);
-    add(Kind::kIcon, c ? CaptionWithoutAccelerator(c->caption) + "/" + c->hint : std::string(), i);
+    // "caption/hint"; a command without a hint shows its caption alone
+    // rather than a caption with a dangling "/".
+    std::string text = c ? CaptionWithoutAccelerator(c->caption) : std::string();
+    if (c && c->hint[0] != '\0') text += std::string("/") + c->hint;
+    add(Kind::kIcon, std::move(text), i);
   }
   add(Kind::kSeparator, "-");
 

@@ -48,10 +48,11 @@ TEST(VersionList, IconLegendOfTheDefaults) {
     const VersionLine& l = lines[static_cast<size_t>(1 + i)];
     EXPECT_EQ(l.kind, VersionLineKind::kIcon);
     EXPECT_EQ(l.icon, i);
-    EXPECT_NE(l.text.find('/'), std::string::npos) << l.text;
     EXPECT_EQ(l.text.find('&'), std::string::npos) << l.text;
+    EXPECT_NE(l.text.back(), '/') << l.text;
   }
   EXPECT_EQ(lines[4].text, "一時停止/キャプチャの一時停止");
+  EXPECT_EQ(lines[2].text, "常に前面に表示");  // no hint: the caption alone
   EXPECT_EQ(lines[7].kind, VersionLineKind::kSeparator);
   EXPECT_EQ(lines[7].text, "-");
   EXPECT_EQ(lines[8].text, "\t現在のショートカットキー一覧");
