@@ -33,7 +33,9 @@ void CopyCommands::Bind() {
   for (size_t i = 0; i < actions.Count(); ++i) {
     kit::Action& a = actions.At(i);
     if (a.name == "Action_Copy_Picture")
-      a.onExecute = [this](kit::Action&) { CopyPicture(); };
+      a.onExecute = [this](kit::Action& c) {
+        if (!OpenFormatsInstead(c)) CopyPicture();
+      };
     else if (StartsWith(a.name, "Action_Copy_"))
       a.onExecute = [this](kit::Action& c) { CopyText(c); };
     else if (a.name == "Action_Write_InfoCash")
@@ -45,14 +47,20 @@ void CopyCommands::Bind() {
   }
 }
 
-bool CopyCommands::OpenFormatsInstead() {
+bool CopyCommands::OpenFormatsInstead(kit::Action& command) {
   if (!IsKeyDown(VK_SHIFT)) return false;
-  if (kit::Action* custom = app_.ActionNamed("Action_Custom_Copy")) custom->Execute();
+  if (kit::Action* custom = app_.ActionNamed("Action_Custom_Copy")) {
+    requester_ = &command;
+    struct Done {
+      const kit::Action*& requester;
+      ~Done() { requester = nullptr; }
+    } done{requester_};
+    custom->Execute();
+  }
   return true;
 }
 
 void CopyCommands::CopyPicture() {
-  if (OpenFormatsInstead()) return;
   HBITMAP bmp = app_.CopyOfView(app_.Formats().InfoAreaOption());
   if (!bmp) return;
   {
@@ -64,7 +72,7 @@ void CopyCommands::CopyPicture() {
 }
 
 void CopyCommands::CopyText(kit::Action& command) {
-  if (OpenFormatsInstead()) return;
+  if (OpenFormatsInstead(command)) return;
   TicksHeld held(app_);
   const T_DispInfo& info = app_.Current();
   const InfoFigures figures = InfoFiguresOf(info, ScreenSize().Layout());

@@ -11,6 +11,9 @@ public:
   explicit CopyCommands(AppServices& app) : app_(app) {}
   // Gives every copy and write action its handler.
   void Bind();
+  // The copy command that asked for the copy-format page (Shift held), while
+  // Action_Custom_Copy runs on its behalf; null otherwise.
+  const kit::Action* FormatsRequester() const { return requester_; }
 
 private:
   void CopyPicture();
@@ -20,9 +23,10 @@ private:
   void ClearWriteCache();
   void EnableWriteValueCommands(bool on);
   // Shift held: the copy-format page instead of a copy.
-  bool OpenFormatsInstead();
+  bool OpenFormatsInstead(kit::Action& command);
 
   AppServices& app_;
+  const kit::Action* requester_ = nullptr;
 };
 
 }  // namespace zorvik
