@@ -10,6 +10,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "kit/action.h"
 
@@ -21,6 +22,19 @@ class MainToolBar;
 class BindingList;
 struct GestureBindings;
 class CopyFormats;
+
+// The API test window's choice of entries, as the settings page edits it.
+class ApiEntryChoice {
+public:
+  virtual ~ApiEntryChoice() = default;
+  // Every entry name, in the order the settings page lists them; makes the
+  // API test window, hidden, when it does not exist yet.
+  virtual std::vector<std::string> CatalogueNames() = 0;
+  // The names the window offers now, in its order.
+  virtual std::vector<std::string> OfferedNames() const = 0;
+  // Offers every entry but these; the selection stays when still offered.
+  virtual void SetHiddenNames(const std::vector<std::string>& hidden) = 0;
+};
 
 class AppServices {
 public:
@@ -100,6 +114,8 @@ public:
   // and the settings page follow the capture this way).
   virtual int AddTickListener(std::function<void()> listener) = 0;
   virtual void RemoveTickListener(int id) = 0;
+  // The entries the API test window offers.
+  virtual ApiEntryChoice& ApiEntries() = 0;
 };
 
 }  // namespace zorvik

@@ -64,6 +64,11 @@ public:
   // false when the page has none.
   bool OpenPopupMenu(HWND focus = nullptr);
 
+  // Wheel turns and released keys that reach the window hosting the page
+  // rather than one of its controls; true when the page used them.
+  virtual bool HostWheel(int /*delta*/, WPARAM /*keys*/) { return false; }
+  virtual bool HostKeyUp(WPARAM /*vk*/, LPARAM /*lp*/) { return false; }
+
 protected:
   virtual void OnCreate() {}
   virtual void OnResize(int /*width*/, int /*height*/) {}

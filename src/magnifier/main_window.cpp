@@ -24,6 +24,9 @@
 #include "platform/win_text.h"
 #include "platform/private_messages.h"
 #include "settings/my_settingfile.h"
+#include "settings/setting_page.h"
+#include "commands/menu_page.h"
+#include "commands/toolbar_page.h"
 
 namespace zorvik {
 
@@ -376,6 +379,60 @@ TApp_ZorvikWindowStyle& TApp_Zorvik::StyleViewer() {
   return *styleViewer_;
 }
 
+namespace {
+
+// The settings page's view of the API test window's entry list.
+class ApiEntriesOfWindow : public ApiEntryChoice {
+public:
+  ApiEntriesOfWindow(TApp_ZorvikAPITest& window, AppServices& app) : window_(window), app_(app) {}
+  std::vector<std::string> CatalogueNames() override {
+    if (!window_.Exists()) window_.Make(app_.MainWindow(), app_.Dpi(), false);
+    std::vector<std::string> names;
+    for (const T_Execute* e : window_.SortedEntries()) names.push_back(e->Name);
+    return names;
+  }
+  std::vector<std::string> OfferedNames() const override { return window_.OfferedNames(); }
+  void SetHiddenNames(const std::vector<std::string>& hidden) override { window_.SetHiddenNames(hidden); }
+
+private:
+  TApp_ZorvikAPITest& window_;
+  AppServices& app_;
+};
+
+}  // namespace
+
+void TApp_Zorvik::BuildCustomisation() {
+  apiEntries_ = std::make_unique<ApiEntriesOfWindow>(*apiTest_, *this);
+  // The tabs in order; the pages still to come leave theirs empty.
+  std::vector<TApp_ZorvikCustom::Tab> tabs = {
+      {"TabSheet_Option", "一覧設定", [this] { return std::make_unique<TForm_Setting>(*this, designState_); }},
+      {"tabMenu", "メニュー", [this] { return std::make_unique<TForm_Custom_Menu>(*this); }},
+      {"tabToolBar", "ツールバー", [this] { return std::make_unique<TForm_Custom_ToolBar>(*this); }},
+      {"tabShortCut", "ショートカット", nullptr},
+      {"tabCopy", "コピー形式", nullptr},
+      {"tabHelp", "バージョン情報", nullptr},
+  };
+  custom_ = std::make_unique<TApp_ZorvikCustom>(*this, std::move(tabs));
+  const struct {
+    const char* command;
+    const char* tab;
+  } commands[] = {{"Action_Custom_Setting", "TabSheet_Option"}, {"Action_Custom_Menu", "tabMenu"},
+                  {"Action_Custom_ToolBar", "tabToolBar"},      {"Action_Custom_ShortCut", "tabShortCut"},
+                  {"Action_Custom_Copy", "tabCopy"}};
+  for (const auto& c : commands) {
+    const std::string tab = c.tab;
+    On(c.command, [this, tab](kit::Action& a) {
+      // Disabled while the page is made, so that a second request waits.
+      a.SetEnabled(false);
+      struct Enable {
+        kit::Action& a;
+        ~Enable() { a.SetEnabled(true); }
+      } enable{a};
+      custom_->ShowCustomisation(tab);
+    });
+  }
+}
+
 void TApp_Zorvik::FormCreate() {
   HWND hwnd = Handle();
   // Design-time state of everything the user customises.
@@ -466,6 +523,8 @@ void TApp_Zorvik::FormCreate() {
   On("Action_WinInfo_StyleVerbose", [this](kit::Action& a) {
     if (created_) StyleViewer().FollowCommand(a.Checked());
   });
+  BuildCustomisation();
+  designState_.Record(actions_, zoomIndex_);  // before the settings file changes anything
 
   if (!settings_.Load(settingsFile, shiftHeld, ctrlHeld)) {
     // Nothing stored: default keys and gestures, and the two-colour sub-grid rule.

@@ -25,6 +25,8 @@
 #include "apitest/sub_api.h"
 #include "settings/app_settings.h"
 #include "settings/settings_data.h"
+#include "settings/custom_window.h"
+#include "settings/design_state.h"
 #include "copy/copy_commands.h"
 #include "inspection/info_area.h"
 #include "kit/action.h"
@@ -112,6 +114,10 @@ public:
   // The tool windows (the benchmark and tests drive them directly).
   TApp_ZorvikAPITest& APITestWindow() { return *apiTest_; }
   TApp_ZorvikWindowStyle& StyleViewerWindow() { return StyleViewer(); }
+  // The customisation window (its window is made on first use) and the
+  // design state its settings page resets to.
+  TApp_ZorvikCustom& CustomWindow() { return *custom_; }
+  const SettingsDesignState& DesignState() const { return designState_; }
   const std::wstring& StatusMessage() const { return statusMessage_; }
   // Pops up a named menu ("PopupMenu_Main", ...) at a screen point.
   void ShowMenu(const std::string& name, POINT screen, const RECT* exclude = nullptr);
@@ -164,6 +170,7 @@ public:
   void SuspendTicks(bool suspend) override;
   int AddTickListener(std::function<void()> listener) override;
   void RemoveTickListener(int id) override;
+  ApiEntryChoice& ApiEntries() override { return *apiEntries_; }
 
 protected:
   LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
@@ -288,6 +295,12 @@ private:
   // command, or a settings file that was read.
   std::unique_ptr<TApp_ZorvikWindowStyle> styleViewer_;
   TApp_ZorvikWindowStyle& StyleViewer();
+
+  // The customisation window and what its pages need of this window.
+  void BuildCustomisation();
+  SettingsDesignState designState_;
+  std::unique_ptr<ApiEntryChoice> apiEntries_;
+  std::unique_ptr<TApp_ZorvikCustom> custom_;
 };
 
 }  // namespace zorvik
