@@ -357,8 +357,13 @@ bool TForm_Custom_Copy::Wheel(int delta, WPARAM keys) {
 
 bool TForm_Custom_Copy::HostWheel(int delta, WPARAM keys) { return Wheel(delta, keys); }
 
+// Page Up and Page Down without Ctrl and Alt (Ctrl+Page Down is the next tab).
+bool TForm_Custom_Copy::PageKey(WPARAM vk) {
+  return (vk == VK_PRIOR || vk == VK_NEXT) && GetKeyState(VK_CONTROL) >= 0 && GetKeyState(VK_MENU) >= 0;
+}
+
 bool TForm_Custom_Copy::HostKeyUp(WPARAM vk, LPARAM) {
-  if (vk != VK_PRIOR && vk != VK_NEXT) return false;
+  if (!PageKey(vk)) return false;
   StepEntry(vk == VK_PRIOR ? -1 : 1);
   return true;
 }
@@ -367,7 +372,7 @@ bool TForm_Custom_Copy::OnKey(HWND control, UINT msg, WPARAM vk, LPARAM) {
   if (msg != WM_KEYDOWN && msg != WM_KEYUP) return false;
   HWND chooser = Control("ComboBox_Copy_FmtSel");
   const bool dropped = chooser && SendMessageW(chooser, CB_GETDROPPEDSTATE, 0, 0) != 0;
-  if ((vk == VK_PRIOR || vk == VK_NEXT) && !(control == chooser && dropped)) {
+  if (PageKey(vk) && !(control == chooser && dropped)) {
     // Page Up and Page Down move through the chooser from anywhere.
     if (msg == WM_KEYUP) StepEntry(vk == VK_PRIOR ? -1 : 1);
     return true;

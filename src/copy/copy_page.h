@@ -92,6 +92,7 @@ private:
   bool Wheel(int delta, WPARAM keys);
   bool FocusInScrollBox() const;
   void StepEntry(int step);
+  static bool PageKey(WPARAM vk);
   void ScrollIntoView(HWND control);
 
   AppServices& app_;

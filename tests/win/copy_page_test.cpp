@@ -452,6 +452,46 @@ TEST(CopyPage, LayoutAt96And144Dpi) {
   }
 }
 
+// The page in the customisation window: the copy command opens its tab,
+// the page fills the tab area, Page Down reaching the window steps the
+// chooser, and Ctrl+Page Down (the next tab) does not.
+TEST(CopyPage, LivesInTheCustomisationWindowsCopyTab) {
+  LoadOptionalFunctions();
+  TApp_Zorvik app;
+  app.settingsFile.clear();
+  ASSERT_TRUE(app.CreateMainWindow());
+  wintest::Pump(100);
+  ASSERT_TRUE(app.ActionByName("Action_Custom_Copy")->Execute());
+  wintest::Pump(100);
+  auto* page = dynamic_cast<TForm_Custom_Copy*>(app.CustomWindow().PageOf("tabCopy"));
+  ASSERT_NE(page, nullptr);
+  EXPECT_EQ(app.CustomWindow().ActivePage(), page);
+  const RECT area = app.CustomWindow().PageArea();
+  RECT client{};
+  GetClientRect(page->Handle(), &client);
+  EXPECT_EQ(client.right, area.right - area.left);
+  EXPECT_EQ(client.bottom, area.bottom - area.top);
+  EXPECT_EQ(page->SelectedEntry(), 0);
+  EXPECT_TRUE(page->HostKeyUp(VK_NEXT, 0));
+  EXPECT_EQ(page->SelectedEntry(), 1);
+  INPUT ctrl{};
+  ctrl.type = INPUT_KEYBOARD;
+  ctrl.ki.wVk = VK_CONTROL;
+  SendInput(1, &ctrl, sizeof ctrl);
+  wintest::Pump(50);
+  const bool held = GetKeyState(VK_CONTROL) < 0;
+  SendMessageW(page->Control("edtCopy_ColorRGB1"), WM_KEYUP, VK_NEXT, 0xC0000001);
+  const bool stepped = page->HostKeyUp(VK_NEXT, 0);
+  ctrl.ki.dwFlags = KEYEVENTF_KEYUP;
+  SendInput(1, &ctrl, sizeof ctrl);
+  wintest::Pump(50);
+  if (held) {
+    EXPECT_FALSE(stepped);
+    EXPECT_EQ(page->SelectedEntry(), 1);
+  }
+  app.CustomWindow().Hide();
+}
+
 // Shift held while a copy command runs: the customisation window opens on
 // the copy page with that command's item chosen, and nothing is copied.
 TEST(CopyPage, ShiftCopyOpensThePageOnTheCommandsItem) {
