@@ -14,10 +14,12 @@
 #include "commands/gestures.h"
 #include "commands/keys.h"
 #include "commands/shortcut_page.h"
+#include "commands/shortcut_page_design.h"
 #include "custom_page_support.h"
 #include "kit/grid.h"
 #include "kit_support.h"
 #include "platform/win_text.h"
+#include "settings/custom_window.h"
 
 namespace zorvik {
 namespace {
@@ -474,6 +476,32 @@ TEST(ShortCutPage, AChosenCategoryBecomesTheTopRowAndIsSelected) {
   EXPECT_EQ(SendMessageW(combo, CB_GETCURSEL, 0, 0), 2);
 }
 
+// The main window's command opens the page in its tab of the customisation
+// window, once.
+TEST(ShortCutPage, TheMainWindowsCommandShowsThePageInItsTab) {
+  Host host;
+  ASSERT_TRUE(host.created);
+  ASSERT_TRUE(host.app.Actions().Find("Action_Custom_ShortCut")->Trigger());
+  wintest::Pump(200);
+  TApp_ZorvikCustom& custom = host.app.CustomWindow();
+  auto* page = dynamic_cast<TForm_Custom_ShortCut*>(custom.PageOf("tabShortCut"));
+  ASSERT_NE(page, nullptr);
+  EXPECT_EQ(custom.ActivePage(), page);
+  EXPECT_TRUE(IsWindowVisible(page->Handle()));
+  EXPECT_EQ(page->CommandGrid()->Cell(2, page->RowOfCommand("Action_Help")), L"[F1]");
+  ASSERT_TRUE(host.app.Actions().Find("Action_Custom_ShortCut")->Trigger());
+  wintest::Pump(100);
+  EXPECT_EQ(custom.PageOf("tabShortCut"), page);
+  SetWindowPos(custom.Handle(), HWND_TOPMOST, 20, 20, 0, 0, SWP_NOSIZE);
+  wintest::Pump(200);
+  kittest::Keep(kittest::Capture(pagetest::ScreenRect(custom.Handle())), "shortcut-page-in-window");
+  // Closing from the page hides the window, not the main window.
+  SendMessageW(page->Control("Button_Close"), BM_CLICK, 0, 0);
+  wintest::Pump(200);
+  EXPECT_FALSE(IsWindowVisible(custom.Handle()));
+  EXPECT_TRUE(IsWindow(host.app.Handle()));
+}
+
 // Nothing clipped or overlapping, name columns wide enough for their widest
 // name, the last column filling the grid; kept as a picture.
 class ShortCutPageAtDpi : public ::testing::TestWithParam<int> {};
@@ -483,6 +511,7 @@ TEST_P(ShortCutPageAtDpi, FitsItsControlsAndColumns) {
   Host host(dpi, 300, 40);
   ASSERT_TRUE(host.created);
   TForm_Custom_ShortCut& page = *host.page;
+  EXPECT_EQ(kit::CheckTable(ShortCutPageTable()), std::vector<std::string>{});
   // A panel holds its controls: they lie on it, not over it.
   std::vector<std::string> faults;
   for (const std::string& f : pagetest::LayoutFaults(page)) {
