@@ -444,15 +444,43 @@ TEST(ShortCutPage, KeysAndTheRightButtonOpenTheMenus) {
     ASSERT_TRUE(probe.Seen());
     EXPECT_EQ(probe.Items(), commandMenu);
   }
-  // On the header: the categories.
-  const RECT header = page.CommandGrid()->CellRect(2, 0);
-  {
+  // On the header: the categories, by the right button anywhere or a left
+  // click on the first column; a left click elsewhere on it opens nothing.
+  const RECT third = page.CommandGrid()->CellRect(2, 0), first = page.CommandGrid()->CellRect(0, 0);
+  const struct {
+    UINT msg;
+    RECT cell;
+    bool opens;
+  } headerCases[] = {{WM_RBUTTONUP, third, true}, {WM_LBUTTONDOWN, first, true}, {WM_LBUTTONDOWN, third, false}};
+  for (const auto& c : headerCases) {
     pagetest::MenuProbe probe;
-    SendMessageW(page.CommandGrid()->Handle(), WM_RBUTTONUP, 0, MAKELPARAM(header.left + 4, header.top + 4));
+    SendMessageW(page.CommandGrid()->Handle(), c.msg, c.msg == WM_LBUTTONDOWN ? MK_LBUTTON : 0,
+                 MAKELPARAM(c.cell.left + 4, c.cell.top + 4));
+    if (c.msg == WM_LBUTTONDOWN) SendMessageW(page.CommandGrid()->Handle(), WM_LBUTTONUP, 0, MAKELPARAM(c.cell.left + 4, c.cell.top + 4));
+    if (!c.opens) wintest::Pump(600);
     probe.Join();
-    ASSERT_TRUE(probe.Seen());
+    ASSERT_EQ(probe.Seen(), c.opens);
+    if (!c.opens) continue;
     ASSERT_EQ(probe.Items().size(), page.Categories().size());
     EXPECT_EQ(probe.Items().front(), W(page.Categories().front().name));
+  }
+  // The gesture grid's menu where the right button goes up.
+  page.ShowTab(TForm_Custom_ShortCut::kGestureTab);
+  const RECT g = page.GestureGrid()->CellRect(1, 3);
+  const LPARAM on = MAKELPARAM(g.left + 4, (g.top + g.bottom) / 2);
+  SendMessageW(page.GestureGrid()->Handle(), WM_RBUTTONDOWN, MK_RBUTTON, on);
+  EXPECT_EQ(page.GestureGrid()->Row(), 3);
+  {
+    pagetest::MenuProbe probe;
+    SendMessageW(page.GestureGrid()->Handle(), WM_RBUTTONUP, 0, on);
+    probe.Join();
+    ASSERT_TRUE(probe.Seen());
+    POINT at{g.left + 4, (g.top + g.bottom) / 2};
+    ClientToScreen(page.GestureGrid()->Handle(), &at);
+    EXPECT_EQ(probe.Rect().left, at.x);
+    ASSERT_EQ(probe.Items().size(), page.Categories().size() + 5);
+    EXPECT_EQ(probe.Items()[page.Categories().size() + 1], L"ジェスチャにコマンドをセット");
+    EXPECT_EQ(probe.Items().back(), L"マウスジェスチャの設定をリセット");
   }
 }
 
