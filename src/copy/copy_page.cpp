@@ -18,6 +18,7 @@ namespace {
 
 const char kResetQuestion[] = "コピー形式の設定をすべてリセットします\rよろしいですか";
 constexpr int kWheelStep = 10, kWheelStepShift = 100;  // 96-dpi pixels per notch
+constexpr UINT kFocusIntoView = WM_APP + 0x31;  // posted to the page itself
 
 // One line for a label: the error texts break lines with "\r".
 std::wstring OneLine(std::u16string_view text) {
@@ -125,6 +126,10 @@ void TForm_Custom_Copy::OnCreate() {
         OnChange(box, [this, &panel] { Edited(panel); });
       }
       if (panel.checkName) OnClick(panel.checkName, [this, &panel] { Edited(panel); });
+      // The preview keeps to one line; what does not fit ends in "...".
+      if (HWND preview = Control(PreviewLabelName(panel)))
+        SetWindowLongW(preview, GWL_STYLE,
+                       (GetWindowLongW(preview, GWL_STYLE) & ~SS_TYPEMASK) | SS_LEFTNOWORDWRAP | SS_ENDELLIPSIS);
     }
   }
   for (size_t i = 0; i < CopyPanelCount(); ++i) LoadPanel(CopyPanels()[i], false);
@@ -231,8 +236,19 @@ void TForm_Custom_Copy::UpdatePreview(const CopyPanelDef& panel) {
   if (panel.kind == CopyPanelKind::kOptions) return;
   HWND label = Control(PreviewLabelName(panel));
   if (!label) return;
-  const std::wstring text = OneLine(CopyPanelPreview(panel, app_.Formats()));
+  std::u16string preview;
+  bool failed = false;
+  try {
+    preview = ExpandFormat(app_.Formats().CopyFormat(panel.slot), CopyPanelSampleArgs(panel), FormatMode::kStrict);
+  } catch (const EFormatError& e) {
+    preview = e.Message();
+    failed = true;
+  }
+  if (failed) failedPreviews_.insert(label);
+  else failedPreviews_.erase(label);
+  const std::wstring text = OneLine(preview);
   SetWindowTextW(label, text.c_str());
+  InvalidateRect(label, nullptr, TRUE);
   Controls().SetHint(label, text);  // the whole text, also when the label is too short
 }
 
@@ -384,7 +400,8 @@ bool TForm_Custom_Copy::OnKey(HWND control, UINT msg, WPARAM vk, LPARAM) {
       SelectEntry(SelectedEntry(), true);
     return false;
   }
-  if (msg == WM_KEYUP && vk == VK_TAB) ScrollIntoView(control);  // the focus arrived by Tab
+  // Tab moves the focus after this; the control it lands on is brought into view then.
+  if (msg == WM_KEYDOWN && vk == VK_TAB) PostMessageW(Handle(), kFocusIntoView, 0, 0);
   if (msg == WM_KEYDOWN && control == ScrollBox()) {
     // The focused area scrolls with the cursor keys.
     const int line = Scale(kWheelStep), page = Scale(kWheelStepShift);
@@ -425,6 +442,9 @@ LRESULT TForm_Custom_Copy::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
         return 0;
       }
       break;
+    case kFocusIntoView:
+      ScrollIntoView(GetFocus());
+      return 0;
     case WM_MOUSEWHEEL:
       if (Wheel(GET_WHEEL_DELTA_WPARAM(wp), wp)) return 0;
       break;
@@ -449,6 +469,16 @@ LRESULT TForm_Custom_Copy::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
         SetTextColor(dc, GetSysColor(COLOR_HIGHLIGHTTEXT));
         SetBkColor(dc, GetSysColor(COLOR_BTNSHADOW));
         return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNSHADOW));
+      }
+      if (StartsWith(d->name, "lblCopy_") && d->name.size() > 4 && d->name.compare(d->name.size() - 4, 4, "Disp") == 0) {
+        // The preview in blue, an error in red; lighter shades on a dark scheme.
+        const COLORREF text = GetSysColor(COLOR_BTNTEXT);
+        const bool darkText = GetRValue(text) + GetGValue(text) + GetBValue(text) < 384;
+        const bool failed = failedPreviews_.count(from) != 0;
+        SetTextColor(dc, failed ? (darkText ? RGB(192, 0, 0) : RGB(255, 128, 128))
+                                : (darkText ? RGB(0, 0, 160) : RGB(160, 192, 255)));
+        SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
+        return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
       }
       if (IsSampleLabelName(d->name)) {
         // The sample values read like fields; the length panel's origin

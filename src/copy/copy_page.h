@@ -10,6 +10,7 @@
 #include <windows.h>
 
 #include <functional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -100,6 +101,7 @@ private:
   std::vector<Entry> entries_;
   int scroll_ = 0;
   int loading_ = 0;  // boxes being filled: their changes are not edits
+  std::set<HWND> failedPreviews_;  // previews showing an error
 };
 
 }  // namespace zorvik

@@ -232,6 +232,14 @@ TEST(CopyPage, PreviewShowsTheErrorOfAFormatThatCannotBeExpanded) {
     EXPECT_EQ(host.page->PreviewText(p), oneLine);
     EXPECT_EQ(host.page->PreviewText(p).rfind(L"コピーの形式指定子にエラーがあります ", 0), 0u);
   }
+  // Looked at by eye: an error preview among the others.
+  host.page->SelectEntry(1, false);
+  host.app.Formats().SetCopyFormat(1, u"%s");
+  host.page->UpdatePreview(P("ColorRGB"));
+  wintest::Pump(100);
+  RECT w{};
+  GetWindowRect(host.window->Handle(), &w);
+  kittest::Keep(kittest::Capture(w), "copy-page-error-96");
 }
 
 TEST(CopyPage, LengthOriginKeepsItsPiecesWhileSwitchedOff) {
@@ -364,17 +372,21 @@ TEST(CopyPage, WheelScrollsTheFocusedAreaTenPixelsAHundredWithShift) {
   EXPECT_EQ(GetFocus(), page.ScrollBox());
 }
 
-// Tab into a panel below the visible part scrolls it into view.
-TEST(CopyPage, TabbingToAHiddenPanelScrollsItIntoView) {
+// Tab goes from one panel into the next and scrolls the box it lands on
+// into view.
+TEST(CopyPage, TabbingIntoAHiddenPanelScrollsItIntoView) {
   CopyHost host;
   ASSERT_TRUE(host.created);
   TForm_Custom_Copy& page = *host.page;
-  HWND box = host["edtCopy_WinInfoRect5"];
-  SetFocus(box);
-  SendMessageW(box, WM_KEYUP, VK_TAB, 0xC0000001);
+  SetFocus(host["btnCopy_WinInfoClientSizeReset"]);
+  SendMessageW(GetFocus(), WM_KEYDOWN, VK_TAB, 1);
+  wintest::Pump(30);
+  HWND box = host["edtCopy_WinInfoRect1"];
+  ASSERT_EQ(GetFocus(), box);
   RECT area{}, r{};
   GetWindowRect(page.ScrollBox(), &area);
   GetWindowRect(box, &r);
+  EXPECT_GT(page.ScrollPos(), 0);
   EXPECT_GE(r.top, area.top);
   EXPECT_LE(r.bottom, area.bottom);
 }
