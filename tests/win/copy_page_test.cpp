@@ -484,6 +484,14 @@ TEST(CopyPage, LivesInTheCustomisationWindowsCopyTab) {
   EXPECT_EQ(client.right, area.right - area.left);
   EXPECT_EQ(client.bottom, area.bottom - area.top);
   EXPECT_EQ(page->SelectedEntry(), 0);
+  // Looked at by eye: the page in its tab, over the magnifier.
+  SetWindowPos(app.CustomWindow().Handle(), HWND_TOPMOST, 200, 40, 0, 0, SWP_NOSIZE);
+  page->SelectCaption("カラー情報/RGB", true);
+  wintest::Pump(200);
+  RECT w{};
+  GetWindowRect(app.CustomWindow().Handle(), &w);
+  kittest::Keep(kittest::Capture(w), "copy-page-in-window-96");
+  page->SelectEntry(0, false);
   EXPECT_TRUE(page->HostKeyUp(VK_NEXT, 0));
   EXPECT_EQ(page->SelectedEntry(), 1);
   INPUT ctrl{};
