@@ -25,13 +25,13 @@ kit::ControlTableDesc MenuPageTable() {
   return {
       {ControlKind::Label, "Label_MenuText", "　表示するメニュー項目にチェック", {8, 8, 300, 16}},
       {ControlKind::TreeView, "TreeView_Menu", "", {8, 28, 160, 210}, "", kit::kStretchBottom},
-      {ControlKind::CheckList, "CheckListBox_Menu", "", {176, 28, 276, 210}, "",
+      {ControlKind::CheckList, "CheckListBox_Menu", "", {176, 28, 316, 210}, "",
        kit::kStretchRight | kit::kStretchBottom},
-      {ControlKind::GroupBox, "GroupBox_Hint", "コマンドヒント", {8, 244, 444, 44}, "", kFooter},
-      {ControlKind::Label, "Label_Hint", "", {8, 20, 428, 16}, "GroupBox_Hint", kFooter},
-      {ControlKind::Button, "Button_Test", "テスト", {212, 298, 76, 24}, "", kCorner, "", "actMenu_Test"},
-      {ControlKind::Button, "Button_Reset", "リセット", {294, 298, 76, 24}, "", kCorner, "", "actMenu_Reset"},
-      {ControlKind::Button, "Button_Close", "閉じる", {376, 298, 76, 24}, "", kCorner, "", "actFile_Close"},
+      {ControlKind::GroupBox, "GroupBox_Hint", "コマンドヒント", {8, 244, 484, 44}, "", kFooter},
+      {ControlKind::Label, "Label_Hint", "", {8, 20, 468, 16}, "GroupBox_Hint", kFooter},
+      {ControlKind::Button, "Button_Test", "テスト", {252, 298, 76, 24}, "", kCorner, "", "actMenu_Test"},
+      {ControlKind::Button, "Button_Reset", "リセット", {334, 298, 76, 24}, "", kCorner, "", "actMenu_Reset"},
+      {ControlKind::Button, "Button_Close", "閉じる", {416, 298, 76, 24}, "", kCorner, "", "actFile_Close"},
   };
 }
 

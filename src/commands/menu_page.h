@@ -23,7 +23,7 @@ class OwnerList;
 
 class TForm_Custom_Menu : public kit::Page {
 public:
-  static constexpr int kDesignWidth = 460, kDesignHeight = 330;
+  static constexpr int kDesignWidth = 500, kDesignHeight = 330;
 
   explicit TForm_Custom_Menu(AppServices& app);
   ~TForm_Custom_Menu() override;

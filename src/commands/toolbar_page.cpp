@@ -42,10 +42,10 @@ struct ColumnButton {
   int top;
 };
 constexpr ColumnButton kColumn[] = {
-    {"Button_ToolBar_Add", "Action_ToolBar_Add", 92},
-    {"Button_ToolBar_Delete", "Action_ToolBar_Delete", 122},
-    {"Button_ToolBar_MoveUp", "Action_ToolBar_MoveUp", 172},
-    {"Button_ToolBar_MoveDown", "Action_ToolBar_MoveDown", 202},
+    {"Button_ToolBar_Add", "Action_ToolBar_Add", 80},
+    {"Button_ToolBar_Delete", "Action_ToolBar_Delete", 110},
+    {"Button_ToolBar_MoveUp", "Action_ToolBar_MoveUp", 160},
+    {"Button_ToolBar_MoveDown", "Action_ToolBar_MoveDown", 190},
 };
 
 const char* CaptionOf(const char* command) {
@@ -72,22 +72,25 @@ int MeasureColumnWidth() {
   return widest + 16;
 }
 
-constexpr int kMargin = 8, kGap = 8, kListWidth = 220, kListTop = 52, kListBottom = 286;
+constexpr int kMargin = 8, kListTop = 52, kListBottom = 258;
 
 // Columns: kind, name, caption, 96-dpi rectangle, parent, flags, hint,
-// command, range, minimum item height.
+// command, range, minimum item height. The two lists share what the button
+// column leaves of the width.
 kit::ControlTableDesc ToolBarPageTable(int column) {
   using kit::ControlKind;
-  const int columnLeft = kMargin + kListWidth + kGap;
-  const int nowLeft = columnLeft + column + kGap;
+  const int listWidth = (TForm_Custom_ToolBar::kDesignWidth - 4 * kMargin - column) / 2;
+  const int columnLeft = kMargin + listWidth + kMargin;
+  const int nowLeft = columnLeft + column + kMargin;
   const int nowWidth = TForm_Custom_ToolBar::kDesignWidth - kMargin - nowLeft;
   const int footer = TForm_Custom_ToolBar::kDesignWidth - 2 * kMargin;
+  const int buttonTop = TForm_Custom_ToolBar::kDesignHeight - 28;
   constexpr unsigned kCorner = kit::kMoveRight | kit::kMoveBottom;
   constexpr unsigned kFooter = kit::kStretchRight | kit::kMoveBottom;
   kit::ControlTableDesc t = {
-      {ControlKind::Label, "Label_Command", "コマンドリスト", {kMargin, 8, kListWidth, 16}},
-      {ControlKind::ComboBox, "ComboBox_CommandCategory", "", {kMargin, 26, kListWidth, 20}, "", kit::kOwnerDraw},
-      {ControlKind::CheckList, "CheckListBox_Command", "", {kMargin, kListTop, kListWidth, kListBottom - kListTop}, "",
+      {ControlKind::Label, "Label_Command", "コマンドリスト", {kMargin, 8, listWidth, 16}},
+      {ControlKind::ComboBox, "ComboBox_CommandCategory", "", {kMargin, 26, listWidth, 20}, "", kit::kOwnerDraw},
+      {ControlKind::CheckList, "CheckListBox_Command", "", {kMargin, kListTop, listWidth, kListBottom - kListTop}, "",
        kit::kStretchBottom, "チェックのオンでツールバーへ追加、オフでツールバーから削除", "", 0, 100, kIconSize},
   };
   for (const ColumnButton& b : kColumn)
@@ -98,12 +101,12 @@ kit::ControlTableDesc ToolBarPageTable(int column) {
        kit::kStretchRight},
       {ControlKind::CheckList, "CheckListBox_NowSetting", "", {nowLeft, 26, nowWidth, kListBottom - 26}, "",
        kit::kStretchRight | kit::kStretchBottom, "チェックのオフでツールバーから削除", "", 0, 100, kIconSize},
-      {ControlKind::GroupBox, "GroupBox_Hint", "コマンドヒント", {kMargin, 292, footer, 40}, "", kFooter},
-      {ControlKind::Label, "Label_Hint", "", {8, 18, footer - 16, 16}, "GroupBox_Hint", kFooter},
+      {ControlKind::GroupBox, "GroupBox_Hint", "コマンドヒント", {kMargin, kListBottom + 4, footer, 36}, "", kFooter},
+      {ControlKind::Label, "Label_Hint", "", {8, 16, footer - 16, 16}, "GroupBox_Hint", kFooter},
       {ControlKind::Button, "Button_Close", "閉じる",
-       {TForm_Custom_ToolBar::kDesignWidth - kMargin - 164, 338, 80, 24}, "", kCorner, "", "Action_File_Close"},
+       {TForm_Custom_ToolBar::kDesignWidth - kMargin - 164, buttonTop, 80, 24}, "", kCorner, "", "Action_File_Close"},
       {ControlKind::Button, "Button_Reset", "リセット",
-       {TForm_Custom_ToolBar::kDesignWidth - kMargin - 80, 338, 80, 24}, "", kCorner, "", "Action_ToolBar_ResetAll"},
+       {TForm_Custom_ToolBar::kDesignWidth - kMargin - 80, buttonTop, 80, 24}, "", kCorner, "", "Action_ToolBar_ResetAll"},
   };
   t.insert(t.end(), rest.begin(), rest.end());
   return t;

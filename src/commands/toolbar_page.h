@@ -28,7 +28,7 @@ class OwnerList;
 
 class TForm_Custom_ToolBar : public kit::Page {
 public:
-  static constexpr int kDesignWidth = 560, kDesignHeight = 366;
+  static constexpr int kDesignWidth = 500, kDesignHeight = 330;
 
   explicit TForm_Custom_ToolBar(AppServices& app);
   ~TForm_Custom_ToolBar() override;

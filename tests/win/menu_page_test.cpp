@@ -293,6 +293,29 @@ TEST(MenuPage, CloseHidesTheHostingWindowAndLeavesTheMainWindow) {
   EXPECT_TRUE(IsWindowVisible(host.app.Handle()));
 }
 
+// The main window's command shows the page on its tab of the customisation
+// window, which it fills without clipping anything; Close hides only that window.
+TEST(MenuPage, FillsItsTabOfTheCustomisationWindow) {
+  LoadOptionalFunctions();
+  TApp_Zorvik app;
+  app.settingsFile.clear();
+  ASSERT_TRUE(app.CreateMainWindow());
+  wintest::Pump(150);
+  app.ActionByName("Action_Custom_Menu")->Trigger();
+  wintest::Pump(200);
+  auto* page = dynamic_cast<TForm_Custom_Menu*>(app.CustomWindow().PageOf("tabMenu"));
+  ASSERT_NE(page, nullptr);
+  EXPECT_TRUE(IsWindowVisible(page->Handle()));
+  EXPECT_EQ(pagetest::LayoutFaults(*page), std::vector<std::string>{});
+  SetForegroundWindow(app.CustomWindow().Handle());
+  wintest::Pump(200);
+  kittest::Keep(kittest::Capture(pagetest::ScreenRect(app.CustomWindow().Handle())), "menu-page-tab");
+  SendMessageW(page->Control("Button_Close"), BM_CLICK, 0, 0);
+  wintest::Pump(100);
+  EXPECT_FALSE(IsWindowVisible(app.CustomWindow().Handle()));
+  EXPECT_TRUE(IsWindowVisible(app.Handle()));
+}
+
 // Nothing clipped or overlapping, heights from the font; kept as a picture.
 class MenuPageAtDpi : public ::testing::TestWithParam<int> {};
 
