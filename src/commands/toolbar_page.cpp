@@ -461,6 +461,22 @@ void TForm_Custom_ToolBar::Sync() {
   kit::Page::Sync();
 }
 
+bool TForm_Custom_ToolBar::HostWheel(int delta, WPARAM keys) {
+  if (!Created()) return false;
+  POINT at{};
+  GetCursorPos(&at);
+  HWND under = WindowFromPoint(at);
+  if (under != CommandList()->Handle() && under != NowSettingList()->Handle()) return false;
+  SendMessageW(under, WM_MOUSEWHEEL, MAKEWPARAM(LOWORD(keys), static_cast<WORD>(static_cast<short>(delta))),
+               MAKELPARAM(at.x, at.y));
+  return true;
+}
+
+bool TForm_Custom_ToolBar::HostKeyUp(WPARAM, LPARAM) {
+  if (Created()) RefreshStates();
+  return false;
+}
+
 bool TForm_Custom_ToolBar::OnPopupMenu(POINT, HWND focus) {
   HWND list = focus == NowSettingList()->Handle() ? NowSettingList()->Handle() : CommandList()->Handle();
   POINT origin{0, 0};

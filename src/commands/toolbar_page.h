@@ -74,6 +74,10 @@ public:
   kit::PopupMenu& CategoryMenu() { return categoryMenu_; }
 
   void Sync() override;
+  // The wheel over the customisation window scrolls the list under the
+  // pointer; a key released there refreshes the enabled states.
+  bool HostWheel(int delta, WPARAM keys) override;
+  bool HostKeyUp(WPARAM vk, LPARAM lp) override;
 
 protected:
   void OnCreate() override;

@@ -506,6 +506,13 @@ TEST(ToolBarPage, FillsItsTabOfTheCustomisationWindow) {
   SetForegroundWindow(app.CustomWindow().Handle());
   wintest::Pump(200);
   kittest::Keep(kittest::Capture(pagetest::ScreenRect(app.CustomWindow().Handle())), "toolbar-page-tab");
+  // The wheel reaching the window scrolls the list under the pointer.
+  const POINT over = pagetest::Centre(pagetest::ScreenRect(page->CommandList()->Handle()));
+  SetCursorPos(over.x, over.y);
+  ASSERT_EQ(SendMessageW(page->CommandList()->Handle(), LB_GETTOPINDEX, 0, 0), 0);
+  SendMessageW(app.CustomWindow().Handle(), WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(-WHEEL_DELTA)),
+               MAKELPARAM(over.x, over.y));
+  EXPECT_GT(SendMessageW(page->CommandList()->Handle(), LB_GETTOPINDEX, 0, 0), 0);
   SendMessageW(page->Control("Button_Close"), BM_CLICK, 0, 0);
   wintest::Pump(100);
   EXPECT_FALSE(IsWindowVisible(app.CustomWindow().Handle()));
