@@ -115,21 +115,21 @@ Split SplitAll(std::u16string format, const std::vector<std::u16string>& allowed
 // them; anything else it cannot show is reported like a specifier that is
 // not allowed (naming the first specifier that differs, or the count).
 void RequireShape(const Split& s, size_t count, const std::vector<std::u16string>& allowed) {
-  for (const std::u16string& spec : s.specifiers)
-    if (!SameIgnoringCase(spec, s.specifiers.front())) throw EFormatTypeError(allowed, spec);
+  for (const std::u16string& specifier : s.specifiers)
+    if (!SameIgnoringCase(specifier, s.specifiers.front())) throw EFormatTypeError(allowed, specifier);
   if (s.specifiers.size() != count) {
     std::u16string found;
-    for (const std::u16string& spec : s.specifiers) found += spec;
+    for (const std::u16string& specifier : s.specifiers) found += specifier;
     throw EFormatTypeError(allowed, found.empty() ? std::u16string(u"-") : found);
   }
 }
 
 bool OptionOn(const std::u16string& options, size_t i) { return i >= options.size() || options[i] != u'0'; }
 
-std::u16string Join(const std::vector<std::u16string>& pieces, size_t from, size_t to, std::u16string_view spec) {
+std::u16string Join(const std::vector<std::u16string>& pieces, size_t from, size_t to, std::u16string_view specifier) {
   std::u16string out;
   for (size_t i = from; i <= to; ++i) {
-    if (i > from) out += spec;
+    if (i > from) out += specifier;
     out += EscapePercent(pieces[i]);
   }
   return out;
@@ -222,9 +222,9 @@ std::vector<std::pair<int, std::u16string>> BuildCopyPanel(const CopyPanelDef& p
     case K::kPieces:
       break;
   }
-  const char16_t* spec = state.checked || !panel.uncheckedSpecifier ? panel.checkedSpecifier
+  const char16_t* specifier = state.checked || !panel.uncheckedSpecifier ? panel.checkedSpecifier
                                                                      : panel.uncheckedSpecifier;
-  return {{panel.slot, Join(pieces, 0, pieces.size() - 1, spec)}};
+  return {{panel.slot, Join(pieces, 0, pieces.size() - 1, specifier)}};
 }
 
 void StoreCopyPanel(const CopyPanelDef& panel, const CopyPanelState& state, CopyFormats& formats) {

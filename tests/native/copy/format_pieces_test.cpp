@@ -48,9 +48,9 @@ TEST(CopyPanels, TableMatchesTheSlotsItEdits) {
     // The panel's specifiers are ones the item allows, and there is one
     // sample argument per specifier.
     const auto allowed = AllowedSpecifiers(p.slot);
-    for (const char16_t* spec : {p.checkedSpecifier, p.uncheckedSpecifier})
-      if (spec) {
-        EXPECT_NE(std::find(allowed.begin(), allowed.end(), spec), allowed.end()) << U8(spec);
+    for (const char16_t* specifier : {p.checkedSpecifier, p.uncheckedSpecifier})
+      if (specifier) {
+        EXPECT_NE(std::find(allowed.begin(), allowed.end(), specifier), allowed.end()) << U8(specifier);
       }
     const size_t args = CopyPanelSampleArgs(p).size();
     EXPECT_EQ(args, p.sampleKind == SampleKind::kPath ? 2u : static_cast<size_t>(p.specifiers));
