@@ -348,7 +348,9 @@ void TForm_VersionInfo::OpenHelp() {
     if (notify) notify(L"ヘルプファイルが見つかりません\r" + helpFile_);
     return;
   }
-  if (open) open(helpFile_);
+  // A file the shell cannot open (no program for it) is said too, rather
+  // than a click that seems to do nothing.
+  if (open && !open(helpFile_) && notify) notify(L"ヘルプファイルを開けません\r" + helpFile_);
 }
 
 // Closes the window that hosts the page, never the main window itself.

@@ -56,8 +56,8 @@ public:
   const std::wstring& HelpFile() const { return helpFile_; }
   void SetHelpFile(std::wstring path) { helpFile_ = std::move(path); }
   void OpenHelp();
-  // How the file is opened and how a missing one is reported (tests replace
-  // them); open returns false when the shell could not open it.
+  // How the file is opened and how a missing file or one the shell cannot
+  // open is reported (tests replace them); open returns false on failure.
   std::function<bool(const std::wstring& path)> open;
   std::function<void(const std::wstring& message)> notify;
 

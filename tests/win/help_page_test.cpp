@@ -198,16 +198,19 @@ TEST(VersionPage, HelpLabelOpensTheHelpPageBesideTheProgram) {
   const struct {
     std::wstring file;
     How how;
-    bool opens;
+    bool shellOpens;
+    bool tried;  // handed to the shell
+    bool told;   // the user hears of it
   } cases[] = {
-      {present, kClick, true},   {present, kShiftF1, true}, {present, kMenuCommand, true},
-      {missing, kClick, false},  {missing, kMenuCommand, false},
+      {present, kClick, true, true, false},       {present, kShiftF1, true, true, false},
+      {present, kMenuCommand, true, true, false}, {present, kClick, false, true, true},
+      {missing, kClick, true, false, true},       {missing, kMenuCommand, true, false, true},
   };
   for (const auto& c : cases) {
     std::vector<std::wstring> opened, told;
-    page.open = [&opened](const std::wstring& path) {
+    page.open = [&opened, &c](const std::wstring& path) {
       opened.push_back(path);
-      return true;
+      return c.shellOpens;
     };
     page.notify = [&told](const std::wstring& message) { told.push_back(message); };
     page.SetHelpFile(c.file);
@@ -226,14 +229,60 @@ TEST(VersionPage, HelpLabelOpensTheHelpPageBesideTheProgram) {
         break;
     }
     wintest::Pump(100);
-    SCOPED_TRACE(U8(c.file) + " how " + std::to_string(c.how));
-    EXPECT_EQ(opened, c.opens ? std::vector<std::wstring>{c.file} : std::vector<std::wstring>{});
-    ASSERT_EQ(told.size(), c.opens ? 0u : 1u);
-    if (!c.opens) {
+    SCOPED_TRACE(U8(c.file) + " how " + std::to_string(c.how) + " shell " + std::to_string(c.shellOpens));
+    EXPECT_EQ(opened, c.tried ? std::vector<std::wstring>{c.file} : std::vector<std::wstring>{});
+    ASSERT_EQ(told.size(), c.told ? 1u : 0u);
+    if (c.told) {
       EXPECT_NE(told.front().find(c.file), std::wstring::npos);
     }
   }
   DeleteFileW(present.c_str());
+
+  // The pointer over the label underlines it; leaving takes the underline away.
+  HWND label = host["Label_Help_URL"];
+  auto underlined = [label] {
+    LOGFONTW lf{};
+    GetObjectW(reinterpret_cast<HFONT>(SendMessageW(label, WM_GETFONT, 0, 0)), sizeof lf, &lf);
+    return lf.lfUnderline != 0;
+  };
+  EXPECT_FALSE(underlined());
+  SendMessageW(label, WM_MOUSEMOVE, 0, MAKELPARAM(2, 2));
+  EXPECT_TRUE(underlined());
+  SendMessageW(label, WM_MOUSELEAVE, 0, 0);
+  EXPECT_FALSE(underlined());
+}
+
+// F10 and the Apps key open mnuHelp at the page's client origin; the close
+// button hides the customisation window and leaves the main window.
+TEST(VersionPage, MenuKeysOpenThePageMenuAndCloseHidesTheWindow) {
+  Host host;
+  ASSERT_TRUE(host.created);
+  TForm_VersionInfo& page = *host.page;
+  for (WORD key : {VK_F10, VK_APPS}) {
+    SetFocus(page.List());
+    wintest::Pump(30);
+    pagetest::MenuProbe probe;
+    pagetest::Press({key});
+    for (int i = 0; i < 40 && !probe.Seen(); ++i) wintest::Pump(50);
+    probe.Join();
+    ASSERT_TRUE(probe.Seen()) << key;
+    EXPECT_EQ(probe.Items(), (std::vector<std::wstring>{L"オンラインヘルプ", L"-", L"閉じる"}));
+    POINT origin{0, 0};
+    ClientToScreen(page.Handle(), &origin);
+    EXPECT_LE(std::abs(probe.Rect().left - origin.x), 2) << key;
+    EXPECT_LE(std::abs(probe.Rect().top - origin.y), 2) << key;
+    wintest::Pump(100);
+  }
+
+  ASSERT_TRUE(host.app.Actions().Find("Action_Help")->Trigger());
+  wintest::Pump(150);
+  TApp_ZorvikCustom& custom = host.app.CustomWindow();
+  auto* shown = dynamic_cast<TForm_VersionInfo*>(custom.PageOf("tabHelp"));
+  ASSERT_NE(shown, nullptr);
+  SendMessageW(shown->Control("Button_Close"), BM_CLICK, 0, 0);
+  wintest::Pump(200);
+  EXPECT_FALSE(IsWindowVisible(custom.Handle()));
+  EXPECT_TRUE(IsWindowVisible(host.app.Handle()));
 }
 
 // Up and Down scroll one line from anywhere on the page, the wheel one line
