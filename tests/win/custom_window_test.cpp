@@ -7,6 +7,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -73,11 +74,41 @@ TEST_F(CustomWindowTest, OpeningTheSettingsTwiceGivesOneWindowAndOnePage) {
   ASSERT_TRUE(Run("Action_Custom_Setting"));
   kit::Page* first = Custom().PageOf("TabSheet_Option");
   ASSERT_NE(first, nullptr);
-  // Again from the menu, Alt+F10 and the system menu.
-  ASSERT_TRUE(Run("Action_Custom_Setting"));
-  SendMessageW(app_.Handle(), WM_SYSKEYDOWN, VK_F10, 1 << 29);
-  SendMessageW(app_.Handle(), WM_SYSCOMMAND, syscmd::kCustomSetting, 0);
-  wintest::Pump(50);
+  // Again, hidden in between, from each way in: the menu item, Alt+F10, the
+  // system menu's first item and the down gesture's command.
+  HWND main = app_.Handle();
+  const UINT menuId = app_.MenuCommandOf(*app_.ActionByName("Action_Custom_Setting"));
+  BYTE keys[256]{};
+  const struct {
+    const char* way;
+    std::function<void()> open;
+  } ways[] = {
+      {"menu", [&] { SendMessageW(main, WM_COMMAND, menuId, 0); }},
+      {"Alt+F10",
+       [&] {
+         GetKeyboardState(keys);
+         keys[VK_MENU] = 0x80;
+         SetKeyboardState(keys);
+         SendMessageW(main, WM_SYSKEYDOWN, VK_F10, 1 << 29);
+         keys[VK_MENU] = 0;
+         SetKeyboardState(keys);
+       }},
+      {"system menu", [&] { SendMessageW(main, WM_SYSCOMMAND, syscmd::kCustomSetting, 0); }},
+      {"gesture",
+       [&] {
+         const CommandDef* down = app_.Gestures().CommandFor(Gesture::Down);
+         ASSERT_NE(down, nullptr);
+         app_.ActionByName(down->name)->Trigger();
+       }},
+  };
+  for (const auto& w : ways) {
+    SCOPED_TRACE(w.way);
+    Custom().Hide();
+    w.open();
+    wintest::Pump(50);
+    EXPECT_TRUE(IsWindowVisible(Custom().Handle()));
+    EXPECT_EQ(Custom().ActiveTab(), 0);
+  }
   EXPECT_EQ(Custom().PageOf("TabSheet_Option"), first);
   EXPECT_EQ(CountOf(L"TApp_ZorvikCustom"), 1);
   EXPECT_EQ(CountOf(L"ZorvikKitPage", Custom().Handle()), 1);
@@ -216,6 +247,48 @@ TEST_F(CustomWindowTest, CtrlTabGoesThroughTheTabsAndTabStaysOnThePage) {
   wintest::Pump(50);
   EXPECT_TRUE(IsWindowVisible(Custom().Handle()));
   EXPECT_EQ(page->SelectedNode(), "オプション");
+}
+
+// A page that records what its window passes on.
+class RecordingPage : public kit::Page {
+public:
+  RecordingPage() : Page("Recording", "記録", {}, 200, 100) {}
+  bool HostWheel(int delta, WPARAM) override {
+    wheel += delta;
+    return true;
+  }
+  bool HostKeyUp(WPARAM vk, LPARAM) override {
+    keys.push_back(static_cast<int>(vk));
+    return true;
+  }
+  int wheel = 0;
+  std::vector<int> keys;
+};
+
+TEST_F(CustomWindowTest, WheelAndKeyUpOfTheWindowGoToTheActivePage) {
+  RecordingPage* made = nullptr;
+  std::vector<TApp_ZorvikCustom::Tab> tabs = {
+      {"tabA", "A", [&made] {
+         auto p = std::make_unique<RecordingPage>();
+         made = p.get();
+         return p;
+       }},
+      {"tabEmpty", "B", nullptr}};
+  TApp_ZorvikCustom custom(app_, std::move(tabs));
+  custom.ShowCustomisation("tabA");
+  ASSERT_NE(made, nullptr);
+  SendMessageW(custom.Handle(), WM_MOUSEWHEEL, MAKEWPARAM(0, -WHEEL_DELTA), 0);
+  SendMessageW(custom.TabControl(), WM_KEYUP, VK_F5, 0xC0000001);
+  EXPECT_EQ(made->wheel, -WHEEL_DELTA);
+  EXPECT_EQ(made->keys, std::vector<int>{VK_F5});
+  // On a tab without a page they go nowhere, and harm nothing.
+  custom.ShowCustomisation("tabEmpty");
+  EXPECT_EQ(custom.ActivePage(), nullptr);
+  EXPECT_FALSE(IsWindowVisible(made->Handle()));
+  SendMessageW(custom.Handle(), WM_MOUSEWHEEL, MAKEWPARAM(0, WHEEL_DELTA), 0);
+  SendMessageW(custom.TabControl(), WM_KEYUP, VK_F5, 0xC0000001);
+  EXPECT_EQ(made->wheel, -WHEEL_DELTA);
+  EXPECT_EQ(made->keys.size(), 1u);
 }
 
 // Screenshots of the settings page on several panels (96 dpi, and 144 dpi
