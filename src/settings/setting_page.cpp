@@ -232,7 +232,10 @@ void TForm_Setting::ZoomMoved() {
   const std::vector<kit::Action*> zooms = ZoomActions(app_.Actions());
   const auto pos = static_cast<int>(SendMessageW(Control(kTrackBar), TBM_GETPOS, 0, 0));
   if (pos < 0 || static_cast<size_t>(pos) >= zooms.size()) return;
-  SetWindowTextW(Control("Label_Zoom"), W(CaptionWithoutAccelerator(zooms[static_cast<size_t>(pos)]->caption)).c_str());
+  const std::wstring caption = W(CaptionWithoutAccelerator(zooms[static_cast<size_t>(pos)]->caption));
+  wchar_t shown[64] = L"";
+  GetWindowTextW(Control("Label_Zoom"), shown, 64);
+  if (caption != shown) SetWindowTextW(Control("Label_Zoom"), caption.c_str());
   if (!syncing_ && pos != app_.ZoomIndex()) zooms[static_cast<size_t>(pos)]->Execute();
 }
 
@@ -260,9 +263,12 @@ void TForm_Setting::SpinChanged(const char* name) {
 
 void TForm_Setting::FixSpinRanges() {
   const TMyScreenSize& s = ScreenSize();
-  const int left = s.VirtualLeft(), top = s.VirtualTop();
-  Controls().SetSpinRange(kFixedX, left, left + std::max(1, s.VirtualWidth()) - 1);
-  Controls().SetSpinRange(kFixedY, top, top + std::max(1, s.VirtualHeight()) - 1);
+  const RECT range{s.VirtualLeft(), s.VirtualTop(), s.VirtualLeft() + std::max(1, s.VirtualWidth()) - 1,
+                   s.VirtualTop() + std::max(1, s.VirtualHeight()) - 1};
+  if (EqualRect(&range, &fixedRange_)) return;
+  fixedRange_ = range;
+  Controls().SetSpinRange(kFixedX, range.left, range.right);
+  Controls().SetSpinRange(kFixedY, range.top, range.bottom);
 }
 
 void TForm_Setting::SyncSpinEdits() {
@@ -310,13 +316,26 @@ void TForm_Setting::Reset() {
   Sync();
 }
 
+void TForm_Setting::WheelToMainWindow(WPARAM wp, LPARAM lp) {
+  // The main window's wheel handling changes the zoom; the bar follows.
+  SendMessageW(app_.MainWindow(), WM_MOUSEWHEEL, wp, lp);
+  Sync();
+}
+
+bool TForm_Setting::HostWheel(int delta, WPARAM keys) {
+  if (GetFocus() != Control(kTrackBar)) return false;
+  POINT p{0, 0};
+  GetCursorPos(&p);
+  WheelToMainWindow(MAKEWPARAM(LOWORD(keys), static_cast<WORD>(static_cast<short>(delta))),
+                    MAKELPARAM(static_cast<WORD>(p.x), static_cast<WORD>(p.y)));
+  return true;
+}
+
 LRESULT CALLBACK TForm_Setting::TrackBarProc(HWND h, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR id, DWORD_PTR ref) {
   auto* self = reinterpret_cast<TForm_Setting*>(ref);
   switch (msg) {
     case WM_MOUSEWHEEL:
-      // The main window's wheel handling changes the zoom; the bar follows.
-      SendMessageW(self->app_.MainWindow(), WM_MOUSEWHEEL, wp, lp);
-      self->Sync();
+      self->WheelToMainWindow(wp, lp);
       return 0;
     case WM_NCDESTROY:
       RemoveWindowSubclass(h, TrackBarProc, id);

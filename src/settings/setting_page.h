@@ -26,6 +26,9 @@ public:
 
   // Follows the live state: bound controls, check lists, zoom, spin edits.
   void Sync() override;
+  // The wheel over the page while the zoom track bar has the focus zooms
+  // the main window.
+  bool HostWheel(int delta, WPARAM keys) override;
 
   // Selects a node of the category tree by its caption, as a click does.
   bool SelectNode(std::string_view caption);
@@ -52,6 +55,7 @@ private:
   void SyncSpinEdits();
   void FixSpinRanges();
   void AfterListCheck();
+  void WheelToMainWindow(WPARAM wp, LPARAM lp);
   static LRESULT CALLBACK TrackBarProc(HWND h, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR id, DWORD_PTR self);
 
   AppServices& app_;
@@ -60,6 +64,7 @@ private:
   int node_ = -1;
   bool syncing_ = false;
   std::vector<std::string> apiNames_;
+  RECT fixedRange_{};  // the fixed point's range as last set
 };
 
 }  // namespace zorvik

@@ -195,6 +195,18 @@ TEST_F(SettingPageTest, TheTrackBarSetsAndFollowsTheZoom) {
   wintest::Pump(100);
   EXPECT_EQ(app_.ZoomIndex(), 8);
   EXPECT_EQ(SendMessageW(bar, TBM_GETPOS, 0, 0), 8);
+  // Over another part of the window, while the bar has the focus, likewise;
+  // without the focus the page leaves the wheel alone.
+  HWND custom = app_.CustomWindow().Handle();
+  SetFocus(bar);
+  SendMessageW(custom, WM_MOUSEWHEEL, MAKEWPARAM(0, -WHEEL_DELTA), 0);
+  wintest::Pump(100);
+  EXPECT_EQ(app_.ZoomIndex(), 7);
+  EXPECT_EQ(SendMessageW(bar, TBM_GETPOS, 0, 0), 7);
+  SetFocus(C("TreeView_Category"));
+  SendMessageW(custom, WM_MOUSEWHEEL, MAKEWPARAM(0, -WHEEL_DELTA), 0);
+  wintest::Pump(100);
+  EXPECT_EQ(app_.ZoomIndex(), 7);
 }
 
 TEST_F(SettingPageTest, FixedPointSpinEditsWorkOnlyWhilePausedOrFixed) {
