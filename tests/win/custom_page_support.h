@@ -70,18 +70,28 @@ public:
   const std::vector<std::wstring>& Items() const { return items_; }  // "-" for a separator
 
 private:
+  // A shown popup menu window of this process (hidden ones may linger).
+  static BOOL CALLBACK FindMenu(HWND h, LPARAM found) {
+    wchar_t cls[16] = L"";
+    DWORD pid = 0;
+    GetWindowThreadProcessId(h, &pid);
+    if (pid == GetCurrentProcessId() && IsWindowVisible(h) && GetClassNameW(h, cls, 16) && wcscmp(cls, L"#32768") == 0) {
+      *reinterpret_cast<HWND*>(found) = h;
+      return FALSE;
+    }
+    return TRUE;
+  }
+  static HWND ShownMenu() {
+    HWND found = nullptr;
+    EnumWindows(FindMenu, reinterpret_cast<LPARAM>(&found));
+    return found;
+  }
   void Run() {
     const DWORD end = GetTickCount() + 8000;
     HWND menu = nullptr;
-    while (!stop_ && static_cast<int>(end - GetTickCount()) > 0) {
-      HWND h = FindWindowW(L"#32768", nullptr);
-      DWORD pid = 0;
-      if (h) GetWindowThreadProcessId(h, &pid);
-      if (h && pid == GetCurrentProcessId() && IsWindowVisible(h)) {
-        menu = h;
-        break;
-      }
-      Sleep(10);
+    while (!stop_ && !menu && static_cast<int>(end - GetTickCount()) > 0) {
+      menu = ShownMenu();
+      if (!menu) Sleep(10);
     }
     if (!menu) return;
     Sleep(100);
@@ -101,8 +111,19 @@ private:
       }
     }
     seen_ = true;
-    for (int tries = 0; tries < 20 && IsWindow(menu) && IsWindowVisible(menu); ++tries) {
-      PostMessageW(menu, WM_KEYDOWN, VK_ESCAPE, 0);
+    // Esc to the menu; should that not end it, Esc as typed, then cancel the mode.
+    for (int tries = 0; tries < 30 && ShownMenu(); ++tries) {
+      if (tries < 10) {
+        PostMessageW(menu, WM_KEYDOWN, VK_ESCAPE, 0);
+      } else if (tries < 20) {
+        INPUT in[2]{};
+        in[0].type = in[1].type = INPUT_KEYBOARD;
+        in[0].ki.wVk = in[1].ki.wVk = VK_ESCAPE;
+        in[1].ki.dwFlags = KEYEVENTF_KEYUP;
+        SendInput(2, in, sizeof(INPUT));
+      } else if (HWND owner = GetWindow(menu, GW_OWNER)) {
+        PostMessageW(owner, WM_CANCELMODE, 0, 0);
+      }
       Sleep(100);
     }
   }
