@@ -24,9 +24,12 @@
 #include "platform/win_text.h"
 #include "platform/private_messages.h"
 #include "settings/my_settingfile.h"
+#include "copy/copy_page.h"
 #include "settings/setting_page.h"
 #include "commands/menu_page.h"
 #include "commands/toolbar_page.h"
+#include "commands/shortcut_page.h"
+#include "help/help_window.h"
 
 namespace zorvik {
 
@@ -403,14 +406,23 @@ private:
 
 void TApp_Zorvik::BuildCustomisation() {
   apiEntries_ = std::make_unique<ApiEntriesOfWindow>(*apiTest_, *this);
-  // The tabs in order; the pages still to come leave theirs empty.
+  // The tabs in order, each with the factory of its page.
   std::vector<TApp_ZorvikCustom::Tab> tabs = {
       {"TabSheet_Option", "一覧設定", [this] { return std::make_unique<TForm_Setting>(*this, designState_); }},
       {"tabMenu", "メニュー", [this] { return std::make_unique<TForm_Custom_Menu>(*this); }},
       {"tabToolBar", "ツールバー", [this] { return std::make_unique<TForm_Custom_ToolBar>(*this); }},
-      {"tabShortCut", "ショートカット", nullptr},
-      {"tabCopy", "コピー形式", nullptr},
-      {"tabHelp", "バージョン情報", nullptr},
+      {"tabShortCut", "ショートカット",
+       [this] {
+         auto page = std::make_unique<TForm_Custom_ShortCut>(*this);
+         // The version page lists the bindings: it follows every change.
+         page->onBindingsChanged = [this] {
+           if (auto* help = dynamic_cast<TForm_VersionInfo*>(custom_ ? custom_->PageOf("tabHelp") : nullptr))
+             help->Rebuild();
+         };
+         return page;
+       }},
+      {"tabCopy", "コピー形式", [this] { return std::make_unique<TForm_Custom_Copy>(*this); }},
+      {"tabHelp", "バージョン情報", [this] { return std::make_unique<TForm_VersionInfo>(*this); }},
   };
   custom_ = std::make_unique<TApp_ZorvikCustom>(*this, std::move(tabs));
   const struct {
@@ -418,7 +430,7 @@ void TApp_Zorvik::BuildCustomisation() {
     const char* tab;
   } commands[] = {{"Action_Custom_Setting", "TabSheet_Option"}, {"Action_Custom_Menu", "tabMenu"},
                   {"Action_Custom_ToolBar", "tabToolBar"},      {"Action_Custom_ShortCut", "tabShortCut"},
-                  {"Action_Custom_Copy", "tabCopy"}};
+                  {"Action_Custom_Copy", "tabCopy"},            {"Action_Help", "tabHelp"}};
   for (const auto& c : commands) {
     const std::string tab = c.tab;
     On(c.command, [this, tab](kit::Action& a) {
@@ -429,6 +441,9 @@ void TApp_Zorvik::BuildCustomisation() {
         ~Enable() { a.SetEnabled(true); }
       } enable{a};
       custom_->ShowCustomisation(tab);
+      // A copy command run with Shift held opens the page on its own format.
+      if (const kit::Action* from = copy_.FormatsRequester(); from && tab == "tabCopy")
+        if (auto* page = dynamic_cast<TForm_Custom_Copy*>(custom_->PageOf(tab))) page->SelectCaption(from->caption, true);
     });
   }
 }
