@@ -76,9 +76,11 @@ TForm_Custom_Menu::TForm_Custom_Menu(AppServices& app)
   for (const auto& c : root.children)
     if (!c->children.empty() && !Internal(*c)) nodes_.push_back(c.get());
 
-  auto& category = menu_.Root().Add(MenuItem("mniMenu_Category", nullptr));
-  category.separator = false;
-  category.caption = "カテゴリ移動(&M)";
+  // "Move to category": one item per tree node.
+  auto submenu = std::make_unique<kit::MenuNode>();
+  submenu->name = "mniMenu_Category";
+  submenu->caption = "カテゴリ移動(&M)";
+  kit::MenuNode& category = menu_.Root().Add(std::move(submenu));
   for (size_t i = 0; i < nodes_.size(); ++i) {
     kit::Action& a = actions_.Add("actMenu_Category_" + std::to_string(i));
     a.caption = i == 0 ? "ルート" : U8(ItemText(*nodes_[i]));

@@ -112,6 +112,12 @@ TEST(MenuPage, TreeHoldsTheRootAndTheNineSectionsByCommandCaption) {
   ASSERT_GE(line, 0);
   EXPECT_TRUE(list.Item(line).separator);
   EXPECT_EQ(list.Item(RowNamed(page, "MenuItem_Help")).text, L"バージョン情報(V)");
+
+  // The page menu's category items choose a node, which refills the list.
+  ASSERT_NE(page.PageMenu().Find("mniMenu_Category_6"), nullptr);
+  page.PageMenu().Find("mniMenu_Category_6")->action->Trigger();
+  EXPECT_EQ(page.SelectedNode(), 6);
+  EXPECT_EQ(page.RowItem(0)->name, "MenuItem_Copy_Picture");
 }
 
 TEST(MenuPage, CheckingTheWriteSectionOnTheRootShowsItInTheLiveMenu) {
