@@ -22,6 +22,7 @@
 #include "platform/optional_functions.h"
 #include "platform/win_text.h"
 #include "settings/my_settingfile.h"
+#include "custom_page_support.h"
 #include "win_support.h"
 
 namespace zorvik {
@@ -268,42 +269,9 @@ TEST_F(WindowStyleTest, TheListIsRebuiltOnlyWhenTheStylePairOrASwitchChanges) {
   EXPECT_EQ(v->Rebuilds(), built + 2);
 }
 
-// Waits on another thread for a popup menu of this process to show, reads
-// where it is and its items, and closes it with Escape.
-class MenuProbe {
-public:
-  MenuProbe() : thread_([this] { Run(); }) {}
-  ~MenuProbe() { Join(); }
-  void Join() {
-    stop_ = true;
-    if (thread_.joinable()) thread_.join();
-  }
-  bool Seen() const { return seen_; }
-  RECT rect{};
-  std::vector<std::wstring> items;
-
-private:
-  void Run() {
-    for (int i = 0; i < 200 && !stop_; ++i) {
-      HWND menu = FindWindowW(L"#32768", nullptr);
-      if (menu && IsWindowVisible(menu)) {
-        GetWindowRect(menu, &rect);
-        HMENU m = reinterpret_cast<HMENU>(SendMessageW(menu, MN_GETHMENU, 0, 0));
-        for (int k = 0; m && k < GetMenuItemCount(m); ++k) {
-          wchar_t text[128] = {};
-          GetMenuStringW(m, static_cast<UINT>(k), text, 128, MF_BYPOSITION);
-          items.push_back(text);
-        }
-        seen_ = true;
-        PostMessageW(menu, WM_KEYDOWN, VK_ESCAPE, 0);
-        return;
-      }
-      Sleep(20);
-    }
-  }
-  std::atomic<bool> stop_{false}, seen_{false};
-  std::thread thread_;
-};
+// The menu probe of the page tests: it finds the shown menu, reads it and
+// keeps closing it until it is gone, so a test never waits on an open menu.
+using pagetest::MenuProbe;
 
 TEST_F(WindowStyleTest, F10AppsAndTheTitleBarIconOpenItsOwnMenuAtTheClientCorner) {
   HWND w = Make(L"STATIC", 0, 700, 100, 300, 150, L"見本");
@@ -330,9 +298,9 @@ TEST_F(WindowStyleTest, F10AppsAndTheTitleBarIconOpenItsOwnMenuAtTheClientCorner
     wintest::Pump(400);
     probe.Join();
     ASSERT_TRUE(probe.Seen());
-    EXPECT_EQ(probe.rect.left, origin.x);
-    EXPECT_EQ(probe.rect.top, origin.y);
-    EXPECT_EQ(probe.items, (std::vector<std::wstring>{L"コピー(&C)", L"", L"閉じる(&C)\tAlt+F4"}));
+    EXPECT_EQ(probe.Rect().left, origin.x);
+    EXPECT_EQ(probe.Rect().top, origin.y);
+    EXPECT_EQ(probe.Items(), (std::vector<std::wstring>{L"コピー(&C)", L"-", L"閉じる(&C)\tAlt+F4"}));
     EXPECT_TRUE(v->Visible());
   }
 }
