@@ -14,6 +14,7 @@
 #include "kit/control_table.h"
 #include "kit/layout_math.h"
 #include "kit/owner_list.h"
+#include "platform/general.h"
 #include "platform/message_dialog.h"
 #include "platform/optional_functions.h"
 #include "platform/win_dpi.h"
@@ -102,20 +103,6 @@ bool ShellOpen(const std::wstring& path) {
 }
 
 }  // namespace
-
-std::wstring OwnModulePath() {
-  std::wstring path(MAX_PATH, L'\0');
-  for (;;) {
-    const DWORD n = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
-    if (n == 0) return {};
-    if (n < path.size()) {
-      path.resize(n);
-      return path;
-    }
-    if (path.size() >= 32768) return {};
-    path.resize(path.size() * 2);
-  }
-}
 
 std::wstring HelpFileBeside(const std::wstring& modulePath) {
   const size_t slash = modulePath.find_last_of(L"\\/");

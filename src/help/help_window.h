@@ -28,8 +28,6 @@ class AppServices;
 // translation of a module's version resource; an empty version when the
 // module has none.
 std::wstring VersionLabelText(const std::wstring& modulePath);
-// The full path of this program's own module (the executable).
-std::wstring OwnModulePath();
 // help\zorvik-help.html in the folder of the given module.
 std::wstring HelpFileBeside(const std::wstring& modulePath);
 

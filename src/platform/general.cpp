@@ -140,18 +140,23 @@ std::wstring ProductNameOfFile(const std::wstring& path) {
   return name;
 }
 
-std::wstring ProductNameOf() {
+std::wstring OwnModulePath() {
   std::wstring path(MAX_PATH, L'\0');
   for (;;) {
     const DWORD n = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
     if (n == 0) return {};
     if (n < path.size()) {
       path.resize(n);
-      break;
+      return path;
     }
+    if (path.size() >= 32768) return {};
     path.resize(path.size() * 2);
   }
-  return ProductNameOfFile(path);
+}
+
+std::wstring ProductNameOf() {
+  const std::wstring path = OwnModulePath();
+  return path.empty() ? std::wstring() : ProductNameOfFile(path);
 }
 
 }  // namespace zorvik

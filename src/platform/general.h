@@ -60,6 +60,8 @@ std::wstring RepeatChar(wchar_t c, int count);
 // ProductName of the version block of the file `path` (first translation);
 // empty when the file has none or any step fails.
 std::wstring ProductNameOfFile(const std::wstring& path);
+// The full path of the running program; empty when it cannot be had.
+std::wstring OwnModulePath();
 // ProductName of this program's own executable.
 std::wstring ProductNameOf();
 

@@ -17,6 +17,7 @@
 #include "commands/shortcut_page.h"
 #include "custom_page_support.h"
 #include "help/help_window.h"
+#include "platform/general.h"
 #include "help/version_list.h"
 #include "kit/owner_list.h"
 #include "kit_support.h"
