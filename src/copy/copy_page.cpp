@@ -214,10 +214,10 @@ void TForm_Custom_Copy::Edited(const CopyPanelDef& panel) {
 // origin boxes take part only while the origin is included.
 void TForm_Custom_Copy::ShowChoice(const CopyPanelDef& panel, bool checked) {
   const int specifiers = panel.kind == CopyPanelKind::kLength ? 4 : panel.specifiers;
-  const wchar_t* spec = reinterpret_cast<const wchar_t*>(
+  const wchar_t* shown = reinterpret_cast<const wchar_t*>(
       checked || !panel.uncheckedSpecifier || panel.kind == CopyPanelKind::kLength ? panel.checkedSpecifier
                                                                                    : panel.uncheckedSpecifier);
-  for (int s = 0; s < specifiers; ++s) SetWindowTextW(Control(SpecifierLabelName(panel, s)), spec);
+  for (int s = 0; s < specifiers; ++s) SetWindowTextW(Control(SpecifierLabelName(panel, s)), shown);
   if (panel.kind != CopyPanelKind::kLength) return;
   for (const std::string& name : {PieceBoxName(panel, 2), PieceBoxName(panel, 3), SpecifierLabelName(panel, 2),
                                   SpecifierLabelName(panel, 3), SampleLabelName(panel, 2), SampleLabelName(panel, 3)}) {

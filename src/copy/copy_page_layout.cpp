@@ -73,7 +73,7 @@ void AddPanel(kit::ControlTableDesc& t, const CopyPanelDef& p, int y) {
 }  // namespace
 
 std::string SpecifierLabelName(const CopyPanelDef& panel, int index) {
-  return std::string("lblCopy_") + panel.name + "Spec" + std::to_string(index + 1);
+  return std::string("lblCopy_") + panel.name + "Specifier" + std::to_string(index + 1);
 }
 std::string SampleLabelName(const CopyPanelDef& panel, int index) {
   return std::string("lblCopy_") + panel.name + "Sample" + std::to_string(index + 1);

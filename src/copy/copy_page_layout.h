@@ -16,7 +16,7 @@ namespace zorvik {
 kit::ControlTableDesc CopyPageTable();
 
 // Names of a panel's labels: the specifier after piece `index` (0-based)
-// "lblCopy_ColorRGBSpec1", the sample value under it "lblCopy_ColorRGBSample1",
+// "lblCopy_ColorRGBSpecifier1", the sample value under it "lblCopy_ColorRGBSample1",
 // the title "lblCopy_ColorRGBTitle".
 std::string SpecifierLabelName(const CopyPanelDef& panel, int index);
 std::string SampleLabelName(const CopyPanelDef& panel, int index);
