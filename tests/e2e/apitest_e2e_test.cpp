@@ -24,53 +24,8 @@ HWND Known(int x, int y, int w, int h, const wchar_t* text) {
                          nullptr, GetModuleHandleW(nullptr), nullptr);
 }
 
-struct Found {
-  DWORD pid;
-  HWND window;
-};
-
 // The program's API test window, when it is shown.
-HWND ApiWindowOf(DWORD pid) {
-  Found f{pid, nullptr};
-  EnumWindows(
-      [](HWND h, LPARAM lp) -> BOOL {
-        auto* f = reinterpret_cast<Found*>(lp);
-        wchar_t cls[64] = L"";
-        GetClassNameW(h, cls, 64);
-        DWORD owner = 0;
-        GetWindowThreadProcessId(h, &owner);
-        if (owner == f->pid && lstrcmpW(cls, L"TApp_ZorvikAPITest") == 0 && IsWindowVisible(h)) {
-          f->window = h;
-          return FALSE;
-        }
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&f));
-  return f.window;
-}
-
-std::wstring TextOf(HWND h) {
-  std::wstring text(8192, L'\0');
-  DWORD_PTR n = 0;
-  if (!SendMessageTimeoutW(h, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()), SMTO_ABORTIFHUNG, 2000,
-                           &n))
-    return {};
-  text.resize(n);
-  return text;
-}
-
-std::vector<std::wstring> ComboItems(HWND combo) {
-  std::vector<std::wstring> items;
-  const LRESULT n = SendMessageW(combo, CB_GETCOUNT, 0, 0);
-  for (LRESULT i = 0; i < n; ++i) {
-    const LRESULT len = SendMessageW(combo, CB_GETLBTEXTLEN, static_cast<WPARAM>(i), 0);
-    std::wstring s(static_cast<size_t>(std::max<LRESULT>(len, 0)) + 1, L'\0');
-    SendMessageW(combo, CB_GETLBTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(s.data()));
-    s.resize(static_cast<size_t>(std::max<LRESULT>(len, 0)));
-    items.push_back(s);
-  }
-  return items;
-}
+HWND ApiWindowOf(DWORD pid) { return TopWindow(pid, L"TApp_ZorvikAPITest"); }
 
 class ApiWindowE2eTest : public ::testing::Test {
 protected:
@@ -83,8 +38,7 @@ protected:
     app_.reset();
     DestroyWindow(a_);
     DestroyWindow(b_);
-    for (const wchar_t* f : {L"zorvik.exe", L"zorvik.bin", L"zorvik.bin.tmp"}) DeleteFileW((dir_ + f).c_str());
-    RemoveDirectoryW(dir_.c_str());
+    Zorvik::RemoveDir(dir_);
   }
   // Starts the program and waits for its API window; null when it does not show.
   HWND Start() {

@@ -11,79 +11,11 @@
 #include <vector>
 
 #include "commands/command_table.h"
-#include "copy/copy_page_layout.h"
 #include "driver.h"
 
 using namespace e2e;
 
 namespace {
-
-constexpr UINT kFirstControlId = 1000;  // the page's controls are numbered in table order from here
-
-HWND CustomWindow(DWORD pid) {
-  struct Found {
-    DWORD pid;
-    HWND window = nullptr;
-  } f{pid};
-  EnumWindows(
-      [](HWND h, LPARAM lp) -> BOOL {
-        auto* f = reinterpret_cast<Found*>(lp);
-        DWORD owner = 0;
-        GetWindowThreadProcessId(h, &owner);
-        wchar_t title[64] = L"";
-        GetWindowTextW(h, title, 64);
-        if (owner == f->pid && IsWindowVisible(h) && std::wstring(title) == L"カスタマイズ") {
-          f->window = h;
-          return FALSE;
-        }
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&f));
-  return f.window;
-}
-
-HWND WaitForCustomWindow(DWORD pid) {
-  for (int i = 0; i < 100; ++i) {
-    if (HWND h = CustomWindow(pid)) return h;
-    Pump(50);
-  }
-  return nullptr;
-}
-
-// A control of the copy page by its name: the window with its number whose
-// parent carries the number of its parent row.
-HWND PageControl(HWND custom, const std::string& name) {
-  const zorvik::kit::ControlTableDesc table = zorvik::CopyPageTable();
-  int id = -1, parentId = -1;
-  for (size_t i = 0; i < table.size(); ++i)
-    if (table[i].name == name) {
-      id = static_cast<int>(kFirstControlId + i);
-      for (size_t j = 0; j < i; ++j)
-        if (table[j].name == table[i].parent) parentId = static_cast<int>(kFirstControlId + j);
-    }
-  struct Search {
-    int id, parentId;
-    HWND found = nullptr;
-  } s{id, parentId};
-  EnumChildWindows(
-      custom,
-      [](HWND h, LPARAM lp) -> BOOL {
-        auto* s = reinterpret_cast<Search*>(lp);
-        if (GetDlgCtrlID(h) != s->id) return TRUE;
-        if (s->parentId >= 0 && GetDlgCtrlID(GetParent(h)) != s->parentId) return TRUE;
-        s->found = h;
-        return FALSE;
-      },
-      reinterpret_cast<LPARAM>(&s));
-  return s.found;
-}
-
-std::wstring TextOf(HWND h) {
-  wchar_t text[256] = L"";
-  DWORD_PTR n = 0;
-  SendMessageTimeoutW(h, WM_GETTEXT, 256, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 2000, &n);
-  return text;
-}
 
 // The copy-format record of a slot in the settings file: menu identifier,
 // byte length, UTF-8 text.
@@ -106,12 +38,12 @@ TEST(CopyPageE2E, TypedPieceSurvivesARestartAndShiftCopyOpensThePageOnIt) {
     z.Command(customCopy);
     HWND custom = WaitForCustomWindow(z.pid());
     ASSERT_NE(custom, nullptr);
-    HWND box = PageControl(custom, "edtCopy_ColorHSV4");
+    HWND box = CopyPageControl(custom, "edtCopy_ColorHSV4");
     ASSERT_NE(box, nullptr);
     DWORD_PTR ignored = 0;
     SendMessageTimeoutW(box, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L" 50%"), SMTO_ABORTIFHUNG, 2000, &ignored);
     Pump(100);
-    EXPECT_EQ(TextOf(PageControl(custom, "lblCopy_ColorHSVDisp")), L"180 50 50 50%");
+    EXPECT_EQ(TextOf(CopyPageControl(custom, "lblCopy_ColorHSVDisp")), L"180 50 50 50%");
     EXPECT_EQ(z.Close(), 0);
   }
   const std::vector<uint8_t> file = ReadAll(dir + L"zorvik.bin");
@@ -127,15 +59,15 @@ TEST(CopyPageE2E, TypedPieceSurvivesARestartAndShiftCopyOpensThePageOnIt) {
   HWND custom = WaitForCustomWindow(z.pid());
   ASSERT_NE(custom, nullptr);
   Pump(200);
-  EXPECT_EQ(TextOf(PageControl(custom, "ComboBox_Copy_FmtSel")), L"カラー情報/HSV");
-  EXPECT_EQ(TextOf(PageControl(custom, "edtCopy_ColorHSV4")), L" 50%");
+  EXPECT_EQ(TextOf(CopyPageControl(custom, "ComboBox_Copy_FmtSel")), L"カラー情報/HSV");
+  EXPECT_EQ(TextOf(CopyPageControl(custom, "edtCopy_ColorHSV4")), L" 50%");
   EXPECT_EQ(ClipboardUnicode(), L"");
   // The item's panel is at the top of the scrolling area.
   RECT area{}, panel{};
-  HWND box = PageControl(custom, "ScrollBox_Copy");
+  HWND box = CopyPageControl(custom, "ScrollBox_Copy");
   GetClientRect(box, &area);
   MapWindowPoints(box, nullptr, reinterpret_cast<POINT*>(&area), 2);
-  GetWindowRect(PageControl(custom, "pnlCopy_ColorHSV"), &panel);
+  GetWindowRect(CopyPageControl(custom, "pnlCopy_ColorHSV"), &panel);
   EXPECT_EQ(panel.top, area.top);
   // Without Shift the command copies, ending in the typed text.
   z.Command(copyHsv);

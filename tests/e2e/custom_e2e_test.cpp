@@ -24,89 +24,6 @@ constexpr unsigned kZoom16 = 1016, kGridDisp = 2010, kColorRgb = 3001, kCaptureP
 // Tree nodes in display order.
 enum Node { kZoomNode = 0, kGridNode, kInfoNode, kColourNode, kPosNode, kWinInfoNode, kCaptureNode, kOptNode, kApiNode };
 
-LRESULT SendTo(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
-  DWORD_PTR r = 0;
-  SendMessageTimeoutW(h, msg, wp, lp, SMTO_ABORTIFHUNG, 3000, &r);
-  return static_cast<LRESULT>(r);
-}
-
-struct Search {
-  DWORD pid;
-  const wchar_t* cls;
-  bool visibleOnly;
-  std::vector<HWND> found;
-};
-
-// Top-level windows of a process with a class name.
-HWND TopWindow(DWORD pid, const wchar_t* cls, bool visibleOnly = true) {
-  Search s{pid, cls, visibleOnly, {}};
-  EnumWindows(
-      [](HWND h, LPARAM lp) -> BOOL {
-        auto* s = reinterpret_cast<Search*>(lp);
-        wchar_t name[64] = L"";
-        GetClassNameW(h, name, 64);
-        DWORD owner = 0;
-        GetWindowThreadProcessId(h, &owner);
-        if (owner == s->pid && lstrcmpiW(name, s->cls) == 0 && (!s->visibleOnly || IsWindowVisible(h)))
-          s->found.push_back(h);
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&s));
-  return s.found.empty() ? nullptr : s.found.front();
-}
-
-// Visible child windows of a class, in the order Windows lists them.
-std::vector<HWND> Children(HWND parent, const wchar_t* cls, bool visibleOnly = true) {
-  Search s{0, cls, visibleOnly, {}};
-  EnumChildWindows(
-      parent,
-      [](HWND h, LPARAM lp) -> BOOL {
-        auto* s = reinterpret_cast<Search*>(lp);
-        wchar_t name[64] = L"";
-        GetClassNameW(h, name, 64);
-        if (lstrcmpiW(name, s->cls) == 0 && (!s->visibleOnly || IsWindowVisible(h))) s->found.push_back(h);
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&s));
-  return s.found;
-}
-
-std::wstring TextOf(HWND h) {
-  std::wstring text(512, L'\0');
-  DWORD_PTR n = 0;
-  if (!SendMessageTimeoutW(h, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()), SMTO_ABORTIFHUNG, 3000,
-                           &n))
-    return {};
-  text.resize(n);
-  return text;
-}
-
-std::vector<std::wstring> ListRows(HWND list) {
-  std::vector<std::wstring> rows;
-  const LRESULT n = SendTo(list, LB_GETCOUNT, 0, 0);
-  for (LRESULT i = 0; i < n; ++i) {
-    const LRESULT len = SendTo(list, LB_GETTEXTLEN, static_cast<WPARAM>(i), 0);
-    std::wstring s(static_cast<size_t>(std::max<LRESULT>(len, 0)) + 1, L'\0');
-    SendTo(list, LB_GETTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(s.data()));
-    s.resize(static_cast<size_t>(std::max<LRESULT>(len, 0)));
-    rows.push_back(s);
-  }
-  return rows;
-}
-
-std::vector<std::wstring> ComboItems(HWND combo) {
-  std::vector<std::wstring> items;
-  const LRESULT n = SendTo(combo, CB_GETCOUNT, 0, 0);
-  for (LRESULT i = 0; i < n; ++i) {
-    const LRESULT len = SendTo(combo, CB_GETLBTEXTLEN, static_cast<WPARAM>(i), 0);
-    std::wstring s(static_cast<size_t>(std::max<LRESULT>(len, 0)) + 1, L'\0');
-    SendTo(combo, CB_GETLBTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(s.data()));
-    s.resize(static_cast<size_t>(std::max<LRESULT>(len, 0)));
-    items.push_back(s);
-  }
-  return items;
-}
-
 class CustomE2eTest : public ::testing::Test {
 protected:
   void SetUp() override {
@@ -116,9 +33,7 @@ protected:
   }
   void TearDown() override {
     app_.reset();
-    for (const wchar_t* f : {L"zorvik.exe", L"zorvik.bin", L"zorvik.bin.tmp", L"zorvik.bin.bak"})
-      DeleteFileW((dir_ + f).c_str());
-    RemoveDirectoryW(dir_.c_str());
+    Zorvik::RemoveDir(dir_);
   }
   void Start() {
     app_ = std::make_unique<Zorvik>(dir_);
@@ -134,10 +49,10 @@ protected:
   }
   void SelectNode(int index) {
     HWND tree = Children(custom_, WC_TREEVIEWW).at(0);
-    auto item = static_cast<LPARAM>(SendTo(tree, TVM_GETNEXTITEM, TVGN_ROOT, 0));
-    for (int i = 0; i < index && item; ++i) item = static_cast<LPARAM>(SendTo(tree, TVM_GETNEXTITEM, TVGN_NEXTVISIBLE, item));
+    auto item = static_cast<LPARAM>(Ask(tree, TVM_GETNEXTITEM, TVGN_ROOT, 0));
+    for (int i = 0; i < index && item; ++i) item = static_cast<LPARAM>(Ask(tree, TVM_GETNEXTITEM, TVGN_NEXTVISIBLE, item));
     ASSERT_NE(item, 0);
-    SendTo(tree, TVM_SELECTITEM, TVGN_CARET, item);
+    Ask(tree, TVM_SELECTITEM, TVGN_CARET, item);
     Pump(100);
   }
   // The one list of the panel in front.
@@ -147,7 +62,7 @@ protected:
   }
   // Space on a row of a check list, as the user toggles it.
   void ToggleRow(HWND list, int row) {
-    SendTo(list, LB_SETCURSEL, static_cast<WPARAM>(row), 0);
+    Ask(list, LB_SETCURSEL, static_cast<WPARAM>(row), 0);
     PostMessageW(list, WM_KEYDOWN, VK_SPACE, 0);
     PostMessageW(list, WM_KEYUP, VK_SPACE, 0xC0000001);
     Pump(300);
@@ -162,14 +77,7 @@ protected:
     HWND reset = Button(L"リセット");
     if (!reset) return false;
     PostMessageW(reset, BM_CLICK, 0, 0);
-    HWND dialog = nullptr;
-    for (int i = 0; i < 60 && !dialog; ++i) {
-      Pump(50);
-      HWND d = FindWindowW(L"#32770", L"Zorvik");
-      DWORD pid = 0;
-      GetWindowThreadProcessId(d, &pid);
-      if (d && pid == app_->pid() && IsWindowVisible(d)) dialog = d;
-    }
+    HWND dialog = WaitForTopWindow(app_->pid(), L"#32770", 3000);
     if (!dialog) return false;
     question_ = L"";
     for (HWND s : Children(dialog, L"STATIC")) question_ += TextOf(s);
@@ -222,7 +130,7 @@ TEST_F(CustomE2eTest, UncheckingRgbRemovesItsLineAtOnceAndUnchecksItsMenuItem) {
   Pump(300);
   HWND popup = VisiblePopupMenu();
   ASSERT_TRUE(popup);
-  const auto menu = reinterpret_cast<HMENU>(SendTo(popup, MN_GETHMENU, 0, 0));
+  const auto menu = reinterpret_cast<HMENU>(Ask(popup, MN_GETHMENU, 0, 0));
   const int check = MenuCheck(menu, L"RGB(&R)");
   for (int i = 0; i < 4 && VisiblePopupMenu(); ++i) Tap(VK_ESCAPE);
   // Wine does not let one process read another's menus; Windows does.
@@ -241,10 +149,10 @@ TEST_F(CustomE2eTest, FixedPointSpinEditsWaitForPauseOrFixedMode) {
   EXPECT_FALSE(enabled());
   HWND fixed = Button(L"定点キャプチャ");
   ASSERT_TRUE(fixed);
-  SendTo(fixed, BM_CLICK, 0, 0);
+  Ask(fixed, BM_CLICK, 0, 0);
   Pump(200);
   EXPECT_TRUE(enabled());
-  SendTo(fixed, BM_CLICK, 0, 0);
+  Ask(fixed, BM_CLICK, 0, 0);
   Pump(200);
   EXPECT_FALSE(enabled());
   app_->Command(kCapturePause);
@@ -267,7 +175,7 @@ TEST_F(CustomE2eTest, AnApiEntryUncheckedStaysHiddenAfterARestart) {
   HWND api = TopWindow(app_->pid(), L"TApp_ZorvikAPITest", false);
   ASSERT_TRUE(api);
   EXPECT_FALSE(IsWindowVisible(api));
-  HWND combo = Children(api, WC_COMBOBOXW, false).at(0);
+  HWND combo = Children(api, WC_COMBOBOXW, nullptr, false).at(0);
   ASSERT_EQ(ComboItems(combo).size(), rows.size());
   ToggleRow(list, 2);
   std::vector<std::wstring> offered = ComboItems(combo);
@@ -282,7 +190,7 @@ TEST_F(CustomE2eTest, AnApiEntryUncheckedStaysHiddenAfterARestart) {
   SelectNode(kApiNode);
   api = TopWindow(app_->pid(), L"TApp_ZorvikAPITest", false);
   ASSERT_TRUE(api);
-  offered = ComboItems(Children(api, WC_COMBOBOXW, false).at(0));
+  offered = ComboItems(Children(api, WC_COMBOBOXW, nullptr, false).at(0));
   EXPECT_EQ(offered.size(), rows.size() - 1);
   EXPECT_EQ(std::find(offered.begin(), offered.end(), hidden), offered.end());
 }

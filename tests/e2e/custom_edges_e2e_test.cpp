@@ -18,7 +18,6 @@
 #include "commands/command_table.h"
 #include "commands/command_text.h"
 #include "commands/keys.h"
-#include "copy/copy_page_layout.h"
 #include "driver.h"
 #include "settings/my_settingfile.h"
 
@@ -26,14 +25,7 @@ using namespace e2e;
 
 namespace {
 
-constexpr UINT kFirstControlId = 1000;  // page controls are numbered in table order from here
-constexpr int kVersionList = 1002;      // the version page's list of bindings
-
-LRESULT Call(HWND h, UINT msg, WPARAM wp = 0, LPARAM lp = 0) {
-  DWORD_PTR r = 0;
-  SendMessageTimeoutW(h, msg, wp, lp, SMTO_ABORTIFHUNG, 3000, &r);
-  return static_cast<LRESULT>(r);
-}
+constexpr int kVersionList = 1002;  // the version page's list of bindings
 
 std::wstring W(const std::string& utf8) {
   std::wstring out(utf8.size(), L'\0');
@@ -43,95 +35,9 @@ std::wstring W(const std::string& utf8) {
   return out;
 }
 
-std::wstring TextOf(HWND h) {
-  wchar_t text[512] = L"";
-  Call(h, WM_GETTEXT, 512, reinterpret_cast<LPARAM>(text));
-  return text;
-}
-
-std::wstring ClassOf(HWND h) {
-  wchar_t name[64] = L"";
-  GetClassNameW(h, name, 64);
-  return name;
-}
-
 std::wstring Command(const char* name) { return W(zorvik::CommandDisplayText(*zorvik::CommandByName(name))); }
 
-// The first visible top-level window of the process with that class.
-HWND TopWindow(DWORD pid, const wchar_t* cls) {
-  struct Search {
-    DWORD pid;
-    const wchar_t* cls;
-    HWND found = nullptr;
-  } s{pid, cls};
-  EnumWindows(
-      [](HWND h, LPARAM lp) -> BOOL {
-        auto* s = reinterpret_cast<Search*>(lp);
-        DWORD owner = 0;
-        GetWindowThreadProcessId(h, &owner);
-        if (owner != s->pid || !IsWindowVisible(h) || ClassOf(h) != s->cls) return TRUE;
-        s->found = h;
-        return FALSE;
-      },
-      reinterpret_cast<LPARAM>(&s));
-  return s.found;
-}
-
-HWND WaitForTopWindow(DWORD pid, const wchar_t* cls, int ms) {
-  for (int waited = 0; waited <= ms; waited += 50) {
-    if (HWND h = TopWindow(pid, cls)) return h;
-    Pump(50);
-  }
-  return nullptr;
-}
-
-// Visible descendants of a class (and caption, when given), left to right.
-std::vector<HWND> Children(HWND parent, const wchar_t* cls, const wchar_t* caption = nullptr) {
-  struct Search {
-    const wchar_t* cls;
-    const wchar_t* caption;
-    std::vector<HWND> found;
-  } s{cls, caption, {}};
-  EnumChildWindows(
-      parent,
-      [](HWND h, LPARAM lp) -> BOOL {
-        auto* s = reinterpret_cast<Search*>(lp);
-        wchar_t text[64] = L"";
-        GetWindowTextW(h, text, 64);
-        if (IsWindowVisible(h) && lstrcmpiW(ClassOf(h).c_str(), s->cls) == 0 && (!s->caption || text == std::wstring(s->caption)))
-          s->found.push_back(h);
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&s));
-  std::sort(s.found.begin(), s.found.end(), [](HWND a, HWND b) {
-    RECT ra{}, rb{};
-    GetWindowRect(a, &ra);
-    GetWindowRect(b, &rb);
-    return ra.left < rb.left;
-  });
-  return s.found;
-}
-
 // --- the program's questions -------------------------------------------
-
-// The text of a message dialog: its static control.
-std::wstring DialogText(HWND dialog) {
-  for (HWND c = GetWindow(dialog, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT))
-    if (lstrcmpiW(ClassOf(c).c_str(), L"Static") == 0) return TextOf(c);
-  return L"";
-}
-
-// Presses the dialog's button of that caption; false when it has none.
-bool Press(HWND dialog, const wchar_t* caption) {
-  for (HWND b = GetWindow(dialog, GW_CHILD); b; b = GetWindow(b, GW_HWNDNEXT)) {
-    if (TextOf(b) != caption) continue;
-    PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(b), BN_CLICKED), reinterpret_cast<LPARAM>(b));
-    for (int i = 0; i < 60 && IsWindow(dialog) && IsWindowVisible(dialog); ++i) Pump(50);
-    Pump(200);
-    return true;
-  }
-  return false;
-}
 
 constexpr const wchar_t* kYes = L"はい(&Y)";
 constexpr const wchar_t* kNo = L"いいえ(&N)";
@@ -169,22 +75,12 @@ HWND FocusOf(HWND w) {
 // would overtake the click and outrun a screenshot.
 void SelectRow(HWND grid, int row) {
   if (FocusOf(grid) != grid) {
-    RECT r{};
-    GetClientRect(grid, &r);
-    POINT p{r.right / 2, r.bottom / 2};
-    ClientToScreen(grid, &p);
-    SetCursorPos(p.x, p.y);
-    Pump(60);
-    INPUT in[2]{};
-    in[0].type = in[1].type = INPUT_MOUSE;
-    in[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-    in[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-    SendInput(2, in, sizeof(INPUT));
+    ClickAt(Middle(grid));
     for (int i = 0; i < 40 && FocusOf(grid) != grid; ++i) Pump(50);
     Pump(200);
   }
-  Call(grid, WM_KEYDOWN, VK_HOME);
-  for (int i = 1; i < row; ++i) Call(grid, WM_KEYDOWN, VK_DOWN);
+  Ask(grid, WM_KEYDOWN, VK_HOME);
+  for (int i = 1; i < row; ++i) Ask(grid, WM_KEYDOWN, VK_DOWN);
   Pump(300);
 }
 
@@ -260,9 +156,7 @@ protected:
   void TearDown() override {
     if (app_) CloseLeftovers(app_->pid());
     app_.reset();
-    for (const wchar_t* f : {L"zorvik.exe", L"zorvik.bin", L"zorvik.bin.tmp", L"zorvik.bin.bak"})
-      DeleteFileW((dir_ + f).c_str());
-    RemoveDirectoryW(dir_.c_str());
+    Zorvik::RemoveDir(dir_);
   }
   void Start() {
     app_ = std::make_unique<Zorvik>(dir_);
@@ -315,10 +209,10 @@ protected:
     if (!custom) return lines;
     for (HWND list : Children(custom, L"ListBox")) {
       if (GetDlgCtrlID(list) != kVersionList) continue;
-      const int n = static_cast<int>(Call(list, LB_GETCOUNT));
+      const int n = static_cast<int>(Ask(list, LB_GETCOUNT));
       for (int i = 0; i < n; ++i) {
         wchar_t text[512] = L"";
-        if (Call(list, LB_GETTEXTLEN, i) < 512) Call(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(text));
+        if (Ask(list, LB_GETTEXTLEN, i) < 512) Ask(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(text));
         lines.push_back(text);
       }
     }
@@ -351,34 +245,6 @@ protected:
   std::wstring dir_;
   std::unique_ptr<Zorvik> app_;
 };
-
-// A control of the copy page by its name: the window with its number whose
-// parent carries the number of its parent row.
-HWND CopyPageControl(HWND custom, const std::string& name) {
-  const zorvik::kit::ControlTableDesc table = zorvik::CopyPageTable();
-  int id = -1, parentId = -1;
-  for (size_t i = 0; i < table.size(); ++i)
-    if (table[i].name == name) {
-      id = static_cast<int>(kFirstControlId + i);
-      for (size_t j = 0; j < i; ++j)
-        if (table[j].name == table[i].parent) parentId = static_cast<int>(kFirstControlId + j);
-    }
-  struct Search {
-    int id, parentId;
-    HWND found = nullptr;
-  } s{id, parentId};
-  EnumChildWindows(
-      custom,
-      [](HWND h, LPARAM lp) -> BOOL {
-        auto* s = reinterpret_cast<Search*>(lp);
-        if (GetDlgCtrlID(h) != s->id) return TRUE;
-        if (s->parentId >= 0 && GetDlgCtrlID(GetParent(h)) != s->parentId) return TRUE;
-        s->found = h;
-        return FALSE;
-      },
-      reinterpret_cast<LPARAM>(&s));
-  return s.found;
-}
 
 // The version page's line of a key ("[F] category/caption"), or "".
 std::wstring KeyLine(const std::vector<std::wstring>& lines, const wchar_t* shown) {
@@ -433,7 +299,7 @@ TEST_F(CustomEdgesTest, ReplacingAKeyAsksOnlyFromTheCommandMenu) {
   page = OpenShortCutPage();
   SelectRow(page.commands, CommandRow("Action_Help"));
   const int helpY = SelectedRowY(page.commands);
-  Call(page.commands, WM_KEYDOWN, VK_UP);  // the drop itself must pick the row
+  Ask(page.commands, WM_KEYDOWN, VK_UP);  // the drop itself must pick the row
   Pump(200);
   SelectRow(page.keys, KeyRow("F"));
   const int fY = SelectedRowY(page.keys);
@@ -473,7 +339,7 @@ TEST_F(CustomEdgesTest, DeletingACommandsKeysClearsItsGestureToo) {
   ASSERT_EQ(page.deletes.size(), 2u);
   SelectRow(page.commands, CommandRow("Action_Capture_Pause"));
   ASSERT_TRUE(IsWindowEnabled(page.deletes[1]));
-  Call(page.deletes[1], BM_CLICK);
+  Ask(page.deletes[1], BM_CLICK);
   Pump(300);
   EXPECT_FALSE(IsWindowEnabled(page.deletes[1]));
   const std::vector<std::wstring> lines = VersionLines();
@@ -498,12 +364,12 @@ TEST_F(CustomEdgesTest, KeyResetRestoresExactlyTheDefaultBindings) {
   ASSERT_EQ(page.deletes.size(), 2u);
   ASSERT_EQ(page.resets.size(), 2u);
   SelectRow(page.commands, CommandRow("Action_Capture_Pause"));  // Esc and a gesture
-  Call(page.deletes[1], BM_CLICK);
+  Ask(page.deletes[1], BM_CLICK);
   SelectRow(page.keys, KeyRow("F1"));
-  Call(page.deletes[0], BM_CLICK);
+  Ask(page.deletes[0], BM_CLICK);
   SelectRow(page.commands, CommandRow("Action_Grid_Disp"));
   SelectRow(page.keys, KeyRow("0"));
-  Call(Children(page.window, L"Button", L"セット").at(0), BM_CLICK);
+  Ask(Children(page.window, L"Button", L"セット").at(0), BM_CLICK);
   Pump(200);
   ASSERT_NE(VersionLines(), untouched);
 
@@ -553,7 +419,7 @@ TEST_F(CustomEdgesTest, CopyPageRefusesAStoredWidthAndKeepsTheHexChoice) {
   EXPECT_EQ(TopWindow(app_->pid(), L"#32770"), nullptr) << "the default was refused";
   HWND hex = CopyPageControl(custom, "chkCopy_ColorRGBHex");
   ASSERT_TRUE(hex);
-  Call(hex, BM_CLICK);
+  Ask(hex, BM_CLICK);
   Pump(200);
   EXPECT_EQ(TextOf(CopyPageControl(custom, "lblCopy_ColorRGBDisp")), L"FF FF FF");
   stored = Stop();
@@ -565,7 +431,7 @@ TEST_F(CustomEdgesTest, CopyPageRefusesAStoredWidthAndKeepsTheHexChoice) {
   app_->Post(WM_COMMAND, MAKEWPARAM(customCopy, 0), 0);
   custom = Custom();
   ASSERT_TRUE(custom);
-  EXPECT_EQ(Call(CopyPageControl(custom, "chkCopy_ColorRGBHex"), BM_GETCHECK), BST_CHECKED);
+  EXPECT_EQ(Ask(CopyPageControl(custom, "chkCopy_ColorRGBHex"), BM_GETCHECK), BST_CHECKED);
   EXPECT_EQ(TextOf(CopyPageControl(custom, "lblCopy_ColorRGBDisp")), L"FF FF FF");
 }
 

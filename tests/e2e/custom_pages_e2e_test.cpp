@@ -66,37 +66,11 @@ BOOL CALLBACK FindToolBar(HWND h, LPARAM found) {
   return TRUE;
 }
 
-LRESULT Ask(HWND h, UINT msg, WPARAM wp = 0, LPARAM lp = 0) {
-  DWORD_PTR r = 0;
-  SendMessageTimeoutW(h, msg, wp, lp, SMTO_ABORTIFHUNG, 3000, &r);
-  return static_cast<LRESULT>(r);
-}
-
 // Toggles a check-list row as Space does.
 void ToggleRow(HWND list, int row) {
   Ask(list, LB_SETCURSEL, static_cast<WPARAM>(row));
   Ask(list, WM_KEYDOWN, VK_SPACE, 0);
   Pump(50);
-}
-
-// Answers the program's "Zorvik" question with the button of that caption.
-bool Answer(const wchar_t* caption) {
-  for (int tries = 0; tries < 100; ++tries) {
-    HWND dialog = FindWindowW(L"#32770", L"Zorvik");
-    if (dialog && IsWindowVisible(dialog)) {
-      for (HWND b = GetWindow(dialog, GW_CHILD); b; b = GetWindow(b, GW_HWNDNEXT)) {
-        wchar_t text[64] = L"";
-        GetWindowTextW(b, text, 64);
-        if (wcscmp(text, caption) == 0) {
-          PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(b), BN_CLICKED), reinterpret_cast<LPARAM>(b));
-          Pump(300);
-          return true;
-        }
-      }
-    }
-    Pump(50);
-  }
-  return false;
 }
 
 class CustomPagesTest : public ::testing::Test {
@@ -107,9 +81,7 @@ protected:
   }
   void TearDown() override {
     app_.reset();
-    for (const wchar_t* f : {L"zorvik.exe", L"zorvik.bin", L"zorvik.bin.tmp", L"zorvik.bin.bak"})
-      DeleteFileW((dir_ + f).c_str());
-    RemoveDirectoryW(dir_.c_str());
+    Zorvik::RemoveDir(dir_);
   }
   void Start() {
     app_ = std::make_unique<Zorvik>(dir_);
@@ -198,7 +170,7 @@ TEST_F(CustomPagesTest, ToolBarResetLeavesExactlyTheFiveDefaults) {
   ToggleRow(commands, 11);  // zoom down on
   EXPECT_EQ(ToolBarButtons(), 6);
   PostMessageW(GetDlgItem(page, kToolBarReset), BM_CLICK, 0, 0);
-  ASSERT_TRUE(Answer(L"はい(&Y)"));
+  ASSERT_TRUE(Answer(app_->pid(), L"はい(&Y)"));
   EXPECT_EQ(ToolBarButtons(), 5);
   EXPECT_EQ(Stop().toolBar, (std::vector<uint16_t>{2010, 10004, 10005, 10006, 10008}));
 }

@@ -1,6 +1,9 @@
 #include "driver.h"
 
+#include <algorithm>
 #include <cstdio>
+
+#include "copy/copy_page_layout.h"
 
 namespace e2e {
 
@@ -260,10 +263,13 @@ Zorvik::~Zorvik() {
   }
   if (pi_.hProcess) CloseHandle(pi_.hProcess);
   if (pi_.hThread) CloseHandle(pi_.hThread);
-  if (ownDir_) {
-    for (const wchar_t* f : {L"zorvik.exe", L"zorvik.bin", L"zorvik.bin.tmp"}) DeleteFileW((dir_ + f).c_str());
-    RemoveDirectoryW(dir_.c_str());
-  }
+  if (ownDir_) RemoveDir(dir_);
+}
+
+void Zorvik::RemoveDir(const std::wstring& dir) {
+  for (const wchar_t* f : {L"zorvik.exe", L"zorvik.bin", L"zorvik.bin.tmp", L"zorvik.bin.bak", L"zorvik.bin.bak.tmp"})
+    DeleteFileW((dir + f).c_str());
+  RemoveDirectoryW(dir.c_str());
 }
 
 bool Zorvik::Running() const {
@@ -390,6 +396,204 @@ void WriteAll(const std::wstring& path, const std::vector<uint8_t>& bytes) {
   if (!f) return;
   fwrite(bytes.data(), 1, bytes.size(), f);
   fclose(f);
+}
+
+LRESULT Ask(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
+  DWORD_PTR r = 0;
+  SendMessageTimeoutW(h, msg, wp, lp, SMTO_ABORTIFHUNG, 3000, &r);
+  return static_cast<LRESULT>(r);
+}
+
+std::wstring ClassOf(HWND h) {
+  wchar_t name[64] = L"";
+  GetClassNameW(h, name, 64);
+  return name;
+}
+
+std::wstring TextOf(HWND h) {
+  std::wstring text(8192, L'\0');
+  DWORD_PTR n = 0;
+  if (!SendMessageTimeoutW(h, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()), SMTO_ABORTIFHUNG, 3000,
+                           &n))
+    return {};
+  text.resize(std::min<size_t>(n, text.size()));
+  return text;
+}
+
+HWND TopWindow(DWORD pid, const wchar_t* cls, bool visibleOnly) {
+  struct Search {
+    DWORD pid;
+    const wchar_t* cls;
+    bool visibleOnly;
+    HWND found = nullptr;
+  } s{pid, cls, visibleOnly};
+  EnumWindows(
+      [](HWND h, LPARAM lp) -> BOOL {
+        auto* s = reinterpret_cast<Search*>(lp);
+        DWORD owner = 0;
+        GetWindowThreadProcessId(h, &owner);
+        if (owner != s->pid || (s->visibleOnly && !IsWindowVisible(h)) || lstrcmpiW(ClassOf(h).c_str(), s->cls) != 0)
+          return TRUE;
+        s->found = h;
+        return FALSE;
+      },
+      reinterpret_cast<LPARAM>(&s));
+  return s.found;
+}
+
+HWND WaitForTopWindow(DWORD pid, const wchar_t* cls, int ms) {
+  for (int waited = 0; waited <= ms; waited += 50) {
+    if (HWND h = TopWindow(pid, cls)) return h;
+    Pump(50);
+  }
+  return nullptr;
+}
+
+HWND CustomWindow(DWORD pid) {
+  struct Found {
+    DWORD pid;
+    HWND window = nullptr;
+  } f{pid};
+  EnumWindows(
+      [](HWND h, LPARAM lp) -> BOOL {
+        auto* f = reinterpret_cast<Found*>(lp);
+        DWORD owner = 0;
+        GetWindowThreadProcessId(h, &owner);
+        wchar_t title[64] = L"";
+        GetWindowTextW(h, title, 64);
+        if (owner == f->pid && IsWindowVisible(h) && std::wstring(title) == L"カスタマイズ") {
+          f->window = h;
+          return FALSE;
+        }
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&f));
+  return f.window;
+}
+
+HWND WaitForCustomWindow(DWORD pid) {
+  for (int i = 0; i < 100; ++i) {
+    if (HWND h = CustomWindow(pid)) return h;
+    Pump(50);
+  }
+  return nullptr;
+}
+
+std::vector<HWND> Children(HWND parent, const wchar_t* cls, const wchar_t* caption, bool visibleOnly) {
+  struct Search {
+    const wchar_t* cls;
+    const wchar_t* caption;
+    bool visibleOnly;
+    std::vector<HWND> found;
+  } s{cls, caption, visibleOnly, {}};
+  EnumChildWindows(
+      parent,
+      [](HWND h, LPARAM lp) -> BOOL {
+        auto* s = reinterpret_cast<Search*>(lp);
+        wchar_t text[64] = L"";
+        GetWindowTextW(h, text, 64);
+        if ((!s->visibleOnly || IsWindowVisible(h)) && lstrcmpiW(ClassOf(h).c_str(), s->cls) == 0 &&
+            (!s->caption || std::wstring(text) == s->caption))
+          s->found.push_back(h);
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&s));
+  // Stable, so that windows side by side in a column keep the order Windows lists them in.
+  std::stable_sort(s.found.begin(), s.found.end(), [](HWND a, HWND b) {
+    RECT ra{}, rb{};
+    GetWindowRect(a, &ra);
+    GetWindowRect(b, &rb);
+    return ra.left < rb.left;
+  });
+  return s.found;
+}
+
+HWND CopyPageControl(HWND custom, const std::string& name) {
+  constexpr int kFirstControlId = 1000;  // page controls are numbered in table order from here
+  const zorvik::kit::ControlTableDesc table = zorvik::CopyPageTable();
+  int id = -1, parentId = -1;
+  for (size_t i = 0; i < table.size(); ++i)
+    if (table[i].name == name) {
+      id = static_cast<int>(kFirstControlId + i);
+      for (size_t j = 0; j < i; ++j)
+        if (table[j].name == table[i].parent) parentId = static_cast<int>(kFirstControlId + j);
+    }
+  struct Search {
+    int id, parentId;
+    HWND found = nullptr;
+  } s{id, parentId};
+  EnumChildWindows(
+      custom,
+      [](HWND h, LPARAM lp) -> BOOL {
+        auto* s = reinterpret_cast<Search*>(lp);
+        if (GetDlgCtrlID(h) != s->id) return TRUE;
+        if (s->parentId >= 0 && GetDlgCtrlID(GetParent(h)) != s->parentId) return TRUE;
+        s->found = h;
+        return FALSE;
+      },
+      reinterpret_cast<LPARAM>(&s));
+  return s.found;
+}
+
+// The strings of a list or combo box, asked by count, length and text messages.
+static std::vector<std::wstring> Strings(HWND box, UINT count, UINT length, UINT text) {
+  std::vector<std::wstring> out;
+  const LRESULT n = Ask(box, count);
+  for (LRESULT i = 0; i < n; ++i) {
+    const LRESULT len = Ask(box, length, static_cast<WPARAM>(i));
+    std::wstring s(static_cast<size_t>(std::max<LRESULT>(len, 0)) + 1, L'\0');
+    Ask(box, text, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(s.data()));
+    s.resize(static_cast<size_t>(std::max<LRESULT>(len, 0)));
+    out.push_back(s);
+  }
+  return out;
+}
+
+std::vector<std::wstring> ListRows(HWND list) { return Strings(list, LB_GETCOUNT, LB_GETTEXTLEN, LB_GETTEXT); }
+
+std::vector<std::wstring> ComboItems(HWND combo) {
+  return Strings(combo, CB_GETCOUNT, CB_GETLBTEXTLEN, CB_GETLBTEXT);
+}
+
+POINT Middle(HWND w) {
+  RECT r{};
+  GetClientRect(w, &r);
+  POINT p{r.right / 2, r.bottom / 2};
+  ClientToScreen(w, &p);
+  return p;
+}
+
+void ClickAt(POINT p) {
+  SetCursorPos(p.x, p.y);
+  Pump(80);
+  INPUT in[2]{};
+  in[0].type = in[1].type = INPUT_MOUSE;
+  in[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+  in[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+  SendInput(2, in, sizeof(INPUT));
+  Pump(150);
+}
+
+std::wstring DialogText(HWND dialog) {
+  for (HWND c = GetWindow(dialog, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT))
+    if (lstrcmpiW(ClassOf(c).c_str(), L"Static") == 0) return TextOf(c);
+  return L"";
+}
+
+bool Press(HWND dialog, const wchar_t* caption, int settleMs) {
+  for (HWND b = GetWindow(dialog, GW_CHILD); b; b = GetWindow(b, GW_HWNDNEXT)) {
+    if (TextOf(b) != caption) continue;
+    PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(b), BN_CLICKED), reinterpret_cast<LPARAM>(b));
+    for (int i = 0; i < 60 && IsWindow(dialog) && IsWindowVisible(dialog); ++i) Pump(50);
+    Pump(settleMs);
+    return true;
+  }
+  return false;
+}
+
+bool Answer(DWORD pid, const wchar_t* caption, int waitMs, int settleMs) {
+  HWND dialog = WaitForTopWindow(pid, L"#32770", waitMs);
+  return dialog && Press(dialog, caption, settleMs);
 }
 
 }  // namespace e2e

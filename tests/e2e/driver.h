@@ -46,6 +46,8 @@ public:
   std::wstring SettingsFile() const { return dir_ + L"zorvik.bin"; }
   // A new empty scratch folder (with a trailing backslash).
   static std::wstring NewDir();
+  // Deletes a scratch folder with the program's copy and settings files in it.
+  static void RemoveDir(const std::wstring& dir);
   ~Zorvik();
   bool Running() const;
   HWND hwnd() const { return hwnd_; }
@@ -96,5 +98,45 @@ void WriteAll(const std::wstring& path, const std::vector<uint8_t>& bytes);
 // True when running under Wine (whose screen copies include layered windows).
 bool UnderWine();
 std::string Hex(COLORREF c);
+
+// --- windows of the program and their controls ---------------------------
+
+// SendMessageTimeoutW (SMTO_ABORTIFHUNG, 3 s) to a window of the program; 0 when it fails.
+LRESULT Ask(HWND h, UINT msg, WPARAM wp = 0, LPARAM lp = 0);
+// A window's class name.
+std::wstring ClassOf(HWND h);
+// A window's text (up to 8191 characters, asked with a 3 s time-out), "" when it cannot be read.
+std::wstring TextOf(HWND h);
+// The first (visible, unless visibleOnly is false) top-level window of the process with that class.
+HWND TopWindow(DWORD pid, const wchar_t* cls, bool visibleOnly = true);
+// TopWindow, looked for every 50 ms for up to ms milliseconds; null when none came.
+HWND WaitForTopWindow(DWORD pid, const wchar_t* cls, int ms);
+// The visible customisation window ("カスタマイズ") of the process, or null.
+HWND CustomWindow(DWORD pid);
+// CustomWindow, waited for up to 5 s.
+HWND WaitForCustomWindow(DWORD pid);
+// Descendants of a class (and caption, when given; only visible ones unless
+// visibleOnly is false), left to right.
+std::vector<HWND> Children(HWND parent, const wchar_t* cls, const wchar_t* caption = nullptr, bool visibleOnly = true);
+// A control of the copy-format page by its row name (the window with its
+// number whose parent carries the number of its parent row).
+HWND CopyPageControl(HWND custom, const std::string& name);
+// The rows of a list box and the items of a combo box.
+std::vector<std::wstring> ListRows(HWND list);
+std::vector<std::wstring> ComboItems(HWND combo);
+// The middle of a window's client area, in screen coordinates.
+POINT Middle(HWND w);
+// A left click at a screen point with SendInput (cursor moved there first).
+void ClickAt(POINT p);
+
+// --- the program's message dialogs -----------------------------------------
+
+// The text of a message dialog: its first static control's.
+std::wstring DialogText(HWND dialog);
+// Presses the dialog's button of that caption, waits up to 3 s for the dialog
+// to go and settleMs more; false when it has no such button.
+bool Press(HWND dialog, const wchar_t* caption, int settleMs = 200);
+// Waits up to waitMs for a visible message dialog ("#32770") of the process and presses its button of that caption.
+bool Answer(DWORD pid, const wchar_t* caption, int waitMs = 5000, int settleMs = 300);
 
 }  // namespace e2e

@@ -18,34 +18,11 @@ constexpr int kHelpTab = 5;
 // Control identifiers of the version page: their rows' places in its table.
 constexpr int kVersionLabel = 1000, kList = 1002;
 
-LRESULT Ask(HWND h, UINT msg, WPARAM wp = 0, LPARAM lp = 0) {
-  DWORD_PTR r = 0;
-  SendMessageTimeoutW(h, msg, wp, lp, SMTO_ABORTIFHUNG, 3000, &r);
-  return static_cast<LRESULT>(r);
-}
-
 struct Found {
   DWORD pid;
   const wchar_t* cls;
   HWND hwnd = nullptr;
 };
-
-HWND VisibleTopWindow(DWORD pid, const wchar_t* cls) {
-  Found f{pid, cls};
-  EnumWindows(
-      [](HWND h, LPARAM lp) -> BOOL {
-        auto* f = reinterpret_cast<Found*>(lp);
-        wchar_t name[64] = L"";
-        GetClassNameW(h, name, 64);
-        DWORD pid = 0;
-        GetWindowThreadProcessId(h, &pid);
-        if (pid != f->pid || wcscmp(name, f->cls) != 0 || !IsWindowVisible(h)) return TRUE;
-        f->hwnd = h;
-        return FALSE;
-      },
-      reinterpret_cast<LPARAM>(&f));
-  return f.hwnd;
-}
 
 // The first visible descendant of a class.
 HWND VisibleChild(HWND parent, const wchar_t* cls) {
@@ -62,12 +39,6 @@ HWND VisibleChild(HWND parent, const wchar_t* cls) {
       },
       reinterpret_cast<LPARAM>(&f));
   return f.hwnd;
-}
-
-std::wstring TextOf(HWND h) {
-  wchar_t text[256] = L"";
-  SendMessageTimeoutW(h, WM_GETTEXT, 256, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 3000, nullptr);
-  return text;
 }
 
 class HelpKeyTest : public FocusedMagnifierTest {};
@@ -89,7 +60,7 @@ TEST_F(HelpKeyTest, F1WithOrWithoutShiftAndCtrlShowsTheVersionTab) {
     }
     HWND custom = nullptr;
     for (int i = 0; i < 60 && !custom; ++i) {
-      custom = VisibleTopWindow(app_->pid(), L"TApp_ZorvikCustom");
+      custom = TopWindow(app_->pid(), L"TApp_ZorvikCustom");
       if (!custom) Pump(50);
     }
     ASSERT_NE(custom, nullptr) << "no customisation window";
