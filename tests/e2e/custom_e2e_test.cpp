@@ -134,7 +134,9 @@ TEST_F(CustomE2eTest, UncheckingRgbRemovesItsLineAtOnceAndUnchecksItsMenuItem) {
   const int check = MenuCheck(menu, L"RGB(&R)");
   for (int i = 0; i < 4 && VisiblePopupMenu(); ++i) Tap(VK_ESCAPE);
   // Wine does not let one process read another's menus; Windows does.
-  if (check >= 0) EXPECT_EQ(check, 0);
+  if (check >= 0) {
+    EXPECT_EQ(check, 0);
+  }
   // Back on: the line returns.
   ToggleRow(list, 0);
   EXPECT_EQ(app_->ClientSize().cy, before);
