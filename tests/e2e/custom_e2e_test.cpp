@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "driver.h"
+#include "program_test.h"
 #include "settings/my_settingfile.h"
 
 using namespace e2e;
@@ -24,22 +25,14 @@ constexpr unsigned kZoom16 = 1016, kGridDisp = 2010, kColorRgb = 3001, kCaptureP
 // Tree nodes in display order.
 enum Node { kZoomNode = 0, kGridNode, kInfoNode, kColourNode, kPosNode, kWinInfoNode, kCaptureNode, kOptNode, kApiNode };
 
-class CustomE2eTest : public ::testing::Test {
+class CustomE2eTest : public ProgramTest {
 protected:
   void SetUp() override {
     SetCursorPos(400, 300);
-    dir_ = Zorvik::NewDir();
+    ProgramTest::SetUp();
     Start();
   }
-  void TearDown() override {
-    app_.reset();
-    Zorvik::RemoveDir(dir_);
-  }
-  void Start() {
-    app_ = std::make_unique<Zorvik>(dir_);
-    ASSERT_TRUE(app_->hwnd());
-    Pump(300);
-  }
+  void Start() { StartProgram(); }
   // Opens the settings page; the customisation window.
   HWND OpenSettings() {
     app_->Command(kCustomSetting);
@@ -87,14 +80,9 @@ protected:
   }
   zorvik::SettingsData CloseAndRead() {
     EXPECT_EQ(app_->Close(), 0);
-    const std::vector<uint8_t> bytes = ReadAll(dir_ + L"zorvik.bin");
-    const zorvik::SettingsReadResult r = zorvik::ReadSettings(bytes.data(), bytes.size());
-    EXPECT_TRUE(r.accepted);
-    return r.data;
+    return StoredSettings();
   }
 
-  std::wstring dir_;
-  std::unique_ptr<Zorvik> app_;
   HWND custom_ = nullptr;
   std::wstring question_;
 };

@@ -19,6 +19,7 @@
 #include "commands/command_text.h"
 #include "commands/keys.h"
 #include "driver.h"
+#include "program_test.h"
 #include "settings/my_settingfile.h"
 
 using namespace e2e;
@@ -150,27 +151,19 @@ struct ShortCutPage {
   std::vector<HWND> deletes, resets;  // key grid's, command grid's
 };
 
-class CustomEdgesTest : public ::testing::Test {
+class CustomEdgesTest : public ProgramTest {
 protected:
-  void SetUp() override { dir_ = Zorvik::NewDir(); }
   void TearDown() override {
     if (app_) CloseLeftovers(app_->pid());
-    app_.reset();
-    Zorvik::RemoveDir(dir_);
+    ProgramTest::TearDown();
   }
-  void Start() {
-    app_ = std::make_unique<Zorvik>(dir_);
-    ASSERT_TRUE(app_->hwnd());
-  }
+  void Start() { StartProgram(0); }
   // Ends the program (which writes its settings) and reads the file.
   zorvik::SettingsData Stop() {
     CloseLeftovers(app_->pid());
     EXPECT_EQ(app_->Close(), 0);
     app_.reset();
-    const std::vector<uint8_t> b = ReadAll(dir_ + L"zorvik.bin");
-    zorvik::SettingsReadResult r = zorvik::ReadSettings(b.data(), b.size());
-    EXPECT_TRUE(r.accepted);
-    return r.data;
+    return StoredSettings();
   }
   zorvik::SettingsData Restart() {
     Stop();
@@ -241,9 +234,6 @@ protected:
     for (int i = 0; i < item; ++i) Tap(VK_DOWN);
     Tap(VK_RETURN);
   }
-
-  std::wstring dir_;
-  std::unique_ptr<Zorvik> app_;
 };
 
 // The version page's line of a key ("[F] category/caption"), or "".

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "driver.h"
+#include "program_test.h"
 #include "settings/my_settingfile.h"
 
 using namespace e2e;
@@ -73,28 +74,17 @@ void ToggleRow(HWND list, int row) {
   Pump(50);
 }
 
-class CustomPagesTest : public ::testing::Test {
+class CustomPagesTest : public ProgramTest {
 protected:
   void SetUp() override {
-    dir_ = Zorvik::NewDir();
+    ProgramTest::SetUp();
     Start();
   }
-  void TearDown() override {
-    app_.reset();
-    Zorvik::RemoveDir(dir_);
-  }
-  void Start() {
-    app_ = std::make_unique<Zorvik>(dir_);
-    ASSERT_TRUE(app_->hwnd());
-    Pump(300);
-  }
+  void Start() { StartProgram(); }
   // Ends the program (which writes its settings) and reads the file.
   zorvik::SettingsData Stop() {
     app_.reset();
-    const std::vector<uint8_t> b = ReadAll(dir_ + L"zorvik.bin");
-    zorvik::SettingsReadResult r = zorvik::ReadSettings(b.data(), b.size());
-    EXPECT_TRUE(r.accepted);
-    return r.data;
+    return StoredSettings();
   }
   HWND OpenMenuPage() {
     app_->Command(kCustomMenu);
@@ -120,9 +110,6 @@ protected:
     EnumChildWindows(app_->hwnd(), FindToolBar, reinterpret_cast<LPARAM>(&bar));
     return bar ? static_cast<int>(Ask(bar, TB_BUTTONCOUNT)) : -1;
   }
-
-  std::wstring dir_;
-  std::unique_ptr<Zorvik> app_;
 };
 
 bool Has(const std::vector<uint16_t>& ids, uint16_t id) { return std::find(ids.begin(), ids.end(), id) != ids.end(); }
