@@ -17,6 +17,7 @@
 #include "magnifier/capture_math.h"
 #include "magnifier/flip.h"
 #include "magnifier/pixels.h"
+#include "platform/general.h"
 #include "platform/screen_size.h"
 #include "platform/message_dialog.h"
 #include "platform/optional_functions.h"
@@ -1319,6 +1320,8 @@ LRESULT TApp_Zorvik::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
       heldSpeedButton_ = -1;
       StopTimer(kTimerCaptureMove);
       return 0;
+    case msg::kCountGdiObjects:  // read-only, for leak checks from outside
+      return static_cast<LRESULT>(CountGdiObjects());
     case WM_LBUTTONDOWN:
       OnLeftDown(POINT{GET_X_LPARAM(lp), GET_Y_LPARAM(lp)}, wp);
       return 0;

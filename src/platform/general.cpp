@@ -159,4 +159,13 @@ std::wstring ProductNameOf() {
   return path.empty() ? std::wstring() : ProductNameOfFile(path);
 }
 
+unsigned CountGdiObjects() {
+  if (const DWORD n = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS)) return n;
+  // Wine reports 0; its GDI handles are 16-bit table indexes in the process.
+  unsigned n = 0;
+  for (ULONG_PTR value = 0; value < 0x10000; ++value)
+    if (GetObjectType(reinterpret_cast<HGDIOBJ>(value)) != 0) ++n;
+  return n;
+}
+
 }  // namespace zorvik

@@ -65,4 +65,9 @@ std::wstring OwnModulePath();
 // ProductName of this program's own executable.
 std::wstring ProductNameOf();
 
+// The number of GDI objects this process holds: GetGuiResources where it
+// answers (Windows); where it gives 0 (Wine), the handle values 0-0xFFFF that
+// name a live object, counted one by one. Read-only.
+unsigned CountGdiObjects();
+
 }  // namespace zorvik

@@ -21,6 +21,10 @@ constexpr UINT kCaptureMoveRelease = WM_APP + 14;
 // Message dialog -> itself: place the dialog once it is on screen.
 constexpr UINT kDialogSnap = WM_APP + 20;
 
+// Anyone -> main window: returns the number of GDI objects the process holds
+// (CountGdiObjects). Read-only; for watching for leaks from outside.
+constexpr UINT kCountGdiObjects = WM_APP + 30;
+
 }  // namespace zorvik::msg
 
 namespace zorvik::syscmd {

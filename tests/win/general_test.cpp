@@ -131,6 +131,30 @@ TEST(GeneralText, TextWidthInAddsTheExtraSpacingPerCharacter) {
   DeleteObject(big);
 }
 
+TEST(GeneralGdiCount, FollowsObjectsMadeAndDeleted) {
+  HDC screen = GetDC(nullptr);  // held throughout: the system may keep a cached DC
+  const unsigned before = CountGdiObjects();
+  EXPECT_GT(before, 0u);  // the stock objects at least
+  std::vector<HBRUSH> brushes;
+  for (int i = 0; i < 50; ++i) brushes.push_back(CreateSolidBrush(RGB(i, 2 * i, 3 * i)));
+  EXPECT_EQ(CountGdiObjects(), before + 50);
+  // Every kind counts, not brushes alone.
+  HDC mem = CreateCompatibleDC(screen);
+  HBITMAP bmp = CreateCompatibleBitmap(screen, 8, 8);
+  HPEN pen = CreatePen(PS_SOLID, 1, RGB(1, 2, 3));
+  HFONT font = CreateFontW(-12, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, L"Tahoma");
+  HRGN rgn = CreateRectRgn(0, 0, 5, 5);
+  EXPECT_EQ(CountGdiObjects(), before + 55);
+  for (HBRUSH b : brushes) DeleteObject(b);
+  DeleteObject(rgn);
+  DeleteObject(font);
+  DeleteObject(pen);
+  DeleteObject(bmp);
+  DeleteDC(mem);
+  EXPECT_EQ(CountGdiObjects(), before);
+  ReleaseDC(nullptr, screen);
+}
+
 TEST(GeneralProductName, ReadsProductNameFromTheVersionBlock) {
   LoadOptionalFunctions();  // the version functions come from the system directory
   const std::wstring exe = ExeDirectory() + L"zorvik.exe";
