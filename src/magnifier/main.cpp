@@ -10,6 +10,8 @@
 #include "platform/optional_functions.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+  // Before anything can load a DLL by name.
+  zorvik::RestrictDllSearch();
   // The keys held at start change the start; read them before any window
   // exists (creating the first window may resynchronise the keyboard state).
   const bool shift = zorvik::IsKeyDown(VK_SHIFT), ctrl = zorvik::IsKeyDown(VK_CONTROL);
@@ -22,6 +24,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
       set(reinterpret_cast<HANDLE>(-4));  // per monitor, version 2
   }
   zorvik::LoadOptionalFunctions();
+  zorvik::StartCom();  // the shell needs it to open the help page
   zorvik::InstallSystemKeyNames();
   zorvik::ScreenSize();
   INITCOMMONCONTROLSEX icc{sizeof icc, ICC_BAR_CLASSES | ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};

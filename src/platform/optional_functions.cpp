@@ -1,11 +1,14 @@
 #include "platform/optional_functions.h"
 
+#include <objbase.h>
+
 #include <vector>
 
 namespace zorvik {
 
 namespace {
 OptionalFunctions g_optional;
+bool g_comStarted = false;
 
 template <typename T>
 void Lookup(HMODULE lib, const char* name, T& out) {
@@ -60,15 +63,48 @@ void LoadOptionalFunctions() {
   Lookup(f.version, "GetFileVersionInfoSizeW", f.GetFileVersionInfoSizeW);
   Lookup(f.version, "GetFileVersionInfoW", f.GetFileVersionInfoW);
   Lookup(f.version, "VerQueryValueW", f.VerQueryValueW);
+  f.ole32 = LoadSystemLibrary(L"Ole32.dll");
+  Lookup(f.ole32, "CoInitializeEx", f.CoInitializeEx);
+  Lookup(f.ole32, "CoUninitialize", f.CoUninitialize);
 }
 
 void ReleaseOptionalFunctions() {
   OptionalFunctions& f = g_optional;
-  for (HMODULE* lib : {&f.psapi, &f.user32, &f.dwmapi, &f.version}) {
+  StopCom();
+  for (HMODULE* lib : {&f.psapi, &f.user32, &f.dwmapi, &f.version, &f.ole32}) {
     if (*lib) FreeLibrary(*lib);
     *lib = nullptr;
   }
   f = OptionalFunctions{};
+}
+
+DllSearch RestrictDllSearch() {
+  // Looked up by name: Windows 7 has it only with its update; kernel32 is
+  // always loaded, so no search happens here.
+  HMODULE kernel = GetModuleHandleW(L"kernel32.dll");
+  using SetDefault_t = BOOL(WINAPI*)(DWORD);
+  using SetDirectory_t = BOOL(WINAPI*)(LPCWSTR);
+  SetDefault_t setDefault = nullptr;
+  SetDirectory_t setDirectory = nullptr;
+  Lookup(kernel, "SetDefaultDllDirectories", setDefault);
+  Lookup(kernel, "SetDllDirectoryW", setDirectory);
+  if (setDefault && setDefault(0x00000800)) return DllSearch::SystemOnly;  // LOAD_LIBRARY_SEARCH_SYSTEM32
+  if (setDirectory && setDirectory(L"")) return DllSearch::NoCurrentDir;
+  return DllSearch::Unrestricted;
+}
+
+bool StartCom() {
+  if (g_comStarted) return true;
+  if (!g_optional.CoInitializeEx) return false;
+  // S_FALSE (already started on this thread) must be balanced too.
+  const HRESULT hr = g_optional.CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
+  g_comStarted = SUCCEEDED(hr);
+  return g_comStarted;
+}
+
+void StopCom() {
+  if (g_comStarted && g_optional.CoUninitialize) g_optional.CoUninitialize();
+  g_comStarted = false;
 }
 
 HRESULT EnableComposition(bool flag) {

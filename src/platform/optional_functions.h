@@ -22,8 +22,10 @@ struct OptionalFunctions {
   using GetFileVersionInfoSizeW_t = DWORD(WINAPI*)(LPCWSTR, LPDWORD);
   using GetFileVersionInfoW_t = BOOL(WINAPI*)(LPCWSTR, DWORD, DWORD, LPVOID);
   using VerQueryValueW_t = BOOL(WINAPI*)(LPCVOID, LPCWSTR, LPVOID*, PUINT);
+  using CoInitializeEx_t = HRESULT(WINAPI*)(LPVOID, DWORD);
+  using CoUninitialize_t = void(WINAPI*)();
 
-  HMODULE psapi = nullptr, dwmapi = nullptr, user32 = nullptr, version = nullptr;
+  HMODULE psapi = nullptr, dwmapi = nullptr, user32 = nullptr, version = nullptr, ole32 = nullptr;
   GetProcessImageFileNameW_t GetProcessImageFileNameW = nullptr;
   DwmEnableComposition_t DwmEnableComposition = nullptr;
   DwmIsCompositionEnabled_t DwmIsCompositionEnabled = nullptr;
@@ -38,6 +40,10 @@ struct OptionalFunctions {
   GetFileVersionInfoSizeW_t GetFileVersionInfoSizeW = nullptr;
   GetFileVersionInfoW_t GetFileVersionInfoW = nullptr;
   VerQueryValueW_t VerQueryValueW = nullptr;
+  // COM, for the shell (opening the help page) and the multi-language
+  // component; started once on the user-interface thread.
+  CoInitializeEx_t CoInitializeEx = nullptr;
+  CoUninitialize_t CoUninitialize = nullptr;
 };
 
 // The process-wide table; filled by LoadOptionalFunctions, read-only after.
@@ -47,6 +53,23 @@ OptionalFunctions& Optional();
 std::wstring SystemDirectory();
 void LoadOptionalFunctions();
 void ReleaseOptionalFunctions();
+
+// How the DLL search was restricted at start.
+enum class DllSearch {
+  SystemOnly,     // SetDefaultDllDirectories: only the system directory
+  NoCurrentDir,   // SetDllDirectory(""): the program's folder still, not the current one
+  Unrestricted,   // neither call exists or both failed
+};
+// The first thing the program does: later loads by bare name (a system DLL
+// loading uxtheme.dll on our behalf, say) look in the system directory only,
+// so that a DLL planted beside zorvik.exe, in a downloads folder for
+// example, is never loaded.
+DllSearch RestrictDllSearch();
+
+// Starts COM (apartment-threaded) on the calling thread once; StopCom ends
+// what StartCom started. Safe without ole32.
+bool StartCom();
+void StopCom();
 
 HRESULT EnableComposition(bool flag);
 bool CanSetComposition();

@@ -89,3 +89,22 @@ TEST_F(PlatformTest, FitToWorkAreaAlignsAWideWindowLeft) {
 
 }  // namespace
 }  // namespace zorvik
+
+// The start-up step that keeps planted DLLs out: before it the test DLL
+// beside this program is found by its bare name, after it only the system
+// directory is searched and the same load fails. (The process keeps the
+// restriction, as the program does for its whole life.)
+TEST(DllSearchTest, APlantedDllBesideTheProgramIsNotFoundAfterTheRestriction) {
+  HMODULE before = LoadLibraryW(L"zorvik_planted.dll");
+  ASSERT_NE(before, nullptr) << "the test DLL must lie beside win_tests.exe";
+  FreeLibrary(before);
+  ASSERT_EQ(GetModuleHandleW(L"zorvik_planted.dll"), nullptr);
+
+  const zorvik::DllSearch how = zorvik::RestrictDllSearch();
+  EXPECT_EQ(how, zorvik::DllSearch::SystemOnly);
+  EXPECT_EQ(LoadLibraryW(L"zorvik_planted.dll"), nullptr);
+  // System DLLs are still found by name.
+  HMODULE system = LoadLibraryW(L"version.dll");
+  EXPECT_NE(system, nullptr);
+  if (system) FreeLibrary(system);
+}
