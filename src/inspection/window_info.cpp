@@ -117,11 +117,42 @@ ULONGLONG CreationTime(HANDLE process) {
   return (static_cast<ULONGLONG>(c.dwHighDateTime) << 32) | c.dwLowDateTime;
 }
 
-std::wstring ExeOfProcess(HANDLE process) {
+// Opens a process to read its executable and creation time. Limited query
+// rights are granted for elevated processes too, where query-information
+// and read-memory access are refused to a normal user.
+HANDLE OpenProcessToRead(DWORD pid) {
+  if (pid == 0) return nullptr;
+  if (HANDLE h = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, pid)) return h;
+  return OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, pid);
+}
+
+// The full Win32 path of the process's executable, however long (up to the
+// 32,767 characters a path can have); "" when it cannot be read.
+std::wstring FullImageName(HANDLE process) {
+  std::wstring buf(MAX_PATH, L'\0');
+  for (;;) {
+    DWORD n = static_cast<DWORD>(buf.size());
+    if (QueryFullProcessImageNameW(process, 0, buf.data(), &n)) {
+      buf.resize(std::min<size_t>(n, buf.size()));
+      return buf;
+    }
+    if (GetLastError() != ERROR_INSUFFICIENT_BUFFER || buf.size() >= 32768) return L"";
+    buf.resize(std::min<size_t>(buf.size() * 4, 32768));
+  }
+}
+
+// The older way, for a system without the call above or a process it
+// refuses: the main module's name, else the image's device path rewritten
+// to a drive letter. Needs query-information and read-memory rights.
+std::wstring ExeByModule(DWORD pid) {
   std::wstring answer = L"-";
+  HANDLE process = pid ? OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, pid) : nullptr;
   if (!process) return answer;
   wchar_t buf[MAX_PATH];
-  if (GetModuleFileNameExW(process, nullptr, buf, MAX_PATH)) return buf;
+  if (GetModuleFileNameExW(process, nullptr, buf, MAX_PATH)) {
+    CloseHandle(process);
+    return buf;
+  }
   if (Optional().GetProcessImageFileNameW) {
     wchar_t image[MAX_PATH] = L"";
     if (!Optional().GetProcessImageFileNameW(process, image, MAX_PATH)) image[0] = 0;
@@ -139,7 +170,17 @@ std::wstring ExeOfProcess(HANDLE process) {
       }
     }
   }
+  CloseHandle(process);
   return answer;
+}
+
+// "-" when the executable cannot be read.
+std::wstring ExeOfProcess(DWORD pid, HANDLE process) {
+  if (process) {
+    std::wstring full = FullImageName(process);
+    if (!full.empty()) return full;
+  }
+  return ExeByModule(pid);
 }
 }  // namespace
 
@@ -218,8 +259,8 @@ std::wstring WindowTextOf(HWND w, size_t limit, bool* silent) {
 std::wstring ExeFileNameOf(HWND w) {
   DWORD pid = 0;
   if (w) GetWindowThreadProcessId(w, &pid);
-  HANDLE process = pid ? OpenProcess(0x410, FALSE, pid) : nullptr;
-  const std::wstring exe = ExeOfProcess(process);
+  HANDLE process = OpenProcessToRead(pid);
+  const std::wstring exe = pid ? ExeOfProcess(pid, process) : L"-";
   if (process) CloseHandle(process);
   return exe;
 }
@@ -299,12 +340,12 @@ void GatherWindowFacts(T_DispInfo& info, bool skipLayered, bool skipOwnWindow, H
   if (w) GetWindowThreadProcessId(w, &pid);
   info.ProcessId = pid;
   // Executable and version: read once per process.
-  HANDLE process = pid ? OpenProcess(0x410, FALSE, pid) : nullptr;
+  HANDLE process = OpenProcessToRead(pid);
   const auto key = std::make_pair(pid, CreationTime(process));
   auto it = g_processFacts.find(key);
   if (it == g_processFacts.end() || key.second == 0) {
     ProcessFacts f;
-    f.exe = ExeOfProcess(process);
+    f.exe = pid ? ExeOfProcess(pid, process) : L"-";
     f.version = f.exe == L"-" ? L"" : FileVersionOf(f.exe);
     if (key.second != 0) {
       if (g_processFacts.size() > 256) g_processFacts.clear();

@@ -1,6 +1,10 @@
 // Window facts and the window snapshot over windows this test puts on screen.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
 #include "inspection/window_info.h"
 #include "inspection/winlist.h"
 #include "platform/screen_size.h"
@@ -140,6 +144,81 @@ TEST_F(WindowInfoTest, FileVersionOfOurOwnProgram) {
   EXPECT_EQ(FileVersionOf(dir + L"zorvik.exe"), L"");
   f.VerQueryValueW = query;
   EXPECT_EQ(FileVersionOf(dir + L"zorvik.exe"), L"0.1.0.0");
+}
+
+// A program started from a deep folder: its windows report the whole path of
+// its executable (the window facts, the API entries and the pause snapshot
+// all read it through ExeFileNameOf), also past MAX_PATH where the system
+// starts programs from such a path (Wine 8 does not: that case is skipped).
+TEST_F(WindowInfoTest, TheExecutableOfAProgramInADeepFolderIsReadInFull) {
+  wchar_t me[MAX_PATH];
+  GetModuleFileNameW(nullptr, me, MAX_PATH);
+  std::wstring here(me);
+  here = here.substr(0, here.find_last_of(L"\\/") + 1);
+  const std::wstring top = here + L"deep-path-test";
+  for (const size_t wanted : {size_t{240}, size_t{330}}) {
+    SCOPED_TRACE(wanted);
+    std::wstring dir = top;
+    CreateDirectoryW(dir.c_str(), nullptr);
+    std::vector<std::wstring> made;
+    const std::wstring exeName = L"\\version_window.exe";
+    while (dir.size() + exeName.size() + 2 <= wanted) {
+      dir += L"\\" + std::wstring(std::min<size_t>(60, wanted - dir.size() - exeName.size() - 1), L'd');
+      ASSERT_TRUE(CreateDirectoryW((L"\\\\?\\" + dir).c_str(), nullptr) || GetLastError() == ERROR_ALREADY_EXISTS)
+          << GetLastError();
+      made.push_back(dir);
+    }
+    const std::wstring exe = dir + exeName;
+    ASSERT_TRUE(CopyFileW((here + L"version_window.exe").c_str(), (L"\\\\?\\" + exe).c_str(), FALSE)) << GetLastError();
+
+    std::wstring command = L"\"" + exe + L"\"";
+    STARTUPINFOW si{};
+    si.cb = sizeof si;
+    PROCESS_INFORMATION pi{};
+    const BOOL started = CreateProcessW(exe.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi);
+    const DWORD error = started ? 0 : GetLastError();
+    struct Find {
+      DWORD pid;
+      HWND found;
+    } find{started ? pi.dwProcessId : 0, nullptr};
+    if (started) {
+      WaitForInputIdle(pi.hProcess, 5000);
+      for (int i = 0; i < 100 && !find.found; ++i) {
+        EnumWindows(
+            [](HWND h, LPARAM lp) -> BOOL {
+              auto* f = reinterpret_cast<Find*>(lp);
+              DWORD pid = 0;
+              GetWindowThreadProcessId(h, &pid);
+              if (pid != f->pid) return TRUE;
+              f->found = h;
+              return FALSE;
+            },
+            reinterpret_cast<LPARAM>(&find));
+        if (!find.found) Sleep(50);
+      }
+    }
+    const std::wstring read = find.found ? ExeFileNameOf(find.found) : L"";
+    if (started) {
+      if (find.found) PostMessageW(find.found, WM_CLOSE, 0, 0);
+      if (WaitForSingleObject(pi.hProcess, 5000) != WAIT_OBJECT_0) TerminateProcess(pi.hProcess, 1);
+      CloseHandle(pi.hThread);
+      CloseHandle(pi.hProcess);
+    }
+    DeleteFileW((L"\\\\?\\" + exe).c_str());
+    for (auto it = made.rbegin(); it != made.rend(); ++it) RemoveDirectoryW((L"\\\\?\\" + *it).c_str());
+    RemoveDirectoryW(top.c_str());
+    if (!started && exe.size() >= MAX_PATH &&
+        (error == ERROR_INVALID_NAME || error == ERROR_FILENAME_EXCED_RANGE || error == ERROR_PATH_NOT_FOUND)) {
+      std::printf("  (this system starts no program from a path of %zu characters: error %lu)\n", exe.size(), error);
+      continue;
+    }
+    ASSERT_TRUE(started) << "CreateProcess failed: " << error;
+    ASSERT_NE(find.found, nullptr);
+    // The same file, whichever prefix the system puts before a long path.
+    std::wstring shown = read;
+    if (shown.rfind(L"\\\\?\\", 0) == 0) shown = shown.substr(4);
+    EXPECT_EQ(_wcsicmp(shown.c_str(), exe.c_str()), 0) << "read " << shown.size() << " of " << exe.size();
+  }
 }
 
 TEST_F(WindowInfoTest, SnapshotAnswersLikeTheLiveWindows) {
