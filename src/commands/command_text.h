@@ -5,13 +5,10 @@
 #include <string_view>
 
 #include "commands/command_table.h"
+#include "platform/text.h"  // CaptionWithoutAccelerator
 
 namespace zorvik {
 
-// Drops the accelerator marker: a trailing Japanese-style "(&V)" goes whole
-// ("バージョン情報(&V)" -> "バージョン情報"), any other "&" goes alone
-// ("&Open" -> "Open") and "&&" becomes a literal "&".
-std::string CaptionWithoutAccelerator(std::string_view caption);
 // "category/caption", the caption without its accelerator marker.
 std::string CommandDisplayText(const CommandDef& command);
 

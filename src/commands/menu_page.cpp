@@ -9,6 +9,7 @@
 #include "kit/app_services.h"
 #include "kit/owner_list.h"
 #include "platform/message_dialog.h"
+#include "platform/text.h"
 #include "platform/win_text.h"
 
 namespace zorvik {
@@ -39,7 +40,7 @@ kit::ControlTableDesc MenuPageTable() {
 // the accelerator marker (write items may spell characters as "$XXXX").
 std::wstring ItemText(const kit::MenuNode& n) {
   std::string caption = n.action && !n.action->caption.empty() ? n.action->caption : n.caption;
-  std::wstring text = W(kit::StripAccelerator(caption));
+  std::wstring text = W(CaptionWithoutAccelerator(caption));
   if (n.decodeDollar) text = Wide(DecodeDollarEscapes(U16(text)));
   return text;
 }

@@ -12,6 +12,7 @@
 #include "kit/control_table.h"
 #include "kit/owner_list.h"
 #include "platform/message_dialog.h"
+#include "platform/text.h"
 #include "platform/win_text.h"
 
 namespace zorvik {
@@ -61,7 +62,17 @@ int MeasureColumnWidth() {
   HGDIOBJ old = SelectObject(dc, font);
   int widest = 0;
   for (const ColumnButton& b : kColumn) {
-    const std::wstring text = W(kit::StripAccelerator(CaptionOf(b.command)));
+    // As the button draws it: the marked letter stays, underlined.
+    std::wstring text;
+    const std::wstring caption = W(CaptionOf(b.command));
+    for (size_t i = 0; i < caption.size(); ++i) {
+      if (caption[i] != L'&') {
+        text += caption[i];
+      } else if (i + 1 < caption.size() && caption[i + 1] == L'&') {
+        text += L'&';
+        ++i;
+      }
+    }
     SIZE size{};
     GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
     widest = std::max<int>(widest, size.cx);
@@ -205,7 +216,7 @@ int TForm_Custom_ToolBar::RowOfCommand(const kit::Action* action) const {
 }
 
 std::wstring TForm_Custom_ToolBar::RowText(const kit::Action* a) const {
-  return W(a->category) + L"/" + W(kit::StripAccelerator(a->caption));
+  return W(a->category) + L"/" + W(CaptionWithoutAccelerator(a->caption));
 }
 
 void TForm_Custom_ToolBar::OnCreate() {

@@ -68,20 +68,4 @@ int ActionList::IndexOf(const Action* a) const {
   return -1;
 }
 
-std::string StripAccelerator(std::string_view caption) {
-  std::string out;
-  out.reserve(caption.size());
-  for (size_t i = 0; i < caption.size(); ++i) {
-    if (caption[i] == '&') {
-      if (i + 1 < caption.size() && caption[i + 1] == '&') {
-        out += '&';
-        ++i;
-      }
-      continue;
-    }
-    out += caption[i];
-  }
-  return out;
-}
-
 }  // namespace zorvik::kit

@@ -69,7 +69,4 @@ private:
   std::map<std::string, Action*, std::less<>> byName_;
 };
 
-// "&Open" -> "Open"; "&&" stays a literal "&".
-std::string StripAccelerator(std::string_view caption);
-
 }  // namespace zorvik::kit

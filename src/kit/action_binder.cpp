@@ -2,12 +2,13 @@
 
 #include "kit/control_table.h"
 #include "kit/owner_list.h"
+#include "platform/text.h"
 #include "platform/win_text.h"
 
 namespace zorvik::kit {
 
 std::wstring ButtonCaption(std::string_view caption) {
-  const std::wstring plain = W(StripAccelerator(caption));
+  const std::wstring plain = W(CaptionWithoutAccelerator(caption));
   std::wstring out;
   out.reserve(plain.size());
   for (wchar_t c : plain) {
@@ -49,7 +50,7 @@ void ActionBinder::BindList(OwnerList& list, std::vector<Action*> actions, std::
       break;
     }
   list.Clear();
-  for (Action* a : actions) list.Add(ListItem{W(StripAccelerator(a->caption)), a->imageIndex, a->Checked()});
+  for (Action* a : actions) list.Add(ListItem{W(CaptionWithoutAccelerator(a->caption)), a->imageIndex, a->Checked()});
   lists_.push_back(ListBinding{&list, actions});
   list.onCheck = [this, &list, actions, after](int row) {
     if (row < 0 || static_cast<size_t>(row) >= actions.size()) return;

@@ -3,6 +3,7 @@
 #include <map>
 
 #include "copy/dollar_escapes.h"
+#include "platform/text.h"
 #include "platform/win_text.h"
 
 namespace zorvik::kit {
@@ -42,7 +43,7 @@ void Fill(HMENU menu, const MenuNode& node, bool strip, const std::function<UINT
       lastWasSeparator = true;
       continue;
     }
-    std::wstring text = W(strip ? StripAccelerator(c->Caption()) : c->Caption());
+    std::wstring text = W(strip ? CaptionWithoutAccelerator(c->Caption()) : c->Caption());
     if (c->decodeDollar) {
       const std::u16string decoded = DecodeDollarEscapes(std::u16string(text.begin(), text.end()));
       text.assign(decoded.begin(), decoded.end());

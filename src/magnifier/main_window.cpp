@@ -727,7 +727,7 @@ void TApp_Zorvik::CheckComposition(const kit::Action* command) {
     kit::Action* a = actions_.Find(name);
     if (!a || !a->Checked() || (command && command != a)) continue;
     a->SetChecked(false);
-    const std::wstring line = L"\u3000・" + W(kit::StripAccelerator(a->caption));
+    const std::wstring line = L"\u3000・" + W(CaptionWithoutAccelerator(a->caption));
     lines = lines.empty() ? line : lines + L"\r" + line;
   }
   if (!lines.empty())

@@ -6,6 +6,7 @@
 #include "magnifier/capture_math.h"
 #include "magnifier/main_window.h"
 #include "platform/optional_functions.h"
+#include "platform/text.h"
 #include "platform/win_text.h"
 
 namespace zorvik {
@@ -131,7 +132,7 @@ LRESULT TApp_Zorvik::OnNotify(NMHDR* hdr) {
       auto* tip = reinterpret_cast<NMTBGETINFOTIPW*>(hdr);
       kit::Action* a = ActionOfMenuCommand(static_cast<UINT>(tip->iItem));
       if (!a || !tip->pszText || tip->cchTextMax <= 0) return 0;
-      const std::wstring text = W(a->hint.empty() ? kit::StripAccelerator(a->caption) : a->hint);
+      const std::wstring text = W(a->hint.empty() ? CaptionWithoutAccelerator(a->caption) : a->hint);
       lstrcpynW(tip->pszText, text.c_str(), tip->cchTextMax);
       return 0;
     }

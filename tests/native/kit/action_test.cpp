@@ -51,10 +51,5 @@ TEST(Action, LookupsAreExact) {
   EXPECT_EQ(list.FindById(1005), nullptr);
 }
 
-TEST(Action, StripAccelerator) {
-  EXPECT_EQ(StripAccelerator("グリッド表示(&D)"), "グリッド表示(D)");
-  EXPECT_EQ(StripAccelerator("A&&B&"), "A&B");
-}
-
 }  // namespace
 }  // namespace zorvik::kit
