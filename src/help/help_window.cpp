@@ -70,6 +70,55 @@ void Place(HWND w, int x, int y, int width, int height) {
   if (w) SetWindowPos(w, nullptr, x, y, std::max(0, width), std::max(0, height), SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+// Viewers just started by the shell, brought forward once they are ready.
+// Polled from a thread timer, so that the user-interface thread never waits
+// for another program.
+struct Launched {
+  HANDLE process;
+  DWORD started;
+};
+std::vector<Launched> g_launched;
+UINT_PTR g_launchTimer = 0;
+constexpr DWORD kForwardWaitMs = 3000;
+
+HWND FirstVisibleWindowOf(DWORD pid) {
+  struct Find {
+    DWORD pid;
+    HWND found;
+  } find{pid, nullptr};
+  EnumWindows(
+      [](HWND h, LPARAM lp) -> BOOL {
+        auto* f = reinterpret_cast<Find*>(lp);
+        DWORD owner = 0;
+        GetWindowThreadProcessId(h, &owner);
+        if (owner != f->pid || !IsWindowVisible(h)) return TRUE;
+        f->found = h;
+        return FALSE;
+      },
+      reinterpret_cast<LPARAM>(&find));
+  return find.found;
+}
+
+void CALLBACK ForwardLaunched(HWND, UINT, UINT_PTR, DWORD) {
+  const DWORD now = GetTickCount();
+  for (auto it = g_launched.begin(); it != g_launched.end();) {
+    // Ready: idle with a window; given up after a while (a viewer that
+    // hands the page to a running copy of itself never shows one).
+    HWND w = WaitForInputIdle(it->process, 0) == 0 ? FirstVisibleWindowOf(GetProcessId(it->process)) : nullptr;
+    if (w || now - it->started > kForwardWaitMs) {
+      if (w) SetForegroundWindow(w);
+      CloseHandle(it->process);
+      it = g_launched.erase(it);
+    } else {
+      ++it;
+    }
+  }
+  if (g_launched.empty() && g_launchTimer) {
+    KillTimer(nullptr, g_launchTimer);
+    g_launchTimer = 0;
+  }
+}
+
 bool ShellOpen(const std::wstring& path) {
   SHELLEXECUTEINFOW info{};
   info.cbSize = sizeof info;
@@ -77,34 +126,32 @@ bool ShellOpen(const std::wstring& path) {
   info.lpVerb = L"open";
   info.lpFile = path.c_str();
   info.nShow = SW_SHOWNORMAL;
+  // The viewer may come forward by itself too.
+  AllowSetForegroundWindow(ASFW_ANY);
   if (!ShellExecuteExW(&info)) return false;
   if (info.hProcess) {
-    // The viewer may start behind us; once it is ready, bring its first
-    // window up (bounded wait: a viewer that never idles costs 3 seconds).
-    WaitForInputIdle(info.hProcess, 3000);
-    struct Find {
-      DWORD pid;
-      HWND found;
-    } find{GetProcessId(info.hProcess), nullptr};
-    EnumWindows(
-        [](HWND h, LPARAM lp) -> BOOL {
-          auto* f = reinterpret_cast<Find*>(lp);
-          DWORD pid = 0;
-          GetWindowThreadProcessId(h, &pid);
-          if (pid != f->pid || !IsWindowVisible(h)) return TRUE;
-          f->found = h;
-          return FALSE;
-        },
-        reinterpret_cast<LPARAM>(&find));
-    if (find.found) SetForegroundWindow(find.found);
-    CloseHandle(info.hProcess);
+    g_launched.push_back(Launched{info.hProcess, GetTickCount()});
+    if (!g_launchTimer) g_launchTimer = SetTimer(nullptr, 0, 100, ForwardLaunched);
+    if (!g_launchTimer) {  // no timer: leave the viewer where it is
+      for (const Launched& l : g_launched) CloseHandle(l.process);
+      g_launched.clear();
+    }
   }
   return true;
+}
+
+// Drive, backslash and more ("C:\...") or a UNC path ("\\server\...").
+bool IsAbsolutePath(const std::wstring& path) {
+  if (path.size() >= 3 && path[1] == L':' && (path[2] == L'\\' || path[2] == L'/') &&
+      ((path[0] >= L'A' && path[0] <= L'Z') || (path[0] >= L'a' && path[0] <= L'z')))
+    return true;
+  return path.size() >= 3 && (path[0] == L'\\' || path[0] == L'/') && (path[1] == L'\\' || path[1] == L'/');
 }
 
 }  // namespace
 
 std::wstring HelpFileBeside(const std::wstring& modulePath) {
+  if (!IsAbsolutePath(modulePath)) return L"";  // never resolved against the current folder
   const size_t slash = modulePath.find_last_of(L"\\/");
   const std::wstring folder = slash == std::wstring::npos ? std::wstring() : modulePath.substr(0, slash + 1);
   return folder + kHelpRelative;
@@ -331,6 +378,10 @@ void TForm_VersionInfo::Sync() {
 }
 
 void TForm_VersionInfo::OpenHelp() {
+  if (helpFile_.empty()) {  // the program's own path could not be read
+    if (notify) notify(L"ヘルプファイルが見つかりません\r" + std::wstring(kHelpRelative));
+    return;
+  }
   if (GetFileAttributesW(helpFile_.c_str()) == INVALID_FILE_ATTRIBUTES) {
     if (notify) notify(L"ヘルプファイルが見つかりません\r" + helpFile_);
     return;

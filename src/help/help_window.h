@@ -28,7 +28,8 @@ class AppServices;
 // translation of a module's version resource; an empty version when the
 // module has none.
 std::wstring VersionLabelText(const std::wstring& modulePath);
-// help\zorvik-help.html in the folder of the given module.
+// help\zorvik-help.html in the folder of the given module; "" unless the
+// module's path is absolute (a drive or a UNC path).
 std::wstring HelpFileBeside(const std::wstring& modulePath);
 
 class TForm_VersionInfo : public kit::Page {

@@ -97,7 +97,12 @@ TEST(VersionPage, VersionLineComesFromTheModulesVersionResource) {
   } beside[] = {
       {L"C:\\Tools\\Zorvik\\zorvik.exe", L"C:\\Tools\\Zorvik\\help\\zorvik-help.html"},
       {L"\\\\server\\share\\zorvik.exe", L"\\\\server\\share\\help\\zorvik-help.html"},
-      {L"zorvik.exe", L"help\\zorvik-help.html"},
+      // A path that is not absolute (or none) is never resolved against the
+      // current folder.
+      {L"zorvik.exe", L""},
+      {L"Zorvik\\zorvik.exe", L""},
+      {L"C:zorvik.exe", L""},
+      {L"", L""},
   };
   for (const auto& c : beside) EXPECT_EQ(HelpFileBeside(c.module), c.want) << U8(c.module);
 }
@@ -206,6 +211,7 @@ TEST(VersionPage, HelpLabelOpensTheHelpPageBesideTheProgram) {
       {present, kClick, true, true, false},       {present, kShiftF1, true, true, false},
       {present, kMenuCommand, true, true, false}, {present, kClick, false, true, true},
       {missing, kClick, true, false, true},       {missing, kMenuCommand, true, false, true},
+      {L"", kClick, true, false, true},  // the program's own path could not be read
   };
   for (const auto& c : cases) {
     std::vector<std::wstring> opened, told;
