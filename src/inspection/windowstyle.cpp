@@ -182,7 +182,7 @@ void TApp_ZorvikWindowStyle::OnCreate() {
   SetPage(page_.get());
   hintHeight_ = Scale(kDesignHintHeight);
   const RECT& b = saved_.bounds;
-  if (b.right - b.left != 0 && b.bottom - b.top != 0) {
+  if (int64_t{b.right} - b.left != 0 && int64_t{b.bottom} - b.top != 0) {
     SetBounds(b);
     if (saved_.hintHeight > 0) hintHeight_ = saved_.hintHeight;
     classMask_ = saved_.classMask;
@@ -206,7 +206,14 @@ void TApp_ZorvikWindowStyle::FollowCommand(bool on) {
 }
 
 void TApp_ZorvikWindowStyle::OnTick() {
-  if (kit::Terminating()) return;
+  if (kit::Terminating() || ticking_) return;
+  // Reading the window's texts may let another program's sent message in;
+  // the list is not rebuilt inside its own rebuild.
+  ticking_ = true;
+  struct Reset {
+    bool& flag;
+    ~Reset() { flag = false; }
+  } reset{ticking_};
   const kit::Action* on = app_.ActionNamed("Action_WinInfo_StyleVerbose");
   if (!on || !on->Checked() || !on->Enabled()) return;
   if (!Ensure(app_.MainWindow(), app_.Dpi())) return;

@@ -111,6 +111,7 @@ private:
   uint32_t classMask_ = 0;
   int hintHeight_ = 0;
   bool paused_ = false;
+  bool ticking_ = false;  // OnTick is running
   HFONT listFont_ = nullptr;  // the main window's information font (not owned)
   // The style and extended style last listed; empty: rebuild on the next call.
   std::optional<std::pair<int32_t, int32_t>> listed_;

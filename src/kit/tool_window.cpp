@@ -32,14 +32,21 @@ int ToolWindow::Scale(int designPixels) const { return ScaleToDpi(designPixels, 
 
 bool ToolWindow::Ensure(HWND owner, int dpi) {
   if (Handle()) return true;
+  // Asked on every tick by a window that follows the capture: a creation
+  // that failed once is not tried (and its font not made) again.
+  if (creationFailed_) return false;
   dpi_ = dpi > 0 ? dpi : WindowDpi(owner);
   font_ = CreatePageFont(dpi_);
   RECT r{0, 0, Scale(designWidth_), Scale(designHeight_)};
   AdjustWindowRectEx(&r, kStyle, FALSE, kExStyle);
   HICON icon = owner ? reinterpret_cast<HICON>(GetClassLongPtrW(owner, GCLP_HICON)) : nullptr;
   if (!Window::Create(className_.c_str(), W(caption_).c_str(), kStyle, kExStyle, CW_USEDEFAULT, CW_USEDEFAULT,
-                      r.right - r.left, r.bottom - r.top, owner, icon, reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1)))
+                      r.right - r.left, r.bottom - r.top, owner, icon, reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1))) {
+    if (font_) DeleteObject(font_);
+    font_ = nullptr;
+    creationFailed_ = true;
     return false;
+  }
   if (HMENU system = GetSystemMenu(Handle(), FALSE)) {
     DeleteMenu(system, SC_RESTORE, MF_BYCOMMAND);
     DeleteMenu(system, SC_MINIMIZE, MF_BYCOMMAND);
@@ -82,7 +89,10 @@ RECT ToolWindow::Bounds() const {
 
 bool ToolWindow::SetBounds(const RECT& bounds) {
   if (!Handle() || bounds.right <= bounds.left || bounds.bottom <= bounds.top) return false;
-  FitToWorkArea(Handle(), bounds);
+  // Stored bounds may be anything: first a rectangle of the virtual screen.
+  const Rc limited = LimitRectToBound(Rc{bounds.left, bounds.top, bounds.right, bounds.bottom},
+                                      ScreenSize().Layout().Virtual());
+  FitToWorkArea(Handle(), RECT{limited.left, limited.top, limited.right, limited.bottom});
   return true;
 }
 

@@ -28,7 +28,8 @@ public:
   bool Exists() const { return Handle() != nullptr; }
   // Creates the window, hidden, on the first call (dpi 0: the screen's); the
   // system menu loses Restore, Minimize and Maximize; OnCreate builds the
-  // contents. Later calls do nothing.
+  // contents. Later calls do nothing; after a failed creation they fail at
+  // once.
   bool Ensure(HWND owner = nullptr, int dpi = 0);
   void Show();   // creates it when needed, shows and activates it
   void Hide();
@@ -75,6 +76,7 @@ private:
   bool wantHints_;
   int dpi_ = 96;
   HFONT font_ = nullptr;
+  bool creationFailed_ = false;
   std::unique_ptr<HintBar> hints_;
   Page* page_ = nullptr;
 };

@@ -127,6 +127,10 @@ LRESULT CALLBACK Window::Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     self = reinterpret_cast<Window*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
   }
   if (!self) return DefWindowProcW(hwnd, msg, wp, lp);
+  // Our timers post their WM_TIMER. One *sent* from another thread is no
+  // timer of ours: a program we inspect could answer our guarded send with
+  // it and re-run the tick inside the tick.
+  if (msg == WM_TIMER && InSendMessageEx(nullptr) != ISMEX_NOSEND) return 0;
   try {
     LRESULT r = self->HandleMessage(msg, wp, lp);
     if (msg == WM_NCDESTROY) {

@@ -1,6 +1,7 @@
 #include "magnifier/screen_math.h"
 
 #include <algorithm>
+#include <limits>
 
 namespace zorvik {
 
@@ -30,11 +31,26 @@ Rc CentreRect(const Rc& outer, const Rc& inner) {
   return Rc{left, top, left + w, top + h};
 }
 
+namespace {
+int64_t Clamp64(int64_t value, int64_t low, int64_t high) { return value < low ? low : value > high ? high : value; }
+int ToInt(int64_t v) {
+  return static_cast<int>(Clamp64(v, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
+}
+}  // namespace
+
 Rc FitRectToArea(const Rc& rect, const Rc& area) {
-  const int w = rect.Width(), h = rect.Height();
-  const int left = w < area.Width() ? Clamp(rect.left, area.left, area.left + area.Width() - w) : area.left;
-  const int top = h < area.Height() ? Clamp(rect.top, area.top, area.top + area.Height() - h) : area.top;
-  return Rc{left, top, left + w, top + h};
+  const int64_t w = rect.Width64(), h = rect.Height64();
+  const int64_t left = w < area.Width64() ? Clamp64(rect.left, area.left, area.right - w) : area.left;
+  const int64_t top = h < area.Height64() ? Clamp64(rect.top, area.top, area.bottom - h) : area.top;
+  return Rc{ToInt(left), ToInt(top), ToInt(left + w), ToInt(top + h)};
+}
+
+Rc LimitRectToBound(const Rc& rect, const Rc& bound) {
+  const int64_t w = Clamp64(rect.Width64(), 0, std::max<int64_t>(0, bound.Width64()));
+  const int64_t h = Clamp64(rect.Height64(), 0, std::max<int64_t>(0, bound.Height64()));
+  const int64_t left = Clamp64(rect.left, bound.left, std::max<int64_t>(bound.left, bound.right - w));
+  const int64_t top = Clamp64(rect.top, bound.top, std::max<int64_t>(bound.top, bound.bottom - h));
+  return Rc{ToInt(left), ToInt(top), ToInt(left + w), ToInt(top + h)};
 }
 
 void MonitorLayout::Assign(std::vector<Rc> monitors) {

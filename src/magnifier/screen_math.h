@@ -15,6 +15,9 @@ struct Rc {
   int left = 0, top = 0, right = 0, bottom = 0;
   int Width() const { return right - left; }
   int Height() const { return bottom - top; }
+  // Without overflow, for rectangles that come from outside (a stored file).
+  int64_t Width64() const { return int64_t{right} - left; }
+  int64_t Height64() const { return int64_t{bottom} - top; }
   // Right and bottom edges excluded.
   bool Contains(Pt p) const { return p.x >= left && p.x < right && p.y >= top && p.y < bottom; }
   Rc Offset(int dx, int dy) const { return Rc{left + dx, top + dy, right + dx, bottom + dy}; }
@@ -35,8 +38,12 @@ int Wrap(int value, int low, int high);
 Rc CentreRect(const Rc& outer, const Rc& inner);
 
 // rect moved into the work area: clamped when it fits, else aligned to the
-// work area's left/top edge. Size unchanged.
+// work area's left/top edge. Size unchanged (as far as int can hold it).
 Rc FitRectToArea(const Rc& rect, const Rc& area);
+// A window rectangle read from outside, made one a window can have: its
+// size limited to `bound`'s (the virtual screen), its corner moved so that
+// it lies inside `bound`. A negative size becomes 0.
+Rc LimitRectToBound(const Rc& rect, const Rc& bound);
 
 // The monitor list: full monitor rectangles in enumeration order.
 class MonitorLayout {

@@ -4,11 +4,13 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <thread>
 
 #include "kit/page_host.h"
 #include "kit/splitter.h"
 #include "kit/tool_window.h"
 #include "kit_support.h"
+#include "platform/general.h"
 #include "platform/screen_size.h"
 #include "win_support.h"
 
@@ -87,6 +89,58 @@ TEST(ToolWindow, BoundsRoundTripAndStayOnTheScreen) {
   EXPECT_GE(b.top, work.top);
   EXPECT_EQ(b.right - b.left, 400);
   EXPECT_EQ(b.bottom - b.top, 300);
+  // Bounds whose width does not fit in an int: a window of the screen.
+  constexpr LONG kMin = -2147483647 - 1, kMax = 2147483647;
+  for (const RECT& huge : {RECT{kMin + 1, kMin + 1, kMax, kMax}, RECT{kMin, 0, kMax, 100}, RECT{0, kMin, 100, kMax}}) {
+    ASSERT_TRUE(w.SetBounds(huge));
+    b = w.Bounds();
+    const Rc screen = ScreenSize().Layout().Virtual();
+    EXPECT_GE(b.left, screen.left);
+    EXPECT_GE(b.top, screen.top);
+    EXPECT_LE(b.right, screen.right);
+    EXPECT_LE(b.bottom, screen.bottom);
+    EXPECT_GT(b.right, b.left);
+  }
+}
+
+// A window that cannot be made (here: its owner is no window) is asked
+// again on every tick; it fails at once and holds no font.
+TEST(ToolWindow, AFailedCreationIsNotRetriedAndKeepsNoFont) {
+  Counting w;
+  HWND bogus = reinterpret_cast<HWND>(static_cast<ULONG_PTR>(0x7FFF0FF0));
+  ASSERT_FALSE(IsWindow(bogus));
+  ASSERT_FALSE(w.Ensure(bogus, 96));
+  const unsigned before = CountGdiObjects();
+  for (int i = 0; i < 40; ++i) EXPECT_FALSE(w.Ensure(bogus, 96));
+  EXPECT_EQ(CountGdiObjects(), before);
+  EXPECT_EQ(w.Font(), nullptr);
+  EXPECT_EQ(w.creates, 0);
+}
+
+// Our timers post WM_TIMER. One sent from another thread (a program we
+// inspect answering a guarded send with it) must not run the tick inside
+// the tick; a posted one still does.
+TEST(KitWindow, AWmTimerSentFromAnotherThreadIsNoTick) {
+  Counting w;
+  ASSERT_TRUE(w.Ensure(nullptr, 96));
+  int ticks = 0;
+  w.StartTimer(77, 60000, [&] { ++ticks; });
+  HWND h = w.Handle();
+  LRESULT answer = -1;
+  std::thread sender([h, &answer] {
+    DWORD_PTR r = 0;
+    answer = SendMessageTimeoutW(h, WM_TIMER, 77, 0, SMTO_NORMAL, 3000, &r) ? 1 : 0;
+  });
+  for (int i = 0; i < 100 && answer < 0; ++i) wintest::Pump(10);
+  sender.join();
+  EXPECT_EQ(answer, 1) << "the send is answered";
+  EXPECT_EQ(ticks, 0);
+  PostMessageW(h, WM_TIMER, 77, 0);
+  wintest::Pump(50);
+  EXPECT_EQ(ticks, 1);
+  SendMessageW(h, WM_TIMER, 77, 0);  // from our own thread: a call like any other
+  EXPECT_EQ(ticks, 2);
+  w.StopTimer(77);
 }
 
 TEST(PageHost, MakesEachPageOnceOnItsFirstShow) {

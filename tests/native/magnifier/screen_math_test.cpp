@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 namespace zorvik {
 namespace {
 
@@ -58,6 +60,31 @@ TEST(Rects, ClampWrapCentreFit) {
   EXPECT_EQ(FitRectToArea(Rc{750, 500, 850, 600}, area), (Rc{700, 460, 800, 560}));
   EXPECT_EQ(FitRectToArea(Rc{-50, 10, 950, 110}, area), (Rc{0, 10, 1000, 110}));  // wider: left edge
   EXPECT_EQ(FitRectToArea(Rc{10, 10, 60, 60}, area), (Rc{10, 10, 60, 60}));
+}
+
+// Window rectangles from a stored file may be anything; the sizes are taken
+// in 64 bits and the result is a rectangle of the virtual screen.
+TEST(ScreenMath, StoredRectanglesOfAnySizeStayInside) {
+  constexpr int kMin = std::numeric_limits<int>::min(), kMax = std::numeric_limits<int>::max();
+  const Rc screen{-640, 0, 1440, 600};
+  const struct {
+    Rc stored, limited;
+  } cases[] = {
+      {Rc{kMin + 1, kMin + 1, kMax, kMax}, Rc{-640, 0, 1440, 600}},  // wider than the screen: the screen
+      {Rc{kMin, 0, kMin + 100, 50}, Rc{-640, 0, -540, 50}},          // far left: moved in, size kept
+      {Rc{kMax - 10, kMax - 10, kMax, kMax}, Rc{1430, 590, 1440, 600}},
+      {Rc{100, 100, 50, 50}, Rc{100, 100, 100, 100}},  // negative size: none
+      {Rc{10, 20, 310, 220}, Rc{10, 20, 310, 220}},    // a real window: unchanged
+  };
+  for (const auto& c : cases) {
+    const Rc r = LimitRectToBound(c.stored, screen);
+    EXPECT_EQ(r, c.limited) << c.stored.left << "," << c.stored.top << "," << c.stored.right << "," << c.stored.bottom;
+    EXPECT_EQ(FitRectToArea(r, Rc{0, 0, 800, 560}).Width64(), r.Width64());
+  }
+  // FitRectToArea alone: no overflow in the size.
+  const Rc fitted = FitRectToArea(Rc{kMin + 1, 0, kMax, 10}, Rc{0, 0, 800, 560});
+  EXPECT_EQ(fitted.left, 0);
+  EXPECT_EQ(fitted.right, kMax);
 }
 
 TEST(MonitorLayout, LoupeMayHangBelowTheScreen) {
