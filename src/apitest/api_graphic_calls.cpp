@@ -61,8 +61,9 @@ void RunGetSystemMetrics(T_MyAPIValue& api, const ApiEntryInfo& e) {
 }
 
 void RunExtractIcon(T_MyAPIValue& api, const ApiEntryInfo& e) {
-  // shell32 is no known DLL: it is loaded from the system directory, never
-  // imported, so that a copy beside the program is not used.
+  // The program imports shell32 too (a known DLL, always mapped from the
+  // system directory); the entry looks the function up in its own load of
+  // it by full path, like every entry that names its library.
   if (!api.Begin(e, true, L"shell32.dll", "ExtractIconW")) return;
   const std::wstring exe = CatalogueExeFileName(api.TargetWindow());
   AddExePath(api, exe);

@@ -710,6 +710,14 @@ bool TForm_Custom_ShortCut::GridMouse(kit::Grid* grid, UINT msg, POINT p) {
       else if (inCell && row >= 1) PopupGridMenu(grid, screen);
       return true;
     }
+    case WM_CAPTURECHANGED:
+      // Another window took the mouse (a menu, a dialog, Alt+Tab): the drag
+      // is over, and its "no" cursor with it.
+      if (drag_.from == grid) {
+        drag_ = Drag{};
+        SetCursor(LoadCursorW(nullptr, IDC_ARROW));
+      }
+      return false;
     case WM_MBUTTONUP:
       if (grid != CommandGrid()) {
         ShowHintOf(grid, grid->Row());
@@ -823,8 +831,6 @@ LRESULT TForm_Custom_ShortCut::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
       }
       break;
     }
-    case WM_CAPTURECHANGED:
-      break;
     default:
       break;
   }

@@ -105,6 +105,8 @@ public:
 
   void Sync() override;
   bool HostKeyUp(WPARAM vk, LPARAM lp) override;
+  // Whether a row is being dragged with the mouse (the "no" cursor may show).
+  bool Dragging() const { return drag_.dragging; }
 
 protected:
   void OnCreate() override;

@@ -330,10 +330,13 @@ LRESULT Grid::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
       if (OnMouse(msg, POINT{GET_X_LPARAM(lp), GET_Y_LPARAM(lp)})) return 0;
       break;
     case WM_CAPTURECHANGED:
-      if (resizing_ >= 0 && reinterpret_cast<HWND>(lp) != Handle()) {
-        const int col = resizing_;
-        resizing_ = -1;
-        if (onColResized) onColResized(col, ColWidth(col));
+      if (reinterpret_cast<HWND>(lp) != Handle()) {
+        if (resizing_ >= 0) {
+          const int col = resizing_;
+          resizing_ = -1;
+          if (onColResized) onColResized(col, ColWidth(col));
+        }
+        if (onMouse) onMouse(WM_CAPTURECHANGED, POINT{0, 0});  // a drag of the owner ends too
       }
       break;
     case WM_SETCURSOR:

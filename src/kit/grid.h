@@ -73,7 +73,8 @@ public:
   // Paints one cell itself (return true), or adjusts `cell` and returns false.
   std::function<bool(HDC dc, GridCellPaint& cell)> onDrawCell;
   // Mouse messages (buttons and moves, client point) before the grid's own
-  // handling; return true to consume.
+  // handling; return true to consume. Also WM_CAPTURECHANGED (point 0, 0)
+  // when the grid loses the mouse capture to another window.
   std::function<bool(UINT msg, POINT client)> onMouse;
 
 protected:

@@ -84,6 +84,47 @@ TEST(ShortCutPage, StartsWithEveryKeyGestureAndCommandAndTheirBindings) {
     EXPECT_EQ(page.CommandAt(row), &host.app.Actions().At(static_cast<size_t>(row - 1))) << row;
 }
 
+// A drag whose mouse capture goes to another window (a menu, a dialog,
+// Alt+Tab) ends there: no "no" cursor left behind, nothing dropped later.
+TEST(ShortCutPage, ADragEndsWhenTheMouseCaptureIsLost) {
+  Host host;
+  ASSERT_TRUE(host.created);
+  TForm_Custom_ShortCut& page = *host.page;
+  SetForegroundWindow(host.window->Handle());
+  const int help = page.RowOfCommand("Action_Help");
+  const int fRow = TForm_Custom_ShortCut::RowOfKey(kF);
+  Select(page.CommandGrid(), help);
+  auto button = [](DWORD flag) {
+    INPUT i{};
+    i.type = INPUT_MOUSE;
+    i.mi.dwFlags = flag;
+    SendInput(1, &i, sizeof i);
+  };
+  const POINT from = CellPoint(page.CommandGrid(), 1, help), to = CellPoint(page.KeyGrid(), 1, fRow);
+  SetCursorPos(from.x, from.y);
+  wintest::Pump(80);
+  button(MOUSEEVENTF_LEFTDOWN);
+  wintest::Pump(80);
+  for (int step = 1; step <= 3; ++step) {
+    SetCursorPos(from.x + (to.x - from.x) * step / 6, from.y + (to.y - from.y) * step / 6);
+    wintest::Pump(40);
+  }
+  ASSERT_TRUE(page.Dragging());
+  ASSERT_EQ(GetCapture(), page.CommandGrid()->Handle());
+  // Another window of the thread takes the mouse.
+  HWND other = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+  SetCapture(other);
+  wintest::Pump(40);
+  EXPECT_FALSE(page.Dragging());
+  ReleaseCapture();
+  DestroyWindow(other);
+  SetCursorPos(to.x, to.y);
+  wintest::Pump(40);
+  button(MOUSEEVENTF_LEFTUP);
+  wintest::Pump(150);
+  EXPECT_EQ(host.app.Bindings().Find(kF), Def("Action_Capture_Fixed")) << "nothing dropped after the capture was lost";
+}
+
 // Drag and drop replaces without asking; the command grid's menu asks, and
 // No keeps the key where it was.
 TEST(ShortCutPage, DropReplacesSilentlyTheMenuAsksFirst) {
