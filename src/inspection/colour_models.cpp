@@ -1,7 +1,9 @@
 #include "inspection/colour_models.h"
 
 #include <algorithm>
+#include <cmath>
 #include <iterator>
+#include <string>
 
 namespace zorvik {
 namespace {
@@ -222,5 +224,101 @@ std::string_view ColorName(uint32_t rgb) {
 
 const NamedColour* NamedColourTable() { return kNamedColours; }
 int NamedColourCount() { return static_cast<int>(std::size(kNamedColours)); }
+
+// --- OKLCH, Lab and contrast ------------------------------------------------
+
+double SrgbToLinear(uint8_t c) {
+  const double v = c / 255.0;
+  return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+}
+
+OkLch RgbToOkLch(uint8_t r8, uint8_t g8, uint8_t b8) {
+  const double r = SrgbToLinear(r8), g = SrgbToLinear(g8), b = SrgbToLinear(b8);
+  // Linear sRGB to the cone responses, their cube roots, then L, a, b.
+  const double l = std::cbrt(0.4122214708 * r + 0.5363325363 * g + 0.0514459929 * b);
+  const double m = std::cbrt(0.2119034982 * r + 0.6806995451 * g + 0.1073969566 * b);
+  const double s = std::cbrt(0.0883024619 * r + 0.2817188376 * g + 0.6299787005 * b);
+  const double L = 0.2104542553 * l + 0.7936177850 * m - 0.0040720468 * s;
+  const double A = 1.9779984951 * l - 2.4285922050 * m + 0.4505937099 * s;
+  const double B = 0.0259040371 * l + 0.7827717662 * m - 0.8086757660 * s;
+  double h = std::atan2(B, A) * 180.0 / 3.14159265358979323846;
+  if (h < 0) h += 360.0;
+  if (h >= 360.0) h -= 360.0;
+  return OkLch{L, std::hypot(A, B), h};
+}
+
+CieLab RgbToLab(uint8_t r8, uint8_t g8, uint8_t b8) {
+  const double r = SrgbToLinear(r8), g = SrgbToLinear(g8), b = SrgbToLinear(b8);
+  // Linear sRGB to XYZ (D65), exact fractions.
+  const double x = 506752.0 / 1228815 * r + 87881.0 / 245763 * g + 12673.0 / 70218 * b;
+  const double y = 87098.0 / 409605 * r + 175762.0 / 245763 * g + 12673.0 / 175545 * b;
+  const double z = 7918.0 / 409605 * r + 87881.0 / 737289 * g + 1001167.0 / 1053270 * b;
+  // Bradford adaptation to D50.
+  const double x50 = 1.0479297925449969 * x + 0.022946870601609652 * y - 0.05019226628920524 * z;
+  const double y50 = 0.02962780877005599 * x + 0.9904344267538799 * y - 0.017073799063418826 * z;
+  const double z50 = -0.009243040646204504 * x + 0.015055191490298152 * y + 0.7518742814281371 * z;
+  const double xw = 0.3457 / 0.3585, zw = (1 - 0.3457 - 0.3585) / 0.3585;
+  const double epsilon = 216.0 / 24389, kappa = 24389.0 / 27;
+  auto f = [&](double t) { return t > epsilon ? std::cbrt(t) : (kappa * t + 16) / 116; };
+  const double f0 = f(x50 / xw), f1 = f(y50), f2 = f(z50 / zw);
+  return CieLab{116 * f1 - 16, 500 * (f0 - f1), 200 * (f1 - f2)};
+}
+
+double RelativeLuminance(uint8_t r, uint8_t g, uint8_t b) {
+  return 0.2126 * SrgbToLinear(r) + 0.7152 * SrgbToLinear(g) + 0.0722 * SrgbToLinear(b);
+}
+
+double ContrastRatio(uint32_t rgb1, uint32_t rgb2) {
+  auto y = [](uint32_t rgb) {
+    return RelativeLuminance(static_cast<uint8_t>(rgb >> 16), static_cast<uint8_t>(rgb >> 8), static_cast<uint8_t>(rgb));
+  };
+  const double a = y(rgb1), b = y(rgb2);
+  return (std::max(a, b) + 0.05) / (std::min(a, b) + 0.05);
+}
+
+namespace {
+// "123.45" from a count of hundredths (or of 10^-decimals), no sign for 0.
+std::string ScaledText(long long units, int decimals) {
+  const bool negative = units < 0;
+  const unsigned long long n = negative ? 0ULL - static_cast<unsigned long long>(units) : static_cast<unsigned long long>(units);
+  unsigned long long scale = 1;
+  for (int i = 0; i < decimals; ++i) scale *= 10;
+  std::string fraction = std::to_string(n % scale);
+  if (decimals > 0) fraction.insert(0, static_cast<size_t>(decimals) - fraction.size(), '0');
+  std::string out = (negative && n != 0 ? "-" : "") + std::to_string(n / scale);
+  if (decimals > 0) out += "." + fraction;
+  return out;
+}
+long double Power10(int decimals) {
+  long double p = 1;
+  for (int i = 0; i < decimals; ++i) p *= 10;
+  return p;
+}
+}  // namespace
+
+std::string FixedText(double value, int decimals) {
+  if (!std::isfinite(value)) value = 0;
+  decimals = std::clamp(decimals, 0, 9);
+  const long double units = RoundHalfAway(static_cast<long double>(value) * Power10(decimals));
+  return ScaledText(static_cast<long long>(std::clamp<long double>(units, -9e17L, 9e17L)), decimals);
+}
+
+ColourTexts OkLchTexts(const OkLch& c) {
+  if (c.c < 0.00005) return ColourTexts{FixedText(c.l * 100, 2), FixedText(0, 4), FixedText(0, 2)};
+  std::string hue = FixedText(c.h, 2);
+  if (hue == "360.00") hue = "0.00";  // the same hue, said the short way
+  return ColourTexts{FixedText(c.l * 100, 2), FixedText(c.c, 4), hue};
+}
+
+ColourTexts LabTexts(const CieLab& c) { return ColourTexts{FixedText(c.l, 2), FixedText(c.a, 2), FixedText(c.b, 2)}; }
+
+std::string ContrastText(double ratio) {
+  if (!std::isfinite(ratio) || ratio < 1) ratio = 1;
+  // Hundredths rounded down; the small allowance keeps 21.000000000000004
+  // and 20.999999999999996 alike at 21.00 (8-bit colours give no ratio
+  // that close to a threshold).
+  const long double units = std::floor(static_cast<long double>(ratio) * 100 + 1e-9L);
+  return ScaledText(static_cast<long long>(units), 2);
+}
 
 }  // namespace zorvik

@@ -1,7 +1,10 @@
 // Colour models of the inspected pixel: HSV, HLS and the Windows HLS scale,
-// and the names of the named colours. Pure arithmetic, no window system.
+// the names of the named colours, and the forms of today's style sheets and
+// accessibility checks (OKLCH, CIE Lab against D50, the WCAG contrast ratio).
+// Pure arithmetic, no window system.
 #pragma once
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 namespace zorvik {
@@ -29,6 +32,44 @@ ColourTriple RgbToHls(uint8_t r, uint8_t g, uint8_t b, uint16_t hMax, uint16_t s
 // Name of a 0xRRGGBB value (exact 24-bit match, higher bits must be zero),
 // "" when the value has none. The returned text is static ASCII.
 std::string_view ColorName(uint32_t rgb);
+
+// --- OKLCH, Lab and contrast, from the 8-bit sRGB value --------------------
+
+// The sRGB transfer function undone: c / 255 <= 0.04045 -> c / 12.92 / 255,
+// else ((c / 255 + 0.055) / 1.055)^2.4.
+double SrgbToLinear(uint8_t c);
+
+// OKLab in polar form: l 0..1, chroma, hue in degrees [0, 360).
+struct OkLch {
+  double l = 0, c = 0, h = 0;
+};
+OkLch RgbToOkLch(uint8_t r, uint8_t g, uint8_t b);
+
+// CIE Lab against the D50 white (the CSS lab() form): l 0..100.
+struct CieLab {
+  double l = 0, a = 0, b = 0;
+};
+CieLab RgbToLab(uint8_t r, uint8_t g, uint8_t b);
+
+// WCAG 2 relative luminance of the linear channels, 0..1.
+double RelativeLuminance(uint8_t r, uint8_t g, uint8_t b);
+// (lighter + 0.05) / (darker + 0.05) of two 0xRRGGBB values: 1 .. 21.
+double ContrastRatio(uint32_t rgb1, uint32_t rgb2);
+
+// A number with a fixed count of decimals, rounded half away from zero;
+// never "-0.00".
+std::string FixedText(double value, int decimals);
+
+// The texts shown and copied: L x 100 with 2 decimals, C with 4 and H with 2
+// (both "0" forms when C < 0.00005; H never shows 360.00); Lab each with 2.
+struct ColourTexts {
+  std::string first, second, third;
+};
+ColourTexts OkLchTexts(const OkLch& c);
+ColourTexts LabTexts(const CieLab& c);
+// A contrast ratio with 2 decimals rounded down, so that a shown ratio never
+// passes a threshold (3, 4.5, 7) the real one misses.
+std::string ContrastText(double ratio);
 
 // The name table, ascending by value (139 rows).
 struct NamedColour {

@@ -107,3 +107,83 @@ TEST(ColourNames, TableIsAscendingWithOneNamePerValue) {
 
 }  // namespace
 }  // namespace zorvik
+
+namespace zorvik {
+namespace {
+
+// The published reference values, and a table computed independently (a
+// double-precision script straight from the published constants, outside
+// this program) for colours of every kind: primaries, greys, a near-black,
+// dark and light mixed colours.
+TEST(ModernColour, OkLchLabAndContrastMatchReferenceValues) {
+  const struct {
+    uint32_t rgb;
+    const char *okL, *okC, *okH, *labL, *labA, *labB, *onWhite, *onBlack;
+  } cases[] = {
+      {0xFF0000, "62.80", "0.2577", "29.23", "54.29", "80.80", "69.89", "3.99", "5.25"},
+      {0x00FF00, "86.64", "0.2948", "142.50", "87.82", "-79.27", "80.99", "1.37", "15.30"},
+      {0x0000FF, "45.20", "0.3132", "264.05", "29.57", "68.29", "-112.03", "8.59", "2.44"},
+      {0xFFFFFF, "100.00", "0.0000", "0.00", "100.00", "0.00", "0.00", "1.00", "21.00"},
+      {0x000000, "0.00", "0.0000", "0.00", "0.00", "0.00", "0.00", "21.00", "1.00"},
+      {0x808080, "59.99", "0.0000", "0.00", "53.59", "0.00", "0.00", "3.94", "5.31"},
+      {0x123456, "31.92", "0.0725", "251.17", "20.68", "-2.28", "-24.59", "12.71", "1.65"},
+      {0xFFC800, "85.75", "0.1752", "88.49", "83.79", "10.20", "84.17", "1.55", "13.51"},
+      {0x010203, "8.23", "0.0080", "240.75", "0.50", "-0.17", "-0.48", "20.76", "1.01"},
+      {0xFA8072, "73.50", "0.1515", "28.06", "67.85", "46.63", "30.16", "2.50", "8.39"},
+      {0x4B0082, "33.90", "0.1793", "301.68", "19.72", "47.03", "-54.28", "12.95", "1.62"},
+      {0x008080, "54.31", "0.0927", "194.77", "47.99", "-30.39", "-8.98", "4.77", "4.39"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.rgb);
+    const uint8_t r = static_cast<uint8_t>(c.rgb >> 16), g = static_cast<uint8_t>(c.rgb >> 8),
+                  b = static_cast<uint8_t>(c.rgb);
+    const ColourTexts ok = OkLchTexts(RgbToOkLch(r, g, b));
+    EXPECT_EQ(ok.first, c.okL);
+    EXPECT_EQ(ok.second, c.okC);
+    EXPECT_EQ(ok.third, c.okH);
+    const ColourTexts lab = LabTexts(RgbToLab(r, g, b));
+    EXPECT_EQ(lab.first, c.labL);
+    EXPECT_EQ(lab.second, c.labA);
+    EXPECT_EQ(lab.third, c.labB);
+    EXPECT_EQ(ContrastText(ContrastRatio(c.rgb, 0xFFFFFF)), c.onWhite);
+    EXPECT_EQ(ContrastText(ContrastRatio(c.rgb, 0x000000)), c.onBlack);
+  }
+}
+
+// Rounded down: #767676 passes AA text on white (4.54), #777777 (4.47)
+// does not, and no shown ratio passes a threshold the real one misses.
+TEST(ModernColour, ContrastIsRoundedDownAndSymmetric) {
+  EXPECT_EQ(ContrastText(ContrastRatio(0x767676, 0xFFFFFF)), "4.54");
+  EXPECT_EQ(ContrastText(ContrastRatio(0x777777, 0xFFFFFF)), "4.47");
+  EXPECT_EQ(ContrastText(ContrastRatio(0xFFFFFF, 0x000000)), "21.00");
+  EXPECT_EQ(ContrastRatio(0x123456, 0xABCDEF), ContrastRatio(0xABCDEF, 0x123456));
+  EXPECT_EQ(ContrastText(4.499999), "4.49");
+  EXPECT_EQ(ContrastText(2.999), "2.99");
+  EXPECT_EQ(ContrastText(7.0), "7.00");
+  for (uint32_t grey = 0; grey < 256; ++grey) {
+    const double real = ContrastRatio(grey * 0x010101, 0xFFFFFF);
+    const double shown = std::stod(ContrastText(real));
+    EXPECT_LE(shown, real + 1e-9) << grey;
+    for (double threshold : {3.0, 4.5, 7.0})
+      if (real < threshold) {
+        EXPECT_LT(shown, threshold) << grey;
+      }
+  }
+}
+
+TEST(ModernColour, FixedTextRoundsHalfAwayAndNeverShowsMinusZero) {
+  const struct {
+    double value;
+    int decimals;
+    const char* text;
+  } cases[] = {{0.125, 2, "0.13"},    {-0.125, 2, "-0.13"}, {-0.001, 2, "0.00"}, {-0.0, 2, "0.00"},
+               {2.5, 0, "3"},         {-2.5, 0, "-3"},      {0.00004, 4, "0.0000"},
+               {359.999, 2, "360.00"}, {12.3456789, 4, "12.3457"}};
+  for (const auto& c : cases) EXPECT_EQ(FixedText(c.value, c.decimals), c.text) << c.value;
+  // A hue that rounds up to a full turn is shown as 0.
+  EXPECT_EQ(OkLchTexts(OkLch{0.5, 0.1, 359.999}).third, "0.00");
+  EXPECT_EQ(OkLchTexts(OkLch{0.5, 0.00004, 120}).third, "0.00");
+}
+
+}  // namespace
+}  // namespace zorvik
