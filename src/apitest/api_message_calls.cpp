@@ -1,6 +1,9 @@
 // Entries that send a control a query message (combo box, list box,
 // trackbar, window text) and the calls that read the same facts: every
-// message goes through the catalogue's guarded send.
+// message goes through the catalogue's guarded send, and a control's own
+// messages go only to windows of its class (the same numbers mean other
+// things, some of them changes, to other windows: TBM_GETRANGEMIN is
+// DM_SETDEFID to a dialog and SB_SETTEXT to a status bar).
 #include <windows.h>
 
 #include <commctrl.h>
@@ -27,6 +30,20 @@ constexpr BoxMessages kList{false, LB_GETCOUNT, LB_GETCURSEL, LB_GETTEXT, LB_GET
 
 const BoxMessages& BoxOf(const ApiEntryInfo& e) { return e.name[0] == 'C' ? kCombo : kList; }
 
+// What the first value row says instead of a value for a window of another class.
+constexpr char kNotListBox[] = "リストボックスではないため送信しません";
+constexpr char kNotComboBox[] = "コンボボックスではないため送信しません";
+constexpr char kNotTrackbar[] = "トラックバーではないため送信しません";
+
+// Whether the target is a box the messages are meant for; otherwise the
+// value row says that nothing is sent.
+bool IsBoxTarget(T_MyAPIValue& api, const BoxMessages& b) {
+  HWND w = api.TargetWindow();
+  if (b.combo ? IsWindowOfClass(w, {L"ComboBox"}) : IsWindowOfClass(w, {L"ListBox", L"ComboLBox"})) return true;
+  api.AddText(b.combo ? kNotComboBox : kNotListBox);
+  return false;
+}
+
 UINT MessageOf(const ApiEntryInfo& e) {
   const std::string_view n = e.name;
   const BoxMessages& b = BoxOf(e);
@@ -37,7 +54,7 @@ UINT MessageOf(const ApiEntryInfo& e) {
 
 // count and selection: the value in error form when the send succeeds.
 void RunBoxValue(T_MyAPIValue& api, const ApiEntryInfo& e) {
-  if (!api.Begin(e)) return;
+  if (!api.Begin(e) || !IsBoxTarget(api, BoxOf(e))) return;
   LRESULT r = 0;
   if (api.Send(api.TargetWindow(), MessageOf(e), 0, 0, r)) api.AddText(ErrorForm(r, BoxOf(e).combo));
 }
@@ -50,8 +67,8 @@ WPARAM ItemIndex(T_MyAPIValue& api, const BoxMessages& b) {
 }
 
 void RunBoxText(T_MyAPIValue& api, const ApiEntryInfo& e) {
-  if (!api.Begin(e)) return;
   const BoxMessages& b = BoxOf(e);
+  if (!api.Begin(e) || !IsBoxTarget(api, b)) return;
   HWND w = api.TargetWindow();
   const WPARAM index = ItemIndex(api, b);
   AddInt(api, static_cast<LRESULT>(index));
@@ -76,8 +93,8 @@ void RunBoxText(T_MyAPIValue& api, const ApiEntryInfo& e) {
 }
 
 void RunBoxTextLength(T_MyAPIValue& api, const ApiEntryInfo& e) {
-  if (!api.Begin(e)) return;
   const BoxMessages& b = BoxOf(e);
+  if (!api.Begin(e) || !IsBoxTarget(api, b)) return;
   const WPARAM index = ItemIndex(api, b);
   AddInt(api, static_cast<LRESULT>(index));
   LRESULT length = 0;
@@ -134,6 +151,10 @@ int TrackbarValue(T_MyAPIValue& api, UINT message, WPARAM wp = 0) {
 
 void RunTrackbar(T_MyAPIValue& api, const ApiEntryInfo& e) {
   if (!api.Begin(e)) return;
+  if (!IsWindowOfClass(api.TargetWindow(), {TRACKBAR_CLASSW})) {
+    api.AddText(kNotTrackbar);
+    return;
+  }
   UINT message = 0;
   for (const TrackbarMessage& t : kTrackbar)
     if (std::strcmp(t.name, e.name) == 0) message = t.message;

@@ -3,11 +3,12 @@
 // version resource.
 #include <windows.h>
 
-#include <objbase.h>
-
+#include <algorithm>
+#include <cstdint>
 #include <cwchar>
 
 #include "apitest/api_handlers.h"
+#include "apitest/version_cache.h"
 #include "platform/optional_functions.h"
 #include "platform/win_text.h"
 
@@ -73,21 +74,6 @@ void RunGetWindowModuleFileName(T_MyAPIValue& api, const ApiEntryInfo& e) {
   AddInt(api, n);
 }
 
-// The version block of a file; empty when it has none or the version
-// functions are missing.
-std::vector<BYTE> VersionBlock(const std::wstring& path, DWORD* sizeOut = nullptr) {
-  const OptionalFunctions& f = Optional();
-  if (sizeOut) *sizeOut = 0;
-  if (path.empty() || !f.GetFileVersionInfoSizeW || !f.GetFileVersionInfoW) return {};
-  DWORD handle = 0;
-  const DWORD size = f.GetFileVersionInfoSizeW(path.c_str(), &handle);
-  if (sizeOut) *sizeOut = size;
-  if (size == 0) return {};
-  std::vector<BYTE> block(size);
-  if (!f.GetFileVersionInfoW(path.c_str(), 0, size, block.data())) return {};
-  return block;
-}
-
 void RunGetFileVersionInfoSize(T_MyAPIValue& api, const ApiEntryInfo& e) {
   if (!api.Begin(e)) return;
   const std::wstring exe = CatalogueExeFileName(api.TargetWindow());
@@ -102,10 +88,10 @@ void RunGetFileVersionInfo(T_MyAPIValue& api, const ApiEntryInfo& e) {
   const std::wstring exe = CatalogueExeFileName(api.TargetWindow());
   AddExePath(api, exe);
   DWORD size = 0;
-  const std::vector<BYTE> block = VersionBlock(exe, &size);
+  const auto block = api.Versions().Block(exe, &size);
   AddInt(api, size);
-  AddBool(api, !block.empty());
-  if (!block.empty()) api.AddHexDump(block.data(), std::min<size_t>(block.size(), kDumpLimit), true);
+  AddBool(api, !block->empty());
+  if (!block->empty()) api.AddHexDump(block->data(), std::min<size_t>(block->size(), kDumpLimit), true);
 }
 
 std::string LanguageName(LANGID language) {
@@ -119,78 +105,52 @@ std::string LanguageName(LANGID language) {
   return U8(name);
 }
 
-// The code page's description from the system's multi-language component,
-// "" when it is not there. ole32 is loaded by full path, and COM is
-// initialised for the call only when this thread had not done so.
-std::string CodePageDescription(UINT codePage, LANGID language) {
-  static const GUID kClsidMultiLanguage = {0x275C23E2, 0x3747, 0x11D0, {0x9F, 0xEA, 0x00, 0xAA, 0x00, 0x3F, 0x86, 0x46}};
-  static const GUID kIidMultiLanguage2 = {0xDCCFC164, 0x2B38, 0x11D2, {0xB7, 0xEC, 0x00, 0xC0, 0x4F, 0x8F, 0x5D, 0x9A}};
-  struct CodePageInfo {  // MIMECPINFO
-    DWORD flags;
-    UINT codePage, familyCodePage;
-    WCHAR description[64], fixedWidthFont[32], proportionalFont[32];
-    BYTE gdiCharset;
-  };
-  // IMultiLanguage2: IUnknown (3 slots), then GetNumberOfCodePageInfo,
-  // GetCodePageInfo(UINT, LANGID, MIMECPINFO*) is the fifth slot.
-  struct Unknown {
-    void** vtable;
-  };
-  const std::wstring dir = SystemDirectory();
-  if (dir.empty()) return "";
-  HMODULE ole = LoadLibraryW((dir + L"ole32.dll").c_str());
-  if (!ole) return "";
-  using Init_t = HRESULT(WINAPI*)(LPVOID, DWORD);
-  using Uninit_t = void(WINAPI*)();
-  using Create_t = HRESULT(WINAPI*)(REFCLSID, LPUNKNOWN, DWORD, REFIID, LPVOID*);
-  const auto init = reinterpret_cast<Init_t>(reinterpret_cast<void*>(GetProcAddress(ole, "CoInitializeEx")));
-  const auto uninit = reinterpret_cast<Uninit_t>(reinterpret_cast<void*>(GetProcAddress(ole, "CoUninitialize")));
-  const auto create = reinterpret_cast<Create_t>(reinterpret_cast<void*>(GetProcAddress(ole, "CoCreateInstance")));
-  std::string answer;
-  if (init && uninit && create) {
-    const HRESULT started = init(nullptr, COINIT_APARTMENTTHREADED);
-    Unknown* ml = nullptr;
-    if (SUCCEEDED(create(kClsidMultiLanguage, nullptr, CLSCTX_INPROC_SERVER, kIidMultiLanguage2,
-                         reinterpret_cast<void**>(&ml))) &&
-        ml) {
-      using GetInfo_t = HRESULT(STDMETHODCALLTYPE*)(void*, UINT, LANGID, CodePageInfo*);
-      using Release_t = ULONG(STDMETHODCALLTYPE*)(void*);
-      CodePageInfo info{};
-      if (SUCCEEDED(reinterpret_cast<GetInfo_t>(ml->vtable[4])(ml, codePage, language, &info)))
-        answer = U8(std::wstring(info.description, wcsnlen(info.description, 64)));
-      reinterpret_cast<Release_t>(ml->vtable[2])(ml);
-    }
-    if (SUCCEEDED(started)) uninit();
-  }
-  FreeLibrary(ole);
-  return answer;
+// How many items of `unit` bytes lie between `p` and the end of the block;
+// 0 when `p` is not inside it. A length VerQueryValue gives is never
+// trusted beyond that.
+size_t RoomIn(const std::vector<BYTE>& block, const void* p, size_t unit) {
+  const uintptr_t at = reinterpret_cast<uintptr_t>(p), begin = reinterpret_cast<uintptr_t>(block.data());
+  if (!p || at < begin || at >= begin + block.size()) return 0;
+  return (begin + block.size() - at) / unit;
 }
 
-void RunVerQueryValue(T_MyAPIValue& api, const ApiEntryInfo& e) {
-  // The rows depend on the file: built afresh on every run.
-  api.StartOver(e);
-  api.AddTableParam(e, "対象ウィンドウ");
+// The rows of a run, built beside the values: the window is given new
+// labels only when they differ from the last run's.
+struct VersionRows {
+  const ApiEntryInfo& entry;
+  std::vector<std::wstring> names, descriptions;
+  void Table(std::string_view label) { Add(W(label), W(ApiRowDescription(entry, label))); }
+  void Add(std::wstring label, std::wstring description) {
+    names.push_back(std::move(label));
+    descriptions.push_back(std::move(description));
+  }
+};
+
+void QueryVersion(T_MyAPIValue& api, VersionRows& rows) {
+  const ApiEntryInfo& e = rows.entry;
+  rows.Table("対象ウィンドウ");
   if (!api.AddTargetWindow()) return;
-  api.AddTableParam(e, "lptstrFilename");
+  rows.Table("lptstrFilename");
   const std::wstring exe = CatalogueExeFileName(api.TargetWindow());
   AddExePath(api, exe);
   if (exe.empty()) return;
-  const std::vector<BYTE> block = VersionBlock(exe);
+  const auto kept = api.Versions().Block(exe);
+  const std::vector<BYTE>& block = *kept;
   const auto query = Optional().VerQueryValueW;
   if (block.empty() || !query) return;
 
-  api.AddTableParam(e, "lpSubBlock:\\");
+  rows.Table("lpSubBlock:\\");
   api.AddBlankResults();
-  api.AddTableParam(e, "戻り値");
-  api.AddTableParam(e, "puLen");
+  rows.Table("戻り値");
+  rows.Table("puLen");
   static const char* const members[] = {"dwSignature", "dwStrucVersion", "dwFileVersionMS", "dwFileVersionLS",
                                         "dwProductVersionMS", "dwProductVersionLS", "dwFileFlagsMask", "dwFileFlags",
                                         "dwFileOS", "dwFileType", "dwFileSubtype", "dwFileDateMS", "dwFileDateLS"};
-  for (const char* m : members) api.AddTableParam(e, std::string(" VS_FIXEDFILEINFO.") + m);
+  for (const char* m : members) rows.Table(std::string(" VS_FIXEDFILEINFO.") + m);
   VS_FIXEDFILEINFO* fixed = nullptr;
   UINT len = 0;
   const bool ok = query(block.data(), L"\\", reinterpret_cast<void**>(&fixed), &len) && fixed &&
-                  len >= sizeof(VS_FIXEDFILEINFO);
+                  len >= sizeof(VS_FIXEDFILEINFO) && RoomIn(block, fixed, sizeof(VS_FIXEDFILEINFO)) >= 1;
   AddBool(api, ok);
   if (ok) {
     AddInt(api, len);
@@ -209,24 +169,25 @@ void RunVerQueryValue(T_MyAPIValue& api, const ApiEntryInfo& e) {
     api.AddBlankResults(14);
   }
 
-  api.AddTableParam(e, "lpSubBlock:\\VarFileInfo\\Translation");
+  rows.Table("lpSubBlock:\\VarFileInfo\\Translation");
   api.AddBlankResults();
-  api.AddTableParam(e, "戻り値");
-  api.AddTableParam(e, "puLen");
+  rows.Table("戻り値");
+  rows.Table("puLen");
   DWORD* translations = nullptr;
   len = 0;
   const bool hasList = query(block.data(), L"\\VarFileInfo\\Translation", reinterpret_cast<void**>(&translations), &len) &&
-                       translations;
+                       RoomIn(block, translations, sizeof(DWORD)) > 0;
   AddBool(api, hasList);
   if (!hasList) {
     api.AddBlankResults();
     return;
   }
   AddInt(api, len);
-  const size_t count = std::min<size_t>(len / 4, 64);
+  const size_t count = std::min<size_t>({len / 4, 64, RoomIn(block, translations, sizeof(DWORD))});
   static const char* const keys[] = {"Comments",         "CompanyName", "FileDescription", "FileVersion",
                                      "InternalName",     "LegalCopyright", "LegalTrademarks", "OriginalFilename",
                                      "PrivateBuild",     "ProductName", "ProductVersion",  "SpecialBuild"};
+  const std::wstring subBlockDescription = W(ApiRowDescription(e, " lpSubBlock:"));
   for (size_t i = 0; i < count; ++i) {
     const DWORD entry = translations[i];
     const WORD language = LOWORD(entry), codePage = HIWORD(entry);
@@ -234,20 +195,34 @@ void RunVerQueryValue(T_MyAPIValue& api, const ApiEntryInfo& e) {
     snprintf(head, sizeof head, "0x%08X 言語:0x%04X %u ", static_cast<unsigned>(entry), language, language);
     char middle[64];
     snprintf(middle, sizeof middle, "/コードページ:0x%04X %u ", codePage, codePage);
-    api.AddTableParam(e, "言語/コードページ");
-    api.AddText(head + LanguageName(language) + middle + CodePageDescription(codePage, language));
+    rows.Table("言語/コードページ");
+    api.AddText(head + LanguageName(language) + middle + api.Versions().CodePageDescription(codePage, language));
     wchar_t path[64];
     swprintf(path, 64, L"\\StringFileInfo\\%04X%04X\\", language, codePage);
-    api.AddParam(std::wstring(L" lpSubBlock:") + path, W(ApiRowDescription(e, " lpSubBlock:")));
+    rows.Add(std::wstring(L" lpSubBlock:") + path, subBlockDescription);
     api.AddBlankResults();
     for (const char* key : keys) {
       const std::wstring item = path + W(key);
       wchar_t* value = nullptr;
       UINT valueLen = 0;
       if (!query(block.data(), item.c_str(), reinterpret_cast<void**>(&value), &valueLen) || !value) continue;
-      api.AddTableParam(e, std::string(" ") + key);
-      api.AddResult(std::wstring(value, wcsnlen(value, valueLen)));
+      // valueLen counts characters; the block's end bounds it all the same.
+      const size_t room = std::min<size_t>(valueLen, RoomIn(block, value, sizeof(wchar_t)));
+      rows.Table(std::string(" ") + key);
+      api.AddResult(std::wstring(value, wcsnlen(value, room)));
     }
+  }
+}
+
+void RunVerQueryValue(T_MyAPIValue& api, const ApiEntryInfo& e) {
+  // The rows depend on the file. While they stay the same the window only
+  // replaces the values, so the user's row and scroll position stay too.
+  api.Begin(e, false);
+  VersionRows rows{e, {}, {}};
+  QueryVersion(api, rows);
+  if (rows.names != api.ParamNames()) {
+    api.SetParams(std::move(rows.names), std::move(rows.descriptions));
+    if (!api.Rebuilt()) api.SetRebuildOnce();
   }
 }
 

@@ -1,7 +1,9 @@
 #include "apitest/my_apivalue.h"
 
+#include <algorithm>
 #include <cwchar>
 
+#include "apitest/version_cache.h"
 #include "inspection/window_info.h"
 #include "platform/optional_functions.h"
 #include "platform/win_text.h"
@@ -34,7 +36,7 @@ int T_MyAPIValue::RunAPI(const std::string& name, HWND window, POINT point) {
   targetPoint_ = point;
   for (auto& e : entries_) {
     if (e->Name != name) continue;
-    silentThread_ = 0;
+    silentThreads_.clear();
     if (e->Handler) e->Handler(*this, *e->Info);
     return 0;
   }
@@ -71,14 +73,6 @@ bool T_MyAPIValue::Begin(const ApiEntryInfo& entry, bool withTarget, const wchar
   return !withTarget || AddTargetWindow();
 }
 
-void T_MyAPIValue::StartOver(const ApiEntryInfo& entry) {
-  ResetEntry();
-  declaration_ = W(entry.declaration);
-  description_ = W(ApiEntryDescription(entry));
-  rebuilt_ = true;
-  rebuildOnce_ = true;
-}
-
 void T_MyAPIValue::AddTableParam(const ApiEntryInfo& entry, std::string_view label) {
   AddParam(W(label), W(ApiRowDescription(entry, label)));
 }
@@ -110,12 +104,15 @@ void T_MyAPIValue::LoadEntryFunction(const wchar_t* library, const char* functio
 }
 
 bool T_MyAPIValue::IsSilent(HWND w) const {
-  return w && silentThread_ != 0 && GetWindowThreadProcessId(w, nullptr) == silentThread_;
+  if (!w || silentThreads_.empty()) return false;
+  const DWORD thread = GetWindowThreadProcessId(w, nullptr);
+  return thread && std::find(silentThreads_.begin(), silentThreads_.end(), thread) != silentThreads_.end();
 }
 
 void T_MyAPIValue::NoteSilence(HWND w) {
   const DWORD thread = w ? GetWindowThreadProcessId(w, nullptr) : 0;
-  if (thread) silentThread_ = thread;
+  if (thread && std::find(silentThreads_.begin(), silentThreads_.end(), thread) == silentThreads_.end())
+    silentThreads_.push_back(thread);
 }
 
 bool T_MyAPIValue::Send(HWND w, UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
@@ -143,6 +140,24 @@ bool T_MyAPIValue::SendAnsi(HWND w, UINT msg, WPARAM wp, LPARAM lp, LRESULT& res
 bool T_MyAPIValue::Answers(HWND w) {
   LRESULT r = 0;
   return Send(w, WM_NULL, 0, 0, r);
+}
+
+VersionCache& T_MyAPIValue::Versions() {
+  if (!versions_) versions_ = std::make_unique<VersionCache>();
+  return *versions_;
+}
+
+bool IsWindowOfClass(HWND w, std::initializer_list<const wchar_t*> classes) {
+  if (!w) return false;
+  // The class names of the system are short; a longer name is none of them.
+  wchar_t name[64];
+  UINT n = RealGetWindowClassW(w, name, 64);
+  if (n == 0) n = static_cast<UINT>(std::max(0, GetClassNameW(w, name, 64)));
+  if (n == 0 || n >= 63) return false;
+  name[n] = L'\0';
+  for (const wchar_t* c : classes)
+    if (CompareStringOrdinal(name, static_cast<int>(n), c, -1, TRUE) == CSTR_EQUAL) return true;
+  return false;
 }
 
 std::wstring WindowDescription(HWND h, bool readText, bool* silent) {

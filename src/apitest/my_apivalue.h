@@ -10,10 +10,13 @@
 // The reference text (declaration, description, parameter rows) is built
 // only when the entry changes; a repeated run replaces the values only.
 // Every message to another window is sent with a time-out; a thread that let
-// one message time out is not asked again in the same run.
+// one message time out is not asked again in the same run. A message that
+// means something only to one control class is sent only to windows of that
+// class.
 #pragma once
 #include <windows.h>
 
+#include <initializer_list>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -25,6 +28,7 @@
 namespace zorvik {
 
 class T_MyAPIValue;
+class VersionCache;
 using ApiHandler = void (*)(T_MyAPIValue& api, const ApiEntryInfo& entry);
 
 // One entry of the catalogue.
@@ -78,9 +82,8 @@ public:
              const char* function = nullptr);
   // Whether the last Begin rebuilt the reference text.
   bool Rebuilt() const { return rebuilt_; }
-  // Starts the entry afresh on every run (rows depend on the data): resets,
-  // sets the texts, and makes the window's next SameDeclaration answer false.
-  void StartOver(const ApiEntryInfo& entry);
+  // For an entry whose rows depend on the data: makes the window's next
+  // SameDeclaration answer false, so that it refills its label column.
   void SetRebuildOnce() { rebuildOnce_ = true; }
   void ClearResults() { rows_.ClearResults(); }
   void AddParam(std::wstring label, std::wstring description) { rows_.AddParam(std::move(label), std::move(description)); }
@@ -110,6 +113,9 @@ public:
   // that sends the window a message without a time-out of its own.
   bool Answers(HWND w);
 
+  // What the version entries keep while the catalogue lives.
+  VersionCache& Versions();
+
   // Scratch list of the enumeration entries.
   std::vector<HWND> EnumList;
 
@@ -127,8 +133,14 @@ private:
   POINT targetPoint_{0, 0};
   HMODULE entryLibrary_ = nullptr;
   FARPROC entryFunction_ = nullptr;
-  DWORD silentThread_ = 0;  // a thread that let a message time out in this run
+  std::vector<DWORD> silentThreads_;  // the threads that let a message time out in this run
+  std::unique_ptr<VersionCache> versions_;
 };
+
+// Whether the window's class, or the system class it was made from
+// (RealGetWindowClass, so that superclassed controls count), is one of
+// `classes`, compared case-insensitively.
+bool IsWindowOfClass(HWND w, std::initializer_list<const wchar_t*> classes);
 
 // "0x%08X %d class \"text\"" (the text cut to 64 characters and "…"), or
 // "0x%08X %d ウィンドウハンドルが無効です". `readText` false leaves the text

@@ -328,7 +328,15 @@ void TApp_ZorvikAPITest::Follow() {
 }
 
 void TApp_ZorvikAPITest::RunOnTarget(HWND window, POINT point) {
-  if (!api_) return;
+  // A guarded send inside an entry may deliver a message sent to us that
+  // leads back here while the run is still walking its lists: that nested
+  // run is dropped.
+  if (!api_ || running_) return;
+  running_ = true;
+  struct Reset {
+    bool& flag;
+    ~Reset() { flag = false; }
+  } reset{running_};
   HWND target = window;
   switch (TargetIndex()) {
     case kParentWindow:

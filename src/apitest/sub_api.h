@@ -63,8 +63,10 @@ public:
 
   // --- running -----------------------------------------------------------
   // Runs the selected entry on `window` (or the window the target choice
-  // derives from it) and shows the results.
+  // derives from it) and shows the results. A call made while a run is under
+  // way (from a message delivered during one of its sends) does nothing.
   void RunOnTarget(HWND window, POINT point);
+  bool Running() const { return running_; }
   // One tick of the main window: runs on the window under the capture point
   // while this window is visible and no drop-down list is open.
   void Follow();
@@ -129,6 +131,7 @@ private:
   int hintHeight_ = 0;
   HFONT hintFont_ = nullptr;  // the main window's information font, not owned
   bool laidOut_ = false;
+  bool running_ = false;  // RunOnTarget is under way
 
   // The block as read, until the window is made; the hidden list stays here
   // while the window lives.

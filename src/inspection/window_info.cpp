@@ -214,6 +214,26 @@ std::wstring ClassNameOf(HWND w) {
   return std::wstring(buf, n > 0 ? static_cast<size_t>(n) : 0);
 }
 
+namespace {
+
+// List boxes (a combo box's drop-down list is one too) and combo boxes, told
+// by the system class a window was made from, so that superclassed boxes
+// count; any other window is asked no item message.
+enum class BoxKind { None, List, Combo };
+BoxKind BoxKindOf(HWND w) {
+  wchar_t name[32];
+  UINT n = RealGetWindowClassW(w, name, 32);
+  if (n == 0) n = static_cast<UINT>(std::max(0, GetClassNameW(w, name, 32)));
+  if (n == 0 || n >= 31) return BoxKind::None;
+  auto is = [&](const wchar_t* c) {
+    return CompareStringOrdinal(name, static_cast<int>(n), c, -1, TRUE) == CSTR_EQUAL;
+  };
+  if (is(L"ListBox") || is(L"ComboLBox")) return BoxKind::List;
+  return is(L"ComboBox") ? BoxKind::Combo : BoxKind::None;
+}
+
+}  // namespace
+
 std::wstring WindowTextOf(HWND w, size_t limit, bool* silent) {
   if (silent) *silent = false;
   if (!w) return L"";
@@ -245,11 +265,15 @@ std::wstring WindowTextOf(HWND w, size_t limit, bool* silent) {
   } report{a, silent};
   std::wstring t = GuardedText(a, WM_GETTEXTLENGTH, WM_GETTEXT, 0, limit);
   if (!t.empty()) return t;
+  // The item messages are asked only of the boxes they are meant for.
+  const BoxKind box = BoxKindOf(w);
   LRESULT sel = 0;
-  if (!a.Send(LB_GETCURSEL, 0, 0, sel) || sel == -1) sel = 0;
-  if (sel < -1) return L"";
-  t = GuardedText(a, LB_GETTEXTLEN, LB_GETTEXT, static_cast<WPARAM>(sel), limit);
-  if (!t.empty()) return t;
+  if (box == BoxKind::List) {
+    if (!a.Send(LB_GETCURSEL, 0, 0, sel) || sel == -1) sel = 0;
+    if (sel < -1) return L"";
+    return GuardedText(a, LB_GETTEXTLEN, LB_GETTEXT, static_cast<WPARAM>(sel), limit);
+  }
+  if (box != BoxKind::Combo) return L"";
   if (ownerDrawn && !(s & 0x200)) return L"";  // an owner-drawn combo box without strings
   if (!a.Send(CB_GETCURSEL, 0, 0, sel) || sel == -1) sel = 0;
   if (sel < -1) return L"";

@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <atomic>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -17,6 +19,7 @@
 #include "platform/dpi_sizes.h"
 #include "platform/optional_functions.h"
 #include "settings/my_settingfile.h"
+#include "ui_thread.h"
 #include "win_support.h"
 
 namespace zorvik {
@@ -292,6 +295,89 @@ TEST_F(ApiWindowTest, ItsBlockIsWrittenAsTheFileLaysItOutAndKeptWhenNeverOpened)
   EXPECT_EQ(i32(at + 32), 27);  // "GetWindowRect\r\nWM_GETTEXT\r\n"
   EXPECT_EQ(std::string(bytes.begin() + static_cast<long>(at) + 36, bytes.begin() + static_cast<long>(at) + 36 + 27),
             "GetWindowRect\r\nWM_GETTEXT\r\n");
+}
+
+// Windows of another thread that count the WM_GETTEXTLENGTH they are asked;
+// the child with id 2 can, once, send a message back to the test's thread
+// while it answers (as a program may do while it is asked for its text).
+std::atomic<int> g_lengthAsks{0};
+std::atomic<bool> g_sendBack{false};
+HWND g_back = nullptr;
+std::function<void()> g_onBack;
+
+LRESULT CALLBACK CountingProc(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
+  if (msg == WM_GETTEXTLENGTH) {
+    ++g_lengthAsks;
+    if (GetDlgCtrlID(h) == 2 && g_sendBack.exchange(false)) SendMessageW(g_back, WM_APP, 0, 0);
+  }
+  return DefWindowProcW(h, msg, wp, lp);
+}
+
+LRESULT CALLBACK BackProc(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
+  if (msg == WM_APP && g_onBack) g_onBack();
+  return DefWindowProcW(h, msg, wp, lp);
+}
+
+// A message delivered during a guarded send of a run that leads back to
+// RunOnTarget starts no second run on top of the first (which is still
+// walking the windows EnumChildWindows found); the first ends as it would.
+TEST_F(ApiWindowTest, ARunAskedForDuringARunDoesNothing) {
+  HINSTANCE inst = GetModuleHandleW(nullptr);
+  WNDCLASSW counting{};
+  counting.lpfnWndProc = CountingProc;
+  counting.hInstance = inst;
+  counting.lpszClassName = L"ZorvikCountingWindow";
+  WNDCLASSW back{};
+  back.lpfnWndProc = BackProc;
+  back.hInstance = inst;
+  back.lpszClassName = L"ZorvikBackWindow";
+  ASSERT_TRUE(RegisterClassW(&counting));
+  ASSERT_TRUE(RegisterClassW(&back));
+  g_back = CreateWindowExW(0, back.lpszClassName, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, inst, nullptr);
+  ASSERT_NE(g_back, nullptr);
+  wintest::UiThread other;
+  HWND parent = nullptr;
+  other.Run([&] {
+    parent = CreateWindowExW(WS_EX_TOOLWINDOW, counting.lpszClassName, L"parent", WS_POPUP, 0, 0, 200, 100, nullptr,
+                             nullptr, inst, nullptr);
+    for (int id = 1; id <= 3; ++id)
+      CreateWindowExW(0, counting.lpszClassName, L"child", WS_CHILD | WS_VISIBLE, 10 + 40 * id, 10, 30, 30, parent,
+                      reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), inst, nullptr);
+  });
+  ASSERT_NE(parent, nullptr);
+
+  auto w = Own(SettingsData{}, 0);
+  Choose(*w, "EnumChildWindows");
+  int nested = 0;
+  bool duringRun = false;
+  g_onBack = [&] {
+    ++nested;
+    duringRun = w->Running();
+    w->RunOnTarget(parent, POINT{0, 0});
+  };
+  int before = g_lengthAsks;
+  w->RunOnTarget(parent, POINT{0, 0});
+  const int asksPerRun = g_lengthAsks - before;
+  const std::wstring shown = w->ResultText();
+  EXPECT_EQ(std::count(shown.begin(), shown.end(), L'\n'), 6) << "header, parent, return value, three children";
+  ASSERT_GE(asksPerRun, 4);
+
+  g_sendBack = true;
+  before = g_lengthAsks;
+  w->RunOnTarget(parent, POINT{0, 0});
+  EXPECT_EQ(nested, 1);
+  EXPECT_TRUE(duringRun);
+  EXPECT_EQ(g_lengthAsks - before, asksPerRun) << "the nested call ran no entry";
+  EXPECT_EQ(w->ResultText(), shown);
+  EXPECT_FALSE(w->Running());
+  w->RunOnTarget(parent, POINT{0, 0});  // and the next run is a run again
+  EXPECT_EQ(g_lengthAsks - before, 2 * asksPerRun);
+
+  g_onBack = nullptr;
+  other.Run([&] { DestroyWindow(parent); });
+  DestroyWindow(g_back);
+  UnregisterClassW(counting.lpszClassName, inst);
+  UnregisterClassW(back.lpszClassName, inst);
 }
 
 // Sizes follow the font at the window's DPI; the window is kept as a

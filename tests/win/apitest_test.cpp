@@ -1,6 +1,7 @@
 // The API catalogue run against known windows of this process: a top-level
-// window, an edit, a list box, a combo box, a trackbar, a layered window and
-// a window whose thread stops answering.
+// window, an edit, a list box, a combo box, a trackbar, a layered window,
+// windows whose threads stop answering, and controls of another thread that
+// the messages of other classes would change.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -10,17 +11,22 @@
 #include <atomic>
 #include <string>
 #include <thread>
+#include <vector>
 
 #include "apitest/api_lists.h"
 #include "apitest/my_apivalue.h"
 #include "inspection/window_info.h"
 #include "platform/optional_functions.h"
+#include "ui_thread.h"
 #include "win_support.h"
 
 namespace zorvik {
 namespace {
 
 const wchar_t* const kTitle = L"既知の窓 known";
+const wchar_t* const kNotListBox = L"リストボックスではないため送信しません";
+const wchar_t* const kNotComboBox = L"コンボボックスではないため送信しません";
+const wchar_t* const kNotTrackbar = L"トラックバーではないため送信しません";
 
 class ApiCatalogueTest : public ::testing::Test {
 protected:
@@ -123,7 +129,11 @@ TEST_F(ApiCatalogueTest, DeterministicRows) {
       {"LB_GETTEXT", &list_, L"戻り値", L"4"},
       {"LB_GETTEXTLEN", &list_, L"戻り値", L"4"},
       {"GetListBoxInfo", &list_, L"戻り値", L"3"},
-      {"LB_GETCURSEL", &top_, L"戻り値", L"0"},  // a static answers 0 to any message it does not know
+      {"LB_GETCURSEL", &top_, L"戻り値", kNotListBox},  // a list box's message goes to list boxes only
+      {"LB_GETTEXT", &combo_, L"wParam", kNotListBox},
+      {"LB_GETTEXT", &combo_, L"lParam", L"<no value>"},  // nothing sent, nothing else shown
+      {"CB_GETCOUNT", &list_, L"戻り値", kNotComboBox},
+      {"CB_GETLBTEXTLEN", &edit_, L"wParam", kNotComboBox},
       {"CB_GETCOUNT", &combo_, L"戻り値", L"2"},
       {"CB_GETCURSEL", &combo_, L"戻り値", L"CB_ERR(-1)"},
       {"CB_GETLBTEXT", &combo_, L"wParam", L"0"},  // no selection: item 0
@@ -137,7 +147,8 @@ TEST_F(ApiCatalogueTest, DeterministicRows) {
       {"TBM_GETRANGEMAX", &trackbar_, L"戻り値", L"10"},
       {"TBM_GETRANGEMIN", &trackbar_, L"戻り値", L"0"},
       {"TBM_GETTIC", &trackbar_, L"戻り値", L"4"},  // the tick below position 4
-      {"TBM_GETPOS", &top_, L"戻り値", L"0"},
+      {"TBM_GETPOS", &top_, L"戻り値", kNotTrackbar},
+      {"TBM_GETTIC", &list_, L"戻り値", kNotTrackbar},
       {"WM_GETTEXT", &edit_, L"wParam", L"5"},
       {"WM_GETTEXT", &edit_, L"戻り値", L"hello"},
       {"WM_GETTEXTLENGTH", &edit_, L"戻り値", L"5"},
@@ -228,11 +239,14 @@ TEST_F(ApiCatalogueTest, SameDeclarationKeepsTheReferenceTextAcrossRuns) {
   EXPECT_EQ(api.Declaration(), declaration);
   EXPECT_EQ(api.Result(1), L"(100, 100, 400, 300)");
 
-  // VerQueryValue asks the window to refill every time.
+  // VerQueryValue builds its rows from the file: the window refills when
+  // they change, not while they stay the same.
   ASSERT_EQ(api.RunAPI("VerQueryValue", top_, point_), 0);
-  EXPECT_FALSE(api.SameDeclaration(api.Declaration()));
+  EXPECT_FALSE(api.SameDeclaration(declaration));
   ASSERT_EQ(api.RunAPI("VerQueryValue", top_, point_), 0);
-  EXPECT_FALSE(api.SameDeclaration(api.Declaration()));
+  EXPECT_TRUE(api.SameDeclaration(api.Declaration()));
+  ASSERT_EQ(api.RunAPI("VerQueryValue", nullptr, point_), 0);
+  EXPECT_FALSE(api.SameDeclaration(api.Declaration())) << "the file rows are gone";
 
   // An entry library lives while its entry is current.
   ASSERT_EQ(api.RunAPI("GetWindowModuleFileName", top_, point_), 0);
@@ -357,13 +371,15 @@ TEST(ApiLists, ValuesAreTheSystemsConstants) {
 TEST_F(ApiCatalogueTest, AHungWindowCostsAtMostOneTimeOutPerRun) {
   HANDLE ready = CreateEventW(nullptr, TRUE, FALSE, nullptr);
   HANDLE release = CreateEventW(nullptr, TRUE, FALSE, nullptr);
-  HWND hung = nullptr, hungList = nullptr;
+  HWND hung = nullptr, hungList = nullptr, hungTrackbar = nullptr;
   std::thread busy([&] {
     hung = CreateWindowExW(WS_EX_TOOLWINDOW, L"STATIC", L"hung", WS_POPUP | WS_VISIBLE, 600, 300, 200, 120, nullptr,
                            nullptr, GetModuleHandleW(nullptr), nullptr);
     hungList = CreateWindowExW(0, L"LISTBOX", L"", WS_CHILD | WS_VISIBLE, 10, 10, 100, 80, hung, nullptr,
                                GetModuleHandleW(nullptr), nullptr);
     SendMessageW(hungList, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(L"item"));
+    hungTrackbar = CreateWindowExW(0, TRACKBAR_CLASSW, L"", WS_CHILD | WS_VISIBLE, 10, 95, 100, 20, hung, nullptr,
+                                   GetModuleHandleW(nullptr), nullptr);
     wintest::Pump(100);
     SetEvent(ready);
     WaitForSingleObject(release, 120000);  // answers no message
@@ -384,16 +400,256 @@ TEST_F(ApiCatalogueTest, AHungWindowCostsAtMostOneTimeOutPerRun) {
         // Only the target row, and the item index of the text entries.
         EXPECT_LE(api.ResultCount(), 2u) << e->Name;
       }
-      if (e->Group == "msg-TrackBar" && e->Name != "TBM_GETTIC" && e->Name != "TBM_GETTICPOS") {
-        EXPECT_EQ(api.Result(1), L"0") << e->Name;
+      if (e->Group == "msg-TrackBar") {
+        EXPECT_EQ(api.Result(1), kNotTrackbar) << e->Name;
       }
     }
+  }
+  // A trackbar of the thread is asked, and shows 0 for what it did not answer.
+  for (const T_Execute* e : api.SortedEntries()) {
+    if (e->Group != "msg-TrackBar" || e->Name == "TBM_GETTIC" || e->Name == "TBM_GETTICPOS") continue;
+    const DWORD start = GetTickCount();
+    ASSERT_EQ(api.RunAPI(e->Name, hungTrackbar, POINT{650, 350}), 0) << e->Name;
+    const DWORD ms = GetTickCount() - start;
+    if (ms > slowest) slowest = ms, slowestName = e->Name;
+    EXPECT_EQ(api.Result(1), L"0") << e->Name;
   }
   SetEvent(release);
   busy.join();
   CloseHandle(ready);
   CloseHandle(release);
   EXPECT_LT(slowest, kMessageTimeoutMs + 400) << slowestName << "; one time-out is " << kMessageTimeoutMs << " ms";
+}
+
+// Messages of one control class mean other things to other classes:
+// TBM_GETRANGEMIN is DM_SETDEFID to a dialog and SB_SETTEXT to a status bar,
+// TBM_GETRANGEMAX is PBM_SETPOS to a progress bar and RB_DELETEBAND to a
+// rebar. Every entry runs on such controls of another thread and leaves
+// them as they were; real trackbars and boxes still answer.
+INT_PTR CALLBACK QuietDialogProc(HWND, UINT, WPARAM, LPARAM) { return FALSE; }
+
+TEST_F(ApiCatalogueTest, EveryEntryLeavesControlsOfOtherClassesAsTheyWere) {
+  INITCOMMONCONTROLSEX icc{sizeof icc, ICC_BAR_CLASSES | ICC_PROGRESS_CLASS | ICC_COOL_CLASSES};
+  InitCommonControlsEx(&icc);
+  wintest::UiThread ui;
+  HWND host = nullptr, dialog = nullptr, status = nullptr, progress = nullptr, rebar = nullptr, trackbar = nullptr,
+       list = nullptr, combo = nullptr, dropList = nullptr;
+  ui.Run([&] {
+    HINSTANCE inst = GetModuleHandleW(nullptr);
+    host = CreateWindowExW(WS_EX_TOOLWINDOW, L"STATIC", L"controls", WS_POPUP | WS_VISIBLE, 60, 320, 420, 260,
+                           nullptr, nullptr, inst, nullptr);
+    auto child = [&](const wchar_t* cls, DWORD style, int y, int h) {
+      return CreateWindowExW(0, cls, L"", WS_CHILD | WS_VISIBLE | style, 10, y, 200, h, host, nullptr, inst, nullptr);
+    };
+    // A dialog from a template without controls, with a default button.
+    alignas(4) WORD dialogTemplate[16] = {};
+    auto* t = reinterpret_cast<DLGTEMPLATE*>(dialogTemplate);
+    t->style = WS_POPUP | WS_VISIBLE;
+    t->x = 300;
+    t->y = 10;
+    t->cx = 120;
+    t->cy = 60;
+    dialog = CreateDialogIndirectParamW(inst, t, nullptr, QuietDialogProc, 0);
+    CreateWindowExW(0, L"BUTTON", L"既定", WS_CHILD | WS_VISIBLE | BS_DEFPUSHBUTTON, 10, 10, 80, 24, dialog,
+                    reinterpret_cast<HMENU>(static_cast<INT_PTR>(7)), inst, nullptr);
+    SendMessageW(dialog, DM_SETDEFID, 7, 0);
+    status = CreateWindowExW(0, STATUSCLASSNAMEW, L"", WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, host, nullptr, inst, nullptr);
+    SendMessageW(status, SB_SETTEXTW, 0, reinterpret_cast<LPARAM>(L"ペイン0"));
+    progress = child(PROGRESS_CLASSW, 0, 10, 20);
+    SendMessageW(progress, PBM_SETRANGE32, 0, 100);
+    SendMessageW(progress, PBM_SETPOS, 40, 0);
+    rebar = child(REBARCLASSNAMEW, CCS_NORESIZE, 40, 30);
+    REBARBANDINFOW band{};
+    band.cbSize = REBARBANDINFOW_V3_SIZE;
+    band.fMask = RBBIM_TEXT;
+    band.lpText = const_cast<wchar_t*>(L"band");
+    SendMessageW(rebar, RB_INSERTBANDW, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&band));
+    trackbar = child(TRACKBAR_CLASSW, 0, 80, 30);
+    SendMessageW(trackbar, TBM_SETRANGE, TRUE, MAKELPARAM(2, 12));
+    SendMessageW(trackbar, TBM_SETPOS, TRUE, 5);
+    list = child(L"LISTBOX", 0, 120, 50);
+    combo = child(L"COMBOBOX", CBS_DROPDOWNLIST, 180, 100);
+    for (const wchar_t* item : {L"alpha", L"beta"}) SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item));
+    for (const wchar_t* item : {L"one", L"two"}) SendMessageW(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item));
+    SendMessageW(list, LB_SETCURSEL, 1, 0);
+    SendMessageW(combo, CB_SETCURSEL, 1, 0);
+    COMBOBOXINFO ci{};
+    ci.cbSize = sizeof ci;
+    if (GetComboBoxInfo(combo, &ci)) dropList = ci.hwndList;
+  });
+  for (HWND w : {host, dialog, status, progress, rebar, trackbar, list, combo, dropList}) ASSERT_NE(w, nullptr);
+
+  // What the messages of other classes would change.
+  auto state = [&] {
+    wchar_t pane[64] = L"";
+    const LRESULT paneLength = SendMessageW(status, SB_GETTEXTW, 0, reinterpret_cast<LPARAM>(pane));
+    return std::vector<std::wstring>{
+        L"DM_GETDEFID " + std::to_wstring(SendMessageW(dialog, DM_GETDEFID, 0, 0)),
+        L"SB_GETTEXT " + std::to_wstring(LOWORD(paneLength)) + L" " + pane,
+        L"PBM_GETPOS " + std::to_wstring(SendMessageW(progress, PBM_GETPOS, 0, 0)),
+        L"PBM_GETRANGE " + std::to_wstring(SendMessageW(progress, PBM_GETRANGE, TRUE, 0)) + L" " +
+            std::to_wstring(SendMessageW(progress, PBM_GETRANGE, FALSE, 0)),
+        L"RB_GETBANDCOUNT " + std::to_wstring(SendMessageW(rebar, RB_GETBANDCOUNT, 0, 0)),
+    };
+  };
+  const std::vector<std::wstring> before = state();
+  EXPECT_EQ(before[0], L"DM_GETDEFID " + std::to_wstring(MAKELONG(7, DC_HASDEFID)));
+  EXPECT_EQ(before[2], L"PBM_GETPOS 40");
+
+  T_MyAPIValue api;
+  for (HWND w : {dialog, status, progress, rebar, trackbar, list, combo, dropList}) {
+    for (const T_Execute* e : api.SortedEntries()) {
+      ASSERT_EQ(api.RunAPI(e->Name, w, point_), 0) << e->Name;
+      const std::vector<std::wstring> now = state();
+      ASSERT_EQ(now, before) << e->Name << " on " << Name(ClassNameOf(w)) << " changed " << Name(now[0]) << " / "
+                             << Name(now[2]) << " / " << Name(now[4]);
+    }
+  }
+
+  const struct {
+    const char* entry;
+    HWND* window;
+    const wchar_t* label;
+    const wchar_t* value;
+  } cases[] = {
+      {"TBM_GETPOS", &trackbar, L"戻り値", L"5"},
+      {"TBM_GETRANGEMIN", &trackbar, L"戻り値", L"2"},
+      {"TBM_GETRANGEMAX", &trackbar, L"戻り値", L"12"},
+      {"TBM_GETRANGEMIN", &dialog, L"戻り値", kNotTrackbar},
+      {"TBM_GETRANGEMIN", &status, L"戻り値", kNotTrackbar},
+      {"TBM_GETRANGEMAX", &progress, L"戻り値", kNotTrackbar},
+      {"TBM_GETRANGEMAX", &rebar, L"戻り値", kNotTrackbar},
+      {"LB_GETCURSEL", &list, L"戻り値", L"1"},
+      {"LB_GETTEXT", &list, L"lParam", L"beta"},
+      {"LB_GETCOUNT", &dropList, L"戻り値", L"2"},  // a combo box's drop-down list is a list box
+      {"LB_GETCOUNT", &combo, L"戻り値", kNotListBox},
+      {"LB_GETCOUNT", &progress, L"戻り値", kNotListBox},
+      {"CB_GETCURSEL", &combo, L"戻り値", L"1"},
+      {"CB_GETLBTEXT", &combo, L"lParam", L"two"},
+      {"CB_GETCOUNT", &dialog, L"戻り値", kNotComboBox},
+      {"CB_GETCOUNT", &dropList, L"戻り値", kNotComboBox},
+  };
+  for (const auto& c : cases) {
+    ASSERT_EQ(api.RunAPI(c.entry, *c.window, point_), 0);
+    EXPECT_TRUE(ValueOf(api, c.label) == c.value)
+        << c.entry << " " << Name(c.label) << ": " << Name(ValueOf(api, c.label));
+  }
+  ui.Run([&] {
+    DestroyWindow(dialog);
+    DestroyWindow(host);
+  });
+}
+
+// A window that answers the item messages of list and combo boxes as if it
+// held the item "fake", and a list box made from the system's class under
+// another name.
+LRESULT CALLBACK FakeBoxProc(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
+  switch (msg) {
+    case LB_GETCURSEL:
+    case CB_GETCURSEL:
+      return 0;
+    case LB_GETTEXTLEN:
+    case CB_GETLBTEXTLEN:
+      return 4;
+    case LB_GETTEXT:
+    case CB_GETLBTEXT:
+      wcscpy(reinterpret_cast<wchar_t*>(lp), L"fake");
+      return 4;
+    default:
+      return DefWindowProcW(h, msg, wp, lp);
+  }
+}
+
+TEST_F(ApiCatalogueTest, ItemMessagesGoOnlyToListAndComboBoxes) {
+  HINSTANCE inst = GetModuleHandleW(nullptr);
+  WNDCLASSEXW fake{};
+  fake.cbSize = sizeof fake;
+  fake.lpfnWndProc = FakeBoxProc;
+  fake.hInstance = inst;
+  fake.lpszClassName = L"ZorvikFakeBox";
+  ASSERT_NE(RegisterClassExW(&fake), 0);
+  WNDCLASSEXW super{};
+  super.cbSize = sizeof super;
+  ASSERT_TRUE(GetClassInfoExW(nullptr, L"ListBox", &super));
+  super.hInstance = inst;
+  super.lpszClassName = L"ZorvikSuperListBox";
+  ASSERT_NE(RegisterClassExW(&super), 0);
+  HWND fakeBox = Child(L"ZorvikFakeBox", 0, L"", 10, 110, 60, 20);
+  HWND superList = Child(L"ZorvikSuperListBox", 0, L"", 80, 110, 60, 60);
+  for (const wchar_t* item : {L"first", L"second"})
+    SendMessageW(superList, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item));
+  SendMessageW(superList, LB_SETCURSEL, 1, 0);
+
+  EXPECT_EQ(CatalogueWindowText(fakeBox), L"") << "no item message to a window of another class";
+  EXPECT_EQ(CatalogueWindowText(list_), L"beta");
+  EXPECT_TRUE(IsWindowOfClass(trackbar_, {L"MSCTLS_TRACKBAR32"}));
+  EXPECT_FALSE(IsWindowOfClass(fakeBox, {L"ListBox", L"ComboBox"}));
+  T_MyAPIValue api;
+  // Windows names the system class a superclassed box was made from; Wine
+  // (8) gives the superclass's own name, so there it is no box.
+  wchar_t real[64] = L"";
+  RealGetWindowClassW(superList, real, 64);
+  if (lstrcmpiW(real, L"ListBox") == 0) {
+    EXPECT_EQ(CatalogueWindowText(superList), L"second");
+    EXPECT_TRUE(IsWindowOfClass(superList, {L"ListBox"}));
+    ASSERT_EQ(api.RunAPI("LB_GETCOUNT", superList, point_), 0);
+    EXPECT_EQ(ValueOf(api, L"戻り値"), L"2");
+  } else {
+    EXPECT_STREQ(real, L"ZorvikSuperListBox");
+  }
+  ASSERT_EQ(api.RunAPI("LB_GETTEXT", fakeBox, point_), 0);
+  EXPECT_EQ(ValueOf(api, L"wParam"), kNotListBox);
+  ASSERT_EQ(api.RunAPI("CB_GETLBTEXT", fakeBox, point_), 0);
+  EXPECT_EQ(ValueOf(api, L"wParam"), kNotComboBox);
+  DestroyWindow(fakeBox);
+  DestroyWindow(superList);
+  UnregisterClassW(L"ZorvikFakeBox", inst);
+  UnregisterClassW(L"ZorvikSuperListBox", inst);
+}
+
+// EnumChildWindows describes every child. Children of two threads that both
+// stopped answering, in turn, cost one time-out per thread and run, not one
+// per window; the next run asks each thread once again.
+TEST_F(ApiCatalogueTest, WindowsOfTwoHungThreadsCostOneTimeOutPerThread) {
+  wintest::UiThread a, b;
+  HINSTANCE inst = GetModuleHandleW(nullptr);
+  // The parent is this thread's, which answers while it runs the entry: neither
+  // thread is left in a send to the other (a thread waiting in a send still answers).
+  HWND parent = CreateWindowExW(WS_EX_TOOLWINDOW, L"STATIC", L"parent", WS_POPUP | WS_VISIBLE, 500, 400, 300, 100,
+                                nullptr, nullptr, inst, nullptr);
+  ASSERT_NE(parent, nullptr);
+  std::vector<HWND> children;
+  for (int i = 0; i < 4; ++i)
+    for (wintest::UiThread* t : {&a, &b})
+      t->Run([&] {
+        const int x = 10 + 30 * static_cast<int>(children.size());
+        children.push_back(CreateWindowExW(WS_EX_NOPARENTNOTIFY, L"STATIC", L"child", WS_CHILD | WS_VISIBLE, x, 10, 25,
+                                           25, parent, nullptr, inst, nullptr));
+      });
+  for (HWND c : children) ASSERT_NE(c, nullptr);
+  HANDLE release = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+  for (wintest::UiThread* t : {&a, &b}) t->Post([release] { WaitForSingleObject(release, 30000); });  // answers nothing
+  wintest::Pump(100);
+
+  T_MyAPIValue api;
+  for (int run = 0; run < 2; ++run) {
+    const DWORD start = GetTickCount();
+    ASSERT_EQ(api.RunAPI("EnumChildWindows", parent, point_), 0);
+    const DWORD ms = GetTickCount() - start;
+    ASSERT_EQ(api.ResultCount(), 2 + children.size());  // the parent, the return value, each child
+    for (size_t i = 2; i < api.ResultCount(); ++i)
+      EXPECT_NE(api.Result(i).find(L"Static \"\""), std::wstring::npos) << Name(api.Result(i));
+    EXPECT_GE(ms, 2 * kMessageTimeoutMs - 100) << "run " << run << ": each thread is asked";
+    EXPECT_LT(ms, 3 * kMessageTimeoutMs) << "run " << run << ": each thread is asked once";
+  }
+  SetEvent(release);
+  for (wintest::UiThread* t : {&a, &b})
+    t->Run([&] {
+      for (HWND c : children)
+        if (GetWindowThreadProcessId(c, nullptr) == GetCurrentThreadId()) DestroyWindow(c);
+    });
+  DestroyWindow(parent);
+  CloseHandle(release);
 }
 
 }  // namespace
