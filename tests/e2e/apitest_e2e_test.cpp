@@ -1,9 +1,12 @@
 // End-to-end: the API test window of the real program comes back at start
 // as it was saved, runs GetWindowRect on the window under the cursor and
 // follows the cursor to another one; a hidden entry stays hidden across a
-// restart, in the window and in the bytes of the settings file.
+// restart, in the window and in the bytes of the settings file. A trackbar
+// entry asks a trackbar of this process and leaves a progress bar alone.
 #include <gtest/gtest.h>
 #include <windows.h>
+
+#include <commctrl.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -147,6 +150,53 @@ TEST_F(ApiWindowE2eTest, AWindowNeverOpenedWritesItsBlockBackAsRead) {
   ASSERT_TRUE(back.accepted);
   EXPECT_EQ(back.data.apiTest, s.apiTest);
   EXPECT_EQ(back.data.apiList, s.apiList);
+}
+
+// TBM_GETRANGEMIN is PBM_SETRANGE to a progress bar: the program asks the
+// trackbar of another process for its minimum, and sends the progress bar
+// nothing (its range and position stay), saying so in the value row.
+TEST_F(ApiWindowE2eTest, ATrackbarEntryAsksOnlyTrackbarsOfAnotherProcess) {
+  INITCOMMONCONTROLSEX icc{sizeof icc, ICC_BAR_CLASSES | ICC_PROGRESS_CLASS};
+  InitCommonControlsEx(&icc);
+  HWND host = Known(850, 600, 300, 120, L"controls");
+  HWND trackbar = CreateWindowExW(0, TRACKBAR_CLASSW, L"", WS_CHILD | WS_VISIBLE, 10, 10, 280, 40, host, nullptr,
+                                  GetModuleHandleW(nullptr), nullptr);
+  HWND progress = CreateWindowExW(0, PROGRESS_CLASSW, L"", WS_CHILD | WS_VISIBLE, 10, 70, 280, 30, host, nullptr,
+                                  GetModuleHandleW(nullptr), nullptr);
+  ASSERT_TRUE(trackbar && progress);
+  SendMessageW(trackbar, TBM_SETRANGE, TRUE, MAKELPARAM(3, 9));
+  SendMessageW(trackbar, TBM_SETPOS, TRUE, 6);
+  SendMessageW(progress, PBM_SETRANGE32, 0, 100);
+  SendMessageW(progress, PBM_SETPOS, 40, 0);
+  std::vector<std::string> sorted;
+  for (size_t i : zorvik::SortedApiEntries()) sorted.push_back(zorvik::ApiEntryAt(i).name);
+  const auto at = std::find(sorted.begin(), sorted.end(), "TBM_GETRANGEMIN");
+  ASSERT_NE(at, sorted.end());
+  zorvik::SettingsData s;
+  s.options |= zorvik::kOptApiTest;
+  s.apiTest.bounds = zorvik::StoredRect{360, 40, 820, 560};
+  s.apiTest.selectedIndex = static_cast<int>(at - sorted.begin());
+  WriteAll(dir_ + L"zorvik.bin", zorvik::WriteSettings(s));
+
+  SetCursorPos(1000, 630);  // over the trackbar
+  HWND window = Start();
+  ASSERT_NE(window, nullptr);
+  HWND grid = FindWindowExW(FindWindowExW(window, nullptr, L"ZorvikKitPage", nullptr), nullptr, L"ZorvikKitGrid",
+                            nullptr);
+  ASSERT_NE(grid, nullptr);
+  std::wstring shown = WaitFor(grid, L"戻り値\t3\t");
+  EXPECT_NE(shown.find(L"戻り値\t3\t"), std::wstring::npos) << "the trackbar's minimum";
+  EXPECT_NE(shown.find(L"msctls_trackbar32"), std::wstring::npos);
+  SetCursorPos(1000, 685);  // over the progress bar
+  const std::wstring note = L"戻り値\tトラックバーではないため送信しません\t";
+  shown = WaitFor(grid, note);
+  EXPECT_NE(shown.find(note), std::wstring::npos);
+  Pump(500);  // a few more runs on it
+  EXPECT_EQ(SendMessageW(progress, PBM_GETPOS, 0, 0), 40);
+  EXPECT_EQ(SendMessageW(progress, PBM_GETRANGE, TRUE, 0), 0);
+  EXPECT_EQ(SendMessageW(progress, PBM_GETRANGE, FALSE, 0), 100);
+  ASSERT_EQ(app_->Close(), 0);
+  DestroyWindow(host);
 }
 
 }  // namespace
