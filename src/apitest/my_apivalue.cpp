@@ -150,13 +150,17 @@ VersionCache& T_MyAPIValue::Versions() {
 bool IsWindowOfClass(HWND w, std::initializer_list<const wchar_t*> classes) {
   if (!w) return false;
   // The class names of the system are short; a longer name is none of them.
-  wchar_t name[64];
-  UINT n = RealGetWindowClassW(w, name, 64);
-  if (n == 0) n = static_cast<UINT>(std::max(0, GetClassNameW(w, name, 64)));
-  if (n == 0 || n >= 63) return false;
-  name[n] = L'\0';
+  wchar_t buf[96];
+  UINT n = RealGetWindowClassW(w, buf, 96);
+  if (n == 0) n = static_cast<UINT>(std::max(0, GetClassNameW(w, buf, 96)));
+  if (n == 0 || n >= 95) return false;
+  // A class registered for a version of the common controls may carry it
+  // in front ("6.0.0.0!msctls_trackbar32").
+  const std::wstring_view full(buf, n);
+  const size_t bang = full.rfind(L'!');
+  const std::wstring_view name = bang == std::wstring_view::npos ? full : full.substr(bang + 1);
   for (const wchar_t* c : classes)
-    if (CompareStringOrdinal(name, static_cast<int>(n), c, -1, TRUE) == CSTR_EQUAL) return true;
+    if (CompareStringOrdinal(name.data(), static_cast<int>(name.size()), c, -1, TRUE) == CSTR_EQUAL) return true;
   return false;
 }
 

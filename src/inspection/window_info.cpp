@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <map>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -221,12 +222,17 @@ namespace {
 // count; any other window is asked no item message.
 enum class BoxKind { None, List, Combo };
 BoxKind BoxKindOf(HWND w) {
-  wchar_t name[32];
-  UINT n = RealGetWindowClassW(w, name, 32);
-  if (n == 0) n = static_cast<UINT>(std::max(0, GetClassNameW(w, name, 32)));
-  if (n == 0 || n >= 31) return BoxKind::None;
+  wchar_t buf[64];
+  UINT n = RealGetWindowClassW(w, buf, 64);
+  if (n == 0) n = static_cast<UINT>(std::max(0, GetClassNameW(w, buf, 64)));
+  if (n == 0 || n >= 63) return BoxKind::None;
+  // The version of the common controls a class was registered for may stand
+  // in front of its name ("6.0.0.0!ListBox").
+  const std::wstring_view full(buf, n);
+  const size_t bang = full.rfind(L'!');
+  const std::wstring_view name = bang == std::wstring_view::npos ? full : full.substr(bang + 1);
   auto is = [&](const wchar_t* c) {
-    return CompareStringOrdinal(name, static_cast<int>(n), c, -1, TRUE) == CSTR_EQUAL;
+    return CompareStringOrdinal(name.data(), static_cast<int>(name.size()), c, -1, TRUE) == CSTR_EQUAL;
   };
   if (is(L"ListBox") || is(L"ComboLBox")) return BoxKind::List;
   return is(L"ComboBox") ? BoxKind::Combo : BoxKind::None;
