@@ -316,7 +316,11 @@ std::wstring FileVersionOf(const std::wstring& path) {
   wchar_t* value = nullptr;
   if (!f.VerQueryValueW(block.data(), query, reinterpret_cast<void**>(&value), &len) || !value || len == 0)
     return L"";
-  return std::wstring(value, wcsnlen(value, len));
+  // The length comes from the file: never read past the block.
+  const BYTE* at = reinterpret_cast<const BYTE*>(value);
+  if (at < block.data() || at >= block.data() + block.size()) return L"";
+  const size_t room = static_cast<size_t>(block.data() + block.size() - at) / sizeof(wchar_t);
+  return std::wstring(value, wcsnlen(value, std::min<size_t>(len, room)));
 }
 
 void ForgetProcessFacts() { g_processFacts.clear(); }
