@@ -16,6 +16,7 @@
 
 #include "apitest/api_table.h"
 #include "driver.h"
+#include "foreign_windows.h"
 #include "settings/my_settingfile.h"
 
 using namespace e2e;
@@ -197,6 +198,65 @@ TEST_F(ApiWindowE2eTest, ATrackbarEntryAsksOnlyTrackbarsOfAnotherProcess) {
   EXPECT_EQ(SendMessageW(progress, PBM_GETRANGE, FALSE, 0), 100);
   ASSERT_EQ(app_->Close(), 0);
   DestroyWindow(host);
+}
+
+// Every entry of the catalogue, run live by the real program on a real
+// program of the system (Wine's regedit, whose executable has a version
+// resource) and on a dialog, a status bar and a progress bar of this
+// process: the program keeps answering, and those windows keep their default
+// button, their pane text and their position.
+TEST_F(ApiWindowE2eTest, EveryEntryLeavesTheProgramRunningAndTheInspectedWindowsAsTheyWere) {
+  KnownWindows known;
+  ASSERT_TRUE(known.AllMade());
+  RealProgram regedit({L"regedit.exe"});
+  ASSERT_NE(regedit.Window(), nullptr) << "regedit did not start";
+  SendMessageW(known.Dialog(), DM_SETDEFID, 102, 0);
+  ASSERT_EQ(LOWORD(SendMessageW(known.Dialog(), DM_GETDEFID, 0, 0)), 102);
+  auto paneText = [&known] {
+    wchar_t text[64] = L"";
+    const LRESULT length = SendMessageW(known.Status(), SB_GETTEXTLENGTHW, 0, 0);
+    if (LOWORD(length) < 64) SendMessageW(known.Status(), SB_GETTEXTW, 0, reinterpret_cast<LPARAM>(text));
+    return std::wstring(text);
+  };
+  const std::wstring pane = paneText();
+  const LRESULT position = SendMessageW(known.Progress(), PBM_GETPOS, 0, 0);
+  ASSERT_FALSE(pane.empty());
+
+  zorvik::SettingsData s;
+  s.options |= zorvik::kOptApiTest;
+  s.apiTest.bounds = zorvik::StoredRect{20, 40, 480, 560};
+  WriteAll(dir_ + L"zorvik.bin", zorvik::WriteSettings(s));
+  HWND window = Start();
+  ASSERT_NE(window, nullptr);
+  HWND page = FindWindowExW(window, nullptr, L"ZorvikKitPage", nullptr);
+  HWND list = FindWindowExW(page, nullptr, L"ComboBox", nullptr);
+  ASSERT_NE(list, nullptr);
+  const int count = static_cast<int>(Ask(list, CB_GETCOUNT));
+  ASSERT_EQ(count, static_cast<int>(zorvik::ApiEntryCount()));
+
+  RECT r{};
+  GetWindowRect(regedit.Window(), &r);
+  const POINT targets[] = {{(r.left + r.right) / 2, (r.top + r.bottom) / 2}, Middle(known.Dialog()),
+                           Middle(known.Status()), Middle(known.Progress())};
+  for (int entry = 0; entry < count; ++entry) {
+    // Chosen as the user does: the selection, then its notification.
+    Ask(list, CB_SETCURSEL, static_cast<WPARAM>(entry));
+    Ask(page, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(list), CBN_SELCHANGE), reinterpret_cast<LPARAM>(list));
+    for (const POINT& p : targets) {
+      SetCursorPos(p.x, p.y);
+      Pump(130);  // two ticks on it
+      ASSERT_TRUE(app_->Running()) << "entry " << entry;
+      DWORD_PTR answer = 0;
+      ASSERT_NE(SendMessageTimeoutW(app_->hwnd(), WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 2000, &answer), 0)
+          << "the program stopped answering on entry " << entry;
+    }
+  }
+  EXPECT_EQ(LOWORD(SendMessageW(known.Dialog(), DM_GETDEFID, 0, 0)), 102) << "the dialog's default button";
+  EXPECT_EQ(paneText(), pane) << "the status bar's first pane";
+  EXPECT_EQ(SendMessageW(known.Progress(), PBM_GETPOS, 0, 0), position) << "the progress bar's position";
+  DWORD_PTR answer = 0;
+  EXPECT_NE(SendMessageTimeoutW(regedit.Window(), WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 2000, &answer), 0);
+  ASSERT_EQ(app_->Close(), 0);
 }
 
 }  // namespace
