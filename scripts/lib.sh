@@ -29,7 +29,7 @@ install_deps() {
 
 build_windows() {  # targets...
   cmake -S "$ROOT" -B "$BUILD/win" -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/toolchain-mingw64.cmake" \
-        -DCMAKE_BUILD_TYPE=Release >/dev/null
+        -DCMAKE_BUILD_TYPE=Release -DCMAKE_EXPORT_COMPILE_COMMANDS=ON >/dev/null
   cmake --build "$BUILD/win" -j "$JOBS" --target "$@"
 }
 

@@ -73,6 +73,10 @@ step "fuzzing (libFuzzer, ${FUZZ_SECONDS} s per target)" fuzz
 
 step "cross build (MinGW-w64)" build_windows zorvik win_tests e2e_tests zorvik_bench
 
+# The program's sources once more with clang for the same target, warnings
+# as errors, so that code only GCC accepts is caught early.
+step "clang check of the program's sources (MinGW target)" python3 "$ROOT/scripts/clang_check.py" "$BUILD/win" "$JOBS"
+
 run_wine_tests() {
   trap 'stop_wine; stop_xvfb' RETURN
   start_xvfb 1280x800x24 || return 1
