@@ -77,6 +77,16 @@ step "cross build (MinGW-w64)" build_windows zorvik win_tests e2e_tests zorvik_b
 # as errors, so that code only GCC accepts is caught early.
 step "clang check of the program's sources (MinGW target)" python3 "$ROOT/scripts/clang_check.py" "$BUILD/win" "$JOBS"
 
+# The release package: what it holds, and a program without debug sections.
+package() {
+  local version
+  version=$(sed -nE 's/^project\(Zorvik VERSION ([0-9.]+).*/\1/p' "$ROOT/CMakeLists.txt")
+  rm -f "$BUILD/win"/zorvik-*-win64.zip
+  cmake --build "$BUILD/win" --target package >/dev/null &&
+  python3 "$ROOT/scripts/check_package.py" "$BUILD/win/zorvik-$version-win64.zip" "$version"
+}
+step "release package (CPack)" package
+
 run_wine_tests() {
   trap 'stop_wine; stop_xvfb' RETURN
   start_xvfb 1280x800x24 || return 1
