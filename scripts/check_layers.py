@@ -1,11 +1,13 @@
 #!/usr/bin/env python3
 """Checks that each subsystem of src/ includes only the layers below it.
 
-    platform <- kit <- commands <- inspection <- copy <- settings <- magnifier
-                          ^-- apitest, help (tool windows) sit beside copy
+    platform <- kit <- commands <- format <- inspection <- copy <- settings
+      <- apitest, help <- custom <- magnifier
 
-Headers that need no Windows header (the platform-free core) may be included
-from anywhere; the core's own sources may include nothing else. The main
+Every include counts, platform-free headers as much as any other: a file may
+include its own folder and the folders of lower levels only (apitest and help
+share a level and include neither each other). The platform-free core's
+sources include no Windows header and no header that needs one. The main
 window's header belongs to the magnifier alone. Run by the build; exits 1 and
 lists every offending include when the rule is broken.
 """
@@ -13,17 +15,21 @@ import os
 import re
 import sys
 
-BELOW = {
-    "platform": [],
-    "kit": ["platform"],
-    "commands": ["kit", "platform"],
-    "inspection": ["commands", "kit", "platform"],
-    "copy": ["inspection", "commands", "kit", "platform"],
-    "settings": ["copy", "inspection", "commands", "kit", "platform"],
-    "apitest": ["inspection", "commands", "kit", "platform"],
-    "help": ["commands", "kit", "platform"],
-    "magnifier": ["settings", "copy", "inspection", "commands", "kit", "platform", "apitest", "help"],
-}
+# Bottom to top; the folders of one level may not include each other.
+LEVELS = [
+    ["platform"],
+    ["kit"],
+    ["commands"],
+    ["format"],
+    ["inspection"],
+    ["copy"],
+    ["settings"],
+    ["apitest", "help"],
+    ["custom"],
+    ["magnifier"],
+]
+LEVEL = {folder: n for n, level in enumerate(LEVELS) for folder in level}
+ORDER = " <- ".join(", ".join(level) for level in LEVELS)
 SYSTEM_WIN32 = re.compile(r'#\s*include\s*<(windows|windowsx|commctrl|commdlg|shellapi|psapi)\.h>', re.I)
 LOCAL = re.compile(r'#\s*include\s*"([a-z_]+/[A-Za-z0-9_]+\.h)"')
 
@@ -60,6 +66,9 @@ def main(src):
             core = {line.strip()[len("src/"):] for line in block.group(1).splitlines() if line.strip().startswith("src/")}
 
     problems = []
+    for f in files:
+        if f.split("/")[0] not in LEVEL:
+            problems.append(f"{f}: the folder has no place in the layer order")
     for f, incs in includes.items():
         folder = f.split("/")[0]
         if f in core:
@@ -68,21 +77,20 @@ def main(src):
             for i in incs:
                 if i in win32:
                     problems.append(f"{f}: the platform-free core includes {i}")
-            continue
         for i in incs:
             target = i.split("/")[0]
-            if i == "magnifier/main_window.h" and folder != "magnifier":
-                problems.append(f"{f}: includes the main window's header; use kit/app_services.h")
-            elif i in win32 and target != folder and target not in BELOW.get(folder, []):
-                problems.append(f"{f}: includes {i} from a layer that is not below {folder}")
-            elif i not in files:
+            if i not in files:
                 problems.append(f"{f}: includes {i}, which does not exist")
+            elif i == "magnifier/main_window.h" and folder != "magnifier":
+                problems.append(f"{f}: includes the main window's header; use kit/app_services.h")
+            elif target != folder and not (LEVEL.get(target, -1) < LEVEL.get(folder, -1) and target in LEVEL):
+                problems.append(f"{f}: includes {i} from a layer that is not below {folder}")
 
     for p in problems:
         print(p)
     if problems:
         return 1
-    print(f"layers: {len(files)} files follow platform <- kit <- commands <- inspection <- copy <- settings <- magnifier")
+    print(f"layers: {len(files)} files follow {ORDER}")
     return 0
 
 

@@ -4,8 +4,8 @@
 
 #include "commands/menu_table.h"
 #include "copy/clipboard.h"
-#include "copy/format_engine.h"
-#include "copy/info_text.h"
+#include "format/format_engine.h"
+#include "inspection/info_text.h"
 #include "inspection/disp_info.h"
 #include "inspection/window_info.h"
 #include "inspection/windowstyle.h"

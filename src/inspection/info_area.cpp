@@ -9,7 +9,7 @@
 #include "commands/icons.h"
 #include "commands/menu_table.h"
 #include "commands/toolbar.h"
-#include "copy/info_text.h"
+#include "inspection/info_text.h"
 #include "inspection/disp_info.h"
 #include "platform/screen_size.h"
 #include "platform/win_text.h"

@@ -5,7 +5,7 @@
 #include <cstdint>
 
 #include "inspection/disp_info.h"
-#include "magnifier/screen_math.h"
+#include "platform/screen_math.h"
 
 namespace zorvik {
 

@@ -2,7 +2,7 @@
 
 #include <map>
 
-#include "copy/dollar_escapes.h"
+#include "platform/dollar_escapes.h"
 #include "platform/text.h"
 #include "platform/win_text.h"
 

@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "magnifier/screen_math.h"
+#include "platform/screen_math.h"
 
 namespace zorvik {
 

@@ -25,12 +25,8 @@
 #include "platform/win_text.h"
 #include "platform/private_messages.h"
 #include "settings/my_settingfile.h"
-#include "copy/copy_page.h"
-#include "settings/setting_page.h"
-#include "commands/menu_page.h"
-#include "commands/toolbar_page.h"
-#include "commands/shortcut_page.h"
-#include "help/help_window.h"
+#include "custom/copy_page.h"
+#include "custom/custom_tabs.h"
 
 namespace zorvik {
 
@@ -407,25 +403,10 @@ private:
 
 void TApp_Zorvik::BuildCustomisation() {
   apiEntries_ = std::make_unique<ApiEntriesOfWindow>(*apiTest_, *this);
-  // The tabs in order, each with the factory of its page.
-  std::vector<TApp_ZorvikCustom::Tab> tabs = {
-      {"TabSheet_Option", "一覧設定", [this] { return std::make_unique<TForm_Setting>(*this, designState_); }},
-      {"tabMenu", "メニュー", [this] { return std::make_unique<TForm_Custom_Menu>(*this); }},
-      {"tabToolBar", "ツールバー", [this] { return std::make_unique<TForm_Custom_ToolBar>(*this); }},
-      {"tabShortCut", "ショートカット",
-       [this] {
-         auto page = std::make_unique<TForm_Custom_ShortCut>(*this);
-         // The version page lists the bindings: it follows every change.
-         page->onBindingsChanged = [this] {
-           if (auto* help = dynamic_cast<TForm_VersionInfo*>(custom_ ? custom_->PageOf("tabHelp") : nullptr))
-             help->Rebuild();
-         };
-         return page;
-       }},
-      {"tabCopy", "コピー形式", [this] { return std::make_unique<TForm_Custom_Copy>(*this); }},
-      {"tabHelp", "バージョン情報", [this] { return std::make_unique<TForm_VersionInfo>(*this); }},
-  };
-  custom_ = std::make_unique<TApp_ZorvikCustom>(*this, std::move(tabs));
+  custom_ = std::make_unique<TApp_ZorvikCustom>(
+      *this, CustomisationTabs(*this, designState_, [this](std::string_view tab) -> kit::Page* {
+        return custom_ ? custom_->PageOf(tab) : nullptr;
+      }));
   const struct {
     const char* command;
     const char* tab;

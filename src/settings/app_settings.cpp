@@ -14,7 +14,7 @@
 #include "commands/keys.h"
 #include "commands/main_menus.h"
 #include "commands/toolbar.h"
-#include "copy/format_engine.h"
+#include "format/format_engine.h"
 #include "inspection/disp_info.h"
 #include "platform/screen_size.h"
 #include "platform/optional_functions.h"

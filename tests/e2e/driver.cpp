@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "copy/copy_page_layout.h"
+#include "custom/copy_page_layout.h"
 
 namespace e2e {
 

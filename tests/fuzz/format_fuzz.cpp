@@ -14,8 +14,8 @@
 #include <string>
 #include <vector>
 
-#include "copy/format_engine.h"
-#include "copy/format_pieces.h"
+#include "format/format_engine.h"
+#include "custom/format_pieces.h"
 
 using namespace zorvik;
 

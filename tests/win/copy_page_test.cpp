@@ -14,9 +14,9 @@
 #include <vector>
 
 #include "copy/clipboard.h"
-#include "copy/copy_page.h"
-#include "copy/copy_page_layout.h"
-#include "copy/format_engine.h"
+#include "custom/copy_page.h"
+#include "custom/copy_page_layout.h"
+#include "format/format_engine.h"
 #include "kit/tool_window.h"
 #include "kit_support.h"
 #include "magnifier/main_window.h"

@@ -17,7 +17,7 @@
 #include "platform/optional_functions.h"
 #include "platform/private_messages.h"
 #include "platform/screen_size.h"
-#include "settings/setting_page.h"
+#include "custom/setting_page.h"
 #include "win_support.h"
 
 namespace zorvik {

@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "commands/main_menus.h"
-#include "commands/menu_page.h"
+#include "custom/menu_page.h"
 #include "commands/menu_table.h"
 #include "custom_page_support.h"
 #include "kit/owner_list.h"

@@ -18,8 +18,8 @@
 #include "platform/message_dialog.h"
 #include "platform/optional_functions.h"
 #include "platform/win_text.h"
-#include "settings/setting_page.h"
-#include "settings/setting_page_design.h"
+#include "custom/setting_page.h"
+#include "custom/setting_page_design.h"
 #include "win_support.h"
 
 namespace zorvik {

@@ -13,13 +13,13 @@
 #include "commands/command_text.h"
 #include "commands/gestures.h"
 #include "commands/keys.h"
-#include "commands/shortcut_page.h"
-#include "commands/shortcut_page_design.h"
+#include "custom/shortcut_page.h"
+#include "custom/shortcut_page_design.h"
 #include "custom_page_support.h"
 #include "kit/grid.h"
 #include "kit_support.h"
 #include "platform/win_text.h"
-#include "settings/custom_window.h"
+#include "custom/custom_window.h"
 
 namespace zorvik {
 namespace {

@@ -13,7 +13,7 @@
 
 #include "commands/icons.h"
 #include "commands/toolbar.h"
-#include "commands/toolbar_page.h"
+#include "custom/toolbar_page.h"
 #include "custom_page_support.h"
 #include "kit/owner_list.h"
 #include "kit_support.h"

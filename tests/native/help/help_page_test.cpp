@@ -7,8 +7,8 @@
 #include "commands/command_table.h"
 #include "commands/command_text.h"
 #include "commands/keys.h"
-#include "copy/format_engine.h"
-#include "copy/info_text.h"
+#include "format/format_engine.h"
+#include "inspection/info_text.h"
 
 namespace zorvik {
 namespace {

@@ -1,4 +1,4 @@
-#include "settings/setting_page.h"
+#include "custom/setting_page.h"
 
 #include <commctrl.h>
 
@@ -14,7 +14,7 @@
 #include "platform/message_dialog.h"
 #include "platform/screen_size.h"
 #include "platform/win_text.h"
-#include "settings/setting_page_design.h"
+#include "custom/setting_page_design.h"
 
 namespace zorvik {
 

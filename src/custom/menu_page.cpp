@@ -1,11 +1,11 @@
-#include "commands/menu_page.h"
+#include "custom/menu_page.h"
 
 #include <memory>
 #include <string>
 
 #include "commands/main_menus.h"
-#include "commands/page_mnemonics.h"
-#include "copy/dollar_escapes.h"
+#include "kit/page_mnemonics.h"
+#include "platform/dollar_escapes.h"
 #include "kit/app_services.h"
 #include "kit/owner_list.h"
 #include "platform/message_dialog.h"
@@ -248,7 +248,7 @@ bool TForm_Custom_Menu::OnKey(HWND, UINT msg, WPARAM vk, LPARAM) {
     if (msg == WM_KEYDOWN) actions_.Find("actMenu_Test")->Execute();
     return true;
   }
-  return ClickMnemonic(*this, msg, vk);
+  return kit::ClickMnemonic(*this, msg, vk);
 }
 
 LRESULT TForm_Custom_Menu::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {

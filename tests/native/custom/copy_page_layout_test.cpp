@@ -2,7 +2,7 @@
 // panel, and nothing overlapping or sticking out of its panel or the
 // scrolling area (checked on the 96-dpi rectangles; the Wine tests look at
 // the built windows at 96 and 144 dpi).
-#include "copy/copy_page_layout.h"
+#include "custom/copy_page_layout.h"
 
 #include <gtest/gtest.h>
 

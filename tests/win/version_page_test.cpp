@@ -14,16 +14,16 @@
 #include <vector>
 
 #include "commands/command_table.h"
-#include "commands/shortcut_page.h"
+#include "custom/shortcut_page.h"
 #include "custom_page_support.h"
-#include "help/help_window.h"
+#include "custom/version_page.h"
 #include "platform/general.h"
 #include "help/version_list.h"
 #include "kit/owner_list.h"
 #include "kit_support.h"
 #include "platform/optional_functions.h"
 #include "platform/win_text.h"
-#include "settings/custom_window.h"
+#include "custom/custom_window.h"
 
 namespace zorvik {
 namespace {

@@ -1,4 +1,4 @@
-#include "copy/dollar_escapes.h"
+#include "platform/dollar_escapes.h"
 
 #include <gtest/gtest.h>
 

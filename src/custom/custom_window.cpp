@@ -1,4 +1,4 @@
-#include "settings/custom_window.h"
+#include "custom/custom_window.h"
 
 #include <commctrl.h>
 

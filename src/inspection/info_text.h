@@ -1,12 +1,12 @@
 // Texts of the information area: the value of each information line and of
 // each copy / write item, read from one snapshot, and the "copy all" text.
 // The window side only paints these texts and puts them on the clipboard.
-// All texts are UTF-16 (see copy/format_engine.h).
+// All texts are UTF-16 (see format/format_engine.h).
 #pragma once
 #include <string>
 #include <string_view>
 
-#include "copy/format_engine.h"
+#include "format/format_engine.h"
 #include "inspection/colour_models.h"
 #include "inspection/disp_info.h"
 #include "inspection/position_info.h"

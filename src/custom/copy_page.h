@@ -5,7 +5,7 @@
 // allows a choice, its sample values, the preview of the format on them and a
 // reset button. Every edit is stored into the item's slot at once; a stored
 // format the panel cannot show is reported once and replaced by the default.
-// The panels come from the table of copy panels (copy/format_pieces.h).
+// The panels come from the table of copy panels (custom/format_pieces.h).
 #pragma once
 #include <windows.h>
 
@@ -14,7 +14,7 @@
 #include <string>
 #include <vector>
 
-#include "copy/format_pieces.h"
+#include "custom/format_pieces.h"
 #include "kit/action.h"
 #include "kit/page.h"
 

@@ -1,4 +1,4 @@
-#include "commands/shortcut_page_design.h"
+#include "custom/shortcut_page_design.h"
 
 #include <iterator>
 

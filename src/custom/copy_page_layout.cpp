@@ -1,4 +1,4 @@
-#include "copy/copy_page_layout.h"
+#include "custom/copy_page_layout.h"
 
 #include <algorithm>
 

@@ -4,16 +4,14 @@
 #pragma once
 #include <windows.h>
 
-namespace zorvik {
+namespace zorvik::kit {
 
-namespace kit {
 class Page;
-}
 
 // A key that reached a control of `page`: Alt + a letter or digit that marks
 // an enabled, visible button of the page clicks it (a bound button runs its
 // command without taking the focus). True when the key was taken, including
 // the WM_SYSCHAR that follows, so that no beep sounds.
-bool ClickMnemonic(kit::Page& page, UINT msg, WPARAM key);
+bool ClickMnemonic(Page& page, UINT msg, WPARAM key);
 
-}  // namespace zorvik
+}  // namespace zorvik::kit

@@ -1,4 +1,4 @@
-#include "commands/toolbar_page.h"
+#include "custom/toolbar_page.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -6,7 +6,7 @@
 
 #include "commands/command_table.h"
 #include "commands/icons.h"
-#include "commands/page_mnemonics.h"
+#include "kit/page_mnemonics.h"
 #include "commands/toolbar.h"
 #include "kit/app_services.h"
 #include "kit/control_table.h"
@@ -520,7 +520,7 @@ bool TForm_Custom_ToolBar::OnKey(HWND control, UINT msg, WPARAM vk, LPARAM lp) {
     return true;
   }
   (void)lp;
-  return ClickMnemonic(*this, msg, vk);
+  return kit::ClickMnemonic(*this, msg, vk);
 }
 
 LRESULT TForm_Custom_ToolBar::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {

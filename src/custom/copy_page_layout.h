@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "copy/format_pieces.h"
+#include "custom/format_pieces.h"
 #include "kit/control_desc.h"
 
 namespace zorvik {

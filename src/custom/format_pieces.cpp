@@ -1,4 +1,4 @@
-#include "copy/format_pieces.h"
+#include "custom/format_pieces.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -6,7 +6,7 @@
 
 #include "commands/command_table.h"
 #include "commands/command_text.h"
-#include "copy/info_text.h"
+#include "inspection/info_text.h"
 #include "platform/text.h"
 
 namespace zorvik {

@@ -1,4 +1,4 @@
-#include "settings/setting_page_design.h"
+#include "custom/setting_page_design.h"
 
 namespace zorvik {
 

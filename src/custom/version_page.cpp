@@ -1,4 +1,4 @@
-#include "help/help_window.h"
+#include "custom/version_page.h"
 
 #include <shellapi.h>
 

@@ -1,4 +1,4 @@
-#include "commands/page_mnemonics.h"
+#include "kit/page_mnemonics.h"
 
 #include <cwctype>
 #include <string>
@@ -6,7 +6,7 @@
 #include "kit/control_table.h"
 #include "kit/page.h"
 
-namespace zorvik {
+namespace zorvik::kit {
 
 namespace {
 
@@ -32,7 +32,7 @@ std::wstring TextOf(HWND h) {
 
 }  // namespace
 
-bool ClickMnemonic(kit::Page& page, UINT msg, WPARAM key) {
+bool ClickMnemonic(Page& page, UINT msg, WPARAM key) {
   if (msg != WM_SYSKEYDOWN && msg != WM_SYSCHAR) return false;
   if (GetKeyState(VK_MENU) >= 0 && msg == WM_SYSKEYDOWN) return false;
   const wchar_t wanted = static_cast<wchar_t>(std::towupper(static_cast<wint_t>(key)));
@@ -50,4 +50,4 @@ bool ClickMnemonic(kit::Page& page, UINT msg, WPARAM key) {
   return false;
 }
 
-}  // namespace zorvik
+}  // namespace zorvik::kit

@@ -1,4 +1,4 @@
-#include "copy/format_engine.h"
+#include "format/format_engine.h"
 
 #include <gtest/gtest.h>
 

@@ -1,11 +1,11 @@
-#include "copy/copy_page.h"
+#include "custom/copy_page.h"
 
 #include <algorithm>
 #include <string>
 
 #include "commands/menu_table.h"
-#include "copy/copy_page_layout.h"
-#include "copy/format_engine.h"
+#include "custom/copy_page_layout.h"
+#include "format/format_engine.h"
 #include "kit/app_services.h"
 #include "kit/control_table.h"
 #include "platform/message_dialog.h"

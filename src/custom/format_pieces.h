@@ -15,7 +15,7 @@
 #include <utility>
 #include <vector>
 
-#include "copy/format_engine.h"
+#include "format/format_engine.h"
 
 namespace zorvik {
 

@@ -1,4 +1,4 @@
-#include "commands/shortcut_page.h"
+#include "custom/shortcut_page.h"
 
 #include <windowsx.h>
 #include <commctrl.h>
@@ -10,8 +10,8 @@
 #include "commands/command_text.h"
 #include "commands/gestures.h"
 #include "commands/keys.h"
-#include "commands/page_mnemonics.h"
-#include "commands/shortcut_page_design.h"
+#include "kit/page_mnemonics.h"
+#include "custom/shortcut_page_design.h"
 #include "kit/app_services.h"
 #include "kit/control_table.h"
 #include "kit/grid.h"
@@ -811,7 +811,7 @@ bool TForm_Custom_ShortCut::OnKey(HWND control, UINT msg, WPARAM vk, LPARAM lp) 
     drag_ = Drag{};
     return true;
   }
-  return ClickMnemonic(*this, msg, vk);
+  return kit::ClickMnemonic(*this, msg, vk);
 }
 
 bool TForm_Custom_ShortCut::HostKeyUp(WPARAM vk, LPARAM) {

@@ -1,4 +1,4 @@
-#include "magnifier/screen_math.h"
+#include "platform/screen_math.h"
 
 #include <algorithm>
 #include <limits>

@@ -1,4 +1,4 @@
-#include "copy/info_text.h"
+#include "inspection/info_text.h"
 
 #include <gtest/gtest.h>
 

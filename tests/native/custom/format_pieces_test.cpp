@@ -1,4 +1,4 @@
-#include "copy/format_pieces.h"
+#include "custom/format_pieces.h"
 
 #include <gtest/gtest.h>
 
