@@ -158,15 +158,15 @@ constexpr Flag kOptions[] = {{kOptStayOnTop, "Action_Opt_StayOnTop"},
                              {kOptLineTo, "Action_Opt_LineTo"}};
 constexpr Flag kGridFlags[] = {{kGridShown, "Action_Grid_Disp"}, {kGridUseSubElseColor, "Action_Grid_UseSubElseColor"}};
 
-template <typename Word, size_t N>
-void ApplyFlags(AppServices& app, Word word, const Flag (&flags)[N]) {
+template <size_t N>
+void ApplyFlags(AppServices& app, uint32_t word, const Flag (&flags)[N]) {
   for (const Flag& f : flags) SetChecked(app, f.action, (word & f.bit) != 0);
 }
-template <typename Word, size_t N>
-Word CollectFlags(const AppServices& app, const Flag (&flags)[N]) {
-  Word word = 0;
+template <size_t N>
+uint32_t CollectFlags(const AppServices& app, const Flag (&flags)[N]) {
+  uint32_t word = 0;
   for (const Flag& f : flags)
-    if (Checked(app, f.action)) word = static_cast<Word>(word | f.bit);
+    if (Checked(app, f.action)) word |= f.bit;
   return word;
 }
 
@@ -177,6 +177,15 @@ uint32_t TagOf(const AppServices& app, const char* name, uint32_t fallback) {
 void SetTag(AppServices& app, const char* name, uint32_t colour) {
   if (kit::Action* a = Named(app, name)) a->tag = colour & 0xFFFFFF;
 }
+
+// A colour of the general block kept in the tag of a command.
+struct TagColour {
+  GeneralRow row;
+  const char* action;
+};
+constexpr TagColour kGridColours[] = {{GeneralRow::kGridColor, "Action_Grid_SelColor"},
+                                      {GeneralRow::kSubGridColor, "Action_Grid_SelSubColor"},
+                                      {GeneralRow::kSubGridElseColor, "Action_Grid_SelSubElseColor"}};
 
 constexpr const char* kFlipActions[] = {"Action_Test_FlipNone",  "Action_Test_FlipHorizontal", "Action_Test_FlipVertical",
                                         "Action_Test_FlipNone",  "Action_Test_Rotate90",       "Action_Test_Rotate180",
@@ -246,6 +255,20 @@ struct Field {
   void (*collect)(SettingsData&, const Context&);
 };
 
+// A row of the general block whose bits are the checks of commands.
+template <GeneralRow R, auto& Flags>
+void ApplyFlagWord(Context& c, const SettingsData& s) {
+  ApplyFlags(c.app, static_cast<uint32_t>(GeneralFieldOf(R).Get(s)), Flags);
+}
+template <GeneralRow R, auto& Flags>
+void CollectFlagWord(SettingsData& s, const Context& c) {
+  GeneralFieldOf(R).Set(s, CollectFlags(c.app, Flags));
+}
+template <GeneralRow R, auto& Flags>
+constexpr Field FlagWord(const char* what) {
+  return {what, kSectionPrefix, ApplyFlagWord<R, Flags>, CollectFlagWord<R, Flags>};
+}
+
 const Field kFields[] = {
     {"hidden menu items", kSectionMenuLayout,
      [](Context& c, const SettingsData& s) { c.app.Menus().ApplyHiddenMenuItems(s.hiddenMenuItems); },
@@ -272,19 +295,19 @@ const Field kFields[] = {
      }},
     {"zoom", kSectionPrefix, [](Context& c, const SettingsData& s) { c.app.SetZoomIndex(s.zoomIndex); },
      [](SettingsData& s, const Context& c) { s.zoomIndex = static_cast<uint8_t>(c.app.ZoomIndex()); }},
-    {"grid switches", kSectionPrefix,
-     [](Context& c, const SettingsData& s) { ApplyFlags(c.app, s.gridFlags, kGridFlags); },
-     [](SettingsData& s, const Context& c) { s.gridFlags = CollectFlags<uint16_t>(c.app, kGridFlags); }},
+    FlagWord<GeneralRow::kGridFlags, kGridFlags>("grid switches"),
+    // A command missing from the menus collects the row's default.
     {"grid colours", kSectionPrefix,
      [](Context& c, const SettingsData& s) {
-       SetTag(c.app, "Action_Grid_SelColor", s.gridColor);
-       SetTag(c.app, "Action_Grid_SelSubColor", s.subGridColor);
-       SetTag(c.app, "Action_Grid_SelSubElseColor", s.subGridElseColor);
+       for (const TagColour& t : kGridColours)
+         SetTag(c.app, t.action, static_cast<uint32_t>(GeneralFieldOf(t.row).Get(s)));
      },
      [](SettingsData& s, const Context& c) {
-       s.gridColor = TagOf(c.app, "Action_Grid_SelColor", kDefaultGridColor);
-       s.subGridColor = TagOf(c.app, "Action_Grid_SelSubColor", kDefaultSubGridColor);
-       s.subGridElseColor = TagOf(c.app, "Action_Grid_SelSubElseColor", kDefaultSubGridElseColor);
+       const SettingsData defaults;
+       for (const TagColour& t : kGridColours) {
+         const GeneralField& f = GeneralFieldOf(t.row);
+         f.Set(s, TagOf(c.app, t.action, static_cast<uint32_t>(f.Get(defaults))));
+       }
      }},
     {"grid and sub-grid colour choice", kSectionPrefix,
      [](Context& c, const SettingsData& s) {
@@ -292,13 +315,9 @@ const Field kFields[] = {
        c.app.ApplyGrid();
      },
      CollectGridChoice},
-    {"colour lines", kSectionPrefix, [](Context& c, const SettingsData& s) { ApplyFlags(c.app, s.colorLines, kColourLines); },
-     [](SettingsData& s, const Context& c) { s.colorLines = CollectFlags<uint16_t>(c.app, kColourLines); }},
-    {"position lines", kSectionPrefix, [](Context& c, const SettingsData& s) { ApplyFlags(c.app, s.posLines, kPosLines); },
-     [](SettingsData& s, const Context& c) { s.posLines = CollectFlags<uint16_t>(c.app, kPosLines); }},
-    {"window lines", kSectionPrefix,
-     [](Context& c, const SettingsData& s) { ApplyFlags(c.app, s.winInfoLines, kWinInfoLines); },
-     [](SettingsData& s, const Context& c) { s.winInfoLines = CollectFlags<uint32_t>(c.app, kWinInfoLines); }},
+    FlagWord<GeneralRow::kColorLines, kColourLines>("colour lines"),
+    FlagWord<GeneralRow::kPosLines, kPosLines>("position lines"),
+    FlagWord<GeneralRow::kWinInfoLines, kWinInfoLines>("window lines"),
     {"length origin", kSectionPrefix,
      [](Context& c, const SettingsData& s) {
        const TMyScreenSize& scr = ScreenSize();
@@ -310,12 +329,12 @@ const Field kFields[] = {
      }},
     {"options", kSectionPrefix,
      [](Context& c, const SettingsData& s) {
-       ApplyFlags(c.app, s.options, kOptions);
+       ApplyFlagWord<GeneralRow::kOptions, kOptions>(c, s);
        c.app.ApplyStayOnTop();
        c.app.ApplyTitleBar();
        c.app.ApplyToolBar();
      },
-     [](SettingsData& s, const Context& c) { s.options = CollectFlags<uint16_t>(c.app, kOptions); }},
+     CollectFlagWord<GeneralRow::kOptions, kOptions>},
     // Both marks in turn (the same exclusive group), loupe first.
     {"capture mode and fixed point", kSectionPrefix,
      [](Context& c, const SettingsData& s) {

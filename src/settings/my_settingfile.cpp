@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cstring>
+#include <iterator>
 #include <optional>
 
 #include "commands/command_table.h"
@@ -16,7 +17,6 @@ namespace {
 
 constexpr uint8_t kMagic[6] = {'Z', 'R', 'V', 'K', 1, 2};
 constexpr size_t kHeaderSize = 22;  // magic, format bytes, 16 reserved
-constexpr size_t kGeneralBlockSize = 65;
 constexpr size_t kKeyTableSize = 248;
 constexpr size_t kGestureTableSize = 8;
 constexpr size_t kStyleViewerBlockSize = 32;
@@ -65,6 +65,72 @@ const MenuShape& Shape() {
   }();
   return shape;
 }
+
+// What the reader keeps of the general block's numbers.
+int64_t ZoomInMenu(int64_t v) { return std::min<int64_t>(v, std::max(Shape().zoomItems - 1, 0)); }
+// A grid colour item lies between the grid's two section lines.
+int64_t GridColourItem(int64_t v) {
+  return v > Shape().gridLineGrid && v < Shape().gridLineSubGrid ? v : kDefaultGridColorItem;
+}
+int64_t SubGridColourItem(int64_t v) { return v < Shape().subGridItems ? v : kDefaultSubGridColorItem; }
+// ClampLengthOrigin does the upper bound against the screen.
+int64_t NotNegative(int64_t v) { return std::max<int64_t>(v, 0); }
+
+constexpr uint32_t kAll = 0xFFFFFFFF;
+constexpr uint32_t kColourBits = 0xFFFFFF;  // a COLORREF without its high byte
+
+constexpr GeneralField Row(GeneralRow row, size_t at, StoredRect SettingsData::*m) {
+  return {row, at, FieldKind::kRect, nullptr, nullptr, nullptr, nullptr, m, kAll, nullptr};
+}
+constexpr GeneralField Row(GeneralRow row, size_t at, uint8_t SettingsData::*m, int64_t (*check)(int64_t)) {
+  return {row, at, FieldKind::kU8, m, nullptr, nullptr, nullptr, nullptr, kAll, check};
+}
+constexpr GeneralField Row(GeneralRow row, size_t at, uint16_t SettingsData::*m, uint32_t keep) {
+  return {row, at, FieldKind::kU16, nullptr, m, nullptr, nullptr, nullptr, keep, nullptr};
+}
+constexpr GeneralField Row(GeneralRow row, size_t at, uint32_t SettingsData::*m, uint32_t keep) {
+  return {row, at, FieldKind::kU32, nullptr, nullptr, m, nullptr, nullptr, keep, nullptr};
+}
+constexpr GeneralField Row(GeneralRow row, size_t at, int32_t SettingsData::*m, int64_t (*check)(int64_t) = nullptr) {
+  return {row, at, FieldKind::kI32, nullptr, nullptr, nullptr, m, nullptr, kAll, check};
+}
+
+using R = GeneralRow;
+constexpr GeneralField kGeneralFields[] = {
+    Row(R::kBounds, 0, &SettingsData::bounds),
+    Row(R::kZoom, 16, &SettingsData::zoomIndex, ZoomInMenu),
+    Row(R::kGridFlags, 17, &SettingsData::gridFlags, kGridShown | kGridUseSubElseColor),
+    Row(R::kGridColorItem, 19, &SettingsData::gridColorItem, GridColourItem),
+    Row(R::kSubGridColorItem, 20, &SettingsData::subGridColorItem, SubGridColourItem),
+    Row(R::kGridColor, 21, &SettingsData::gridColor, kColourBits),
+    Row(R::kSubGridColor, 25, &SettingsData::subGridColor, kColourBits),
+    Row(R::kSubGridElseColor, 29, &SettingsData::subGridElseColor, kColourBits),
+    Row(R::kColorLines, 33, &SettingsData::colorLines, kColorLinesAll),
+    Row(R::kPosLines, 35, &SettingsData::posLines, kPosLinesAll),
+    Row(R::kLengthOriginX, 37, &SettingsData::lengthOriginX, NotNegative),
+    Row(R::kLengthOriginY, 41, &SettingsData::lengthOriginY, NotNegative),
+    Row(R::kWinInfoLines, 45, &SettingsData::winInfoLines, kWinInfoAll),
+    Row(R::kStyleViewerClasses, 49, &SettingsData::styleViewerClasses, kAll),
+    Row(R::kOptions, 53, &SettingsData::options, kOptionsAll),
+    Row(R::kCaptureMode, 55, &SettingsData::captureMode, kCaptureModeBits),
+    Row(R::kFixedPointX, 57, &SettingsData::fixedPointX),
+    Row(R::kFixedPointY, 61, &SettingsData::fixedPointY),
+};
+
+constexpr size_t WidthOf(FieldKind kind) {
+  return kind == FieldKind::kU8 ? 1 : kind == FieldKind::kU16 ? 2 : kind == FieldKind::kRect ? 16 : 4;
+}
+// Every row sits right after the previous one, in the order of GeneralRow,
+// and the last one ends the block.
+constexpr bool RowsFillTheBlock() {
+  size_t at = 0;
+  for (size_t i = 0; i < std::size(kGeneralFields); ++i) {
+    if (kGeneralFields[i].row != static_cast<GeneralRow>(i) || kGeneralFields[i].offset != at) return false;
+    at += WidthOf(kGeneralFields[i].kind);
+  }
+  return at == kGeneralBlockSize;
+}
+static_assert(std::size(kGeneralFields) == kGeneralRowCount && RowsFillTheBlock(), "general block layout");
 
 // ---------------------------------------------------------------------------
 // Reading
@@ -124,30 +190,17 @@ StoredRect ReadRect(Cursor& in) {
 }
 
 void ReadGeneralBlock(Cursor& in, SettingsData& s) {
-  const MenuShape& shape = Shape();
-  s.bounds = ReadRect(in);
-  const int zoom = in.U8();
-  s.zoomIndex = static_cast<uint8_t>(std::min(zoom, std::max(shape.zoomItems - 1, 0)));
-  s.gridFlags = in.U16() & (kGridShown | kGridUseSubElseColor);
-  const int gridItem = in.U8();
-  s.gridColorItem = gridItem > shape.gridLineGrid && gridItem < shape.gridLineSubGrid
-                        ? static_cast<uint8_t>(gridItem)
-                        : kDefaultGridColorItem;
-  const int subItem = in.U8();
-  s.subGridColorItem = subItem < shape.subGridItems ? static_cast<uint8_t>(subItem) : kDefaultSubGridColorItem;
-  s.gridColor = in.U32() & 0xFFFFFF;
-  s.subGridColor = in.U32() & 0xFFFFFF;
-  s.subGridElseColor = in.U32() & 0xFFFFFF;
-  s.colorLines = in.U16() & kColorLinesAll;
-  s.posLines = in.U16() & kPosLinesAll;
-  s.lengthOriginX = std::max(in.I32(), 0);
-  s.lengthOriginY = std::max(in.I32(), 0);
-  s.winInfoLines = in.U32() & kWinInfoAll;
-  s.styleViewerClasses = in.U32();
-  s.options = in.U16() & kOptionsAll;
-  s.captureMode = in.U16() & kCaptureModeBits;
-  s.fixedPointX = in.I32();
-  s.fixedPointY = in.I32();
+  for (size_t i = 0; i < kGeneralRowCount; ++i) {
+    const GeneralField& f = GeneralBlock()[i];
+    if (f.kind == FieldKind::kRect) {
+      s.*f.rect = ReadRect(in);
+      continue;
+    }
+    const uint32_t raw = (f.Width() == 1 ? in.U8() : f.Width() == 2 ? in.U16() : in.U32()) & f.keep;
+    int64_t value = f.kind == FieldKind::kI32 ? int64_t{static_cast<int32_t>(raw)} : int64_t{raw};
+    if (f.check) value = f.check(value);
+    f.Set(s, value);
+  }
 }
 
 void ReadKeyTable(Cursor& in, SettingsData& s) {
@@ -311,24 +364,17 @@ private:
 };
 
 void WriteGeneralBlock(Out& out, const SettingsData& s) {
-  out.Rect(s.bounds);
-  out.U8(s.zoomIndex);
-  out.U16(s.gridFlags);
-  out.U8(s.gridColorItem);
-  out.U8(s.subGridColorItem);
-  out.U32(s.gridColor);
-  out.U32(s.subGridColor);
-  out.U32(s.subGridElseColor);
-  out.U16(s.colorLines);
-  out.U16(s.posLines);
-  out.I32(s.lengthOriginX);
-  out.I32(s.lengthOriginY);
-  out.U32(s.winInfoLines);
-  out.U32(s.styleViewerClasses);
-  out.U16(s.options);
-  out.U16(s.captureMode);
-  out.I32(s.fixedPointX);
-  out.I32(s.fixedPointY);
+  for (size_t i = 0; i < kGeneralRowCount; ++i) {
+    const GeneralField& f = GeneralBlock()[i];
+    if (f.kind == FieldKind::kRect) {
+      out.Rect(s.*f.rect);
+      continue;
+    }
+    const int64_t value = f.Get(s);
+    if (f.Width() == 1) out.U8(static_cast<uint8_t>(value));
+    else if (f.Width() == 2) out.U16(static_cast<uint16_t>(value));
+    else out.U32(static_cast<uint32_t>(value));
+  }
 }
 
 // Bindings in order: rows are visited from row 0, each visited row gets its
@@ -372,6 +418,32 @@ void WriteCopyFormats(Out& out, const std::vector<StoredCopyFormat>& formats) {
 uint32_t ClampedLength(size_t n) { return static_cast<uint32_t>(std::min<size_t>(n, 0xFFFFFFFFu)); }
 
 }  // namespace
+
+size_t GeneralField::Width() const { return WidthOf(kind); }
+
+int64_t GeneralField::Get(const SettingsData& s) const {
+  switch (kind) {
+    case FieldKind::kU8: return s.*u8;
+    case FieldKind::kU16: return s.*u16;
+    case FieldKind::kU32: return s.*u32;
+    case FieldKind::kI32: return s.*i32;
+    case FieldKind::kRect: break;
+  }
+  return 0;
+}
+
+void GeneralField::Set(SettingsData& s, int64_t value) const {
+  switch (kind) {
+    case FieldKind::kU8: s.*u8 = static_cast<uint8_t>(value); break;
+    case FieldKind::kU16: s.*u16 = static_cast<uint16_t>(value); break;
+    case FieldKind::kU32: s.*u32 = static_cast<uint32_t>(value); break;
+    case FieldKind::kI32: s.*i32 = static_cast<int32_t>(value); break;
+    case FieldKind::kRect: break;
+  }
+}
+
+const GeneralField* GeneralBlock() { return kGeneralFields; }
+const GeneralField& GeneralFieldOf(GeneralRow row) { return kGeneralFields[static_cast<size_t>(row)]; }
 
 SettingsReadResult ReadSettings(const uint8_t* data, size_t size) {
   SettingsReadResult result;

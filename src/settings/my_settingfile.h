@@ -22,6 +22,58 @@ namespace zorvik {
 constexpr size_t kSettingsPrefixSize = 343;
 constexpr uint16_t kNoCopyMenuId = 65535;  // copy slot without a menu item id
 
+// The GeneralBlock: the fixed values of the main window, one row each, in
+// file order. ReadSettings and WriteSettings walk these rows, and AppSettings
+// applies and collects the live state by them.
+enum class GeneralRow : uint8_t {
+  kBounds,
+  kZoom,
+  kGridFlags,
+  kGridColorItem,
+  kSubGridColorItem,
+  kGridColor,
+  kSubGridColor,
+  kSubGridElseColor,
+  kColorLines,
+  kPosLines,
+  kLengthOriginX,
+  kLengthOriginY,
+  kWinInfoLines,
+  kStyleViewerClasses,
+  kOptions,
+  kCaptureMode,
+  kFixedPointX,
+  kFixedPointY,
+};
+constexpr size_t kGeneralRowCount = 18;
+constexpr size_t kGeneralBlockSize = 65;
+
+enum class FieldKind : uint8_t { kU8, kU16, kU32, kI32, kRect };
+
+struct GeneralField {
+  GeneralRow row;
+  size_t offset;  // from the start of the block
+  FieldKind kind;
+  // The SettingsData member: the one that matches `kind`, the rest null.
+  uint8_t SettingsData::*u8;
+  uint16_t SettingsData::*u16;
+  uint32_t SettingsData::*u32;
+  int32_t SettingsData::*i32;
+  StoredRect SettingsData::*rect;
+  uint32_t keep;                   // bits of a read value that are kept
+  int64_t (*check)(int64_t read);  // then cleans it; nullptr keeps it
+
+  size_t Width() const;
+  // The value of a number row (not kRect), widened; Set stores one, cut to
+  // the member's type.
+  int64_t Get(const SettingsData& s) const;
+  void Set(SettingsData& s, int64_t value) const;
+};
+
+// kGeneralRowCount rows in file order; GeneralFieldOf(row) is GeneralBlock()[row].
+const GeneralField* GeneralBlock();
+const GeneralField& GeneralFieldOf(GeneralRow row);
+
 // Parts of the file, as reported by ReadSettings.
 enum SettingsSection : uint32_t {
   kSectionPrefix = 1u << 0,  // header, GeneralBlock, KeyTable, GestureTable
