@@ -71,26 +71,6 @@ int FrameHeightOf(HWND w) {
 
 }  // namespace
 
-std::vector<std::string> ParseApiList(const std::string& text) {
-  std::vector<std::string> names;
-  size_t start = 0;
-  while (start < text.size()) {
-    size_t end = text.find_first_of("\r\n", start);
-    if (end == std::string::npos) end = text.size();
-    if (end > start) names.push_back(text.substr(start, end - start));
-    start = end;
-    if (start < text.size() && text[start] == '\r') ++start;
-    if (start < text.size() && text[start] == '\n') ++start;
-  }
-  return names;
-}
-
-std::string FormatApiList(const std::vector<std::string>& names) {
-  std::string text;
-  for (const std::string& n : names) text += n + "\r\n";
-  return text;
-}
-
 TApp_ZorvikAPITest::TApp_ZorvikAPITest(AppServices& app)
     : ToolWindow(L"TApp_ZorvikAPITest", "APIテスト", kDesignWidth, kDesignHeight), app_(app) {
   // Closing only hides the window; the command's check follows.
@@ -253,7 +233,7 @@ void TApp_ZorvikAPITest::RestoreLayout() {
   if (width != 0 && height != 0) {
     if (SetBounds(RECT{b.left, b.top, b.right, b.bottom})) hintHeight_ = std::max(0, saved_.hintHeight);
   }
-  FillEntryList(ParseApiList(hiddenList_));
+  FillEntryList(SplitApiList(hiddenList_));
   SendMessageW(Control(kApiList), CB_SETCURSEL, static_cast<WPARAM>(saved_.selectedIndex), 0);
 }
 
@@ -465,7 +445,7 @@ void TApp_ZorvikAPITest::SetHiddenNames(const std::vector<std::string>& hidden) 
   std::vector<std::string> notOffered;
   for (const T_Execute* e : api_->SortedEntries())
     if (std::find(offered.begin(), offered.end(), e->Name) == offered.end()) notOffered.push_back(e->Name);
-  hiddenList_ = FormatApiList(notOffered);
+  hiddenList_ = JoinApiList(notOffered);
 }
 
 void TApp_ZorvikAPITest::ChooseEntry(int index) {

@@ -30,12 +30,6 @@ class Page;
 class Splitter;
 }  // namespace kit
 
-// The hidden-entry list as the settings file keeps it: one name per line,
-// each line ended by CR LF (lone CR or LF also end a line when reading;
-// empty lines are dropped).
-std::vector<std::string> ParseApiList(const std::string& text);
-std::string FormatApiList(const std::vector<std::string>& names);
-
 class TApp_ZorvikAPITest : public kit::ToolWindow {
 public:
   // Items of the target choice, in their order.

@@ -802,24 +802,32 @@ TEST(SettingsHelpers, ChangedCopyFormats) {
             (std::vector<StoredCopyFormat>{{6001, "10"}}));
 }
 
+// The API list as the API test window and the settings file share it.
 TEST(SettingsHelpers, ApiList) {
   struct Case {
-    const char* text;
+    std::string text;
     std::vector<std::string> names;
   };
   const Case cases[] = {
       {"", {}},
       {"IsWindow\r\n", {"IsWindow"}},
       {"IsWindow\r\nGetParent\r\n", {"IsWindow", "GetParent"}},
-      {"A\nB\rC", {"A", "B", "C"}},
-      {"\r\n\r\nA\r\n\r\n", {"A"}},
+      {"A\r\nB", {"A", "B"}},                  // the last line needs no end
+      {"A\nB\rC", {"A", "B", "C"}},            // lone LF and lone CR end lines too
+      {"A\n\rB\r\rC\n\nD", {"A", "B", "C", "D"}},  // and so do LF CR and doubled ends
+      {"\r\n\r\nA\r\n\r\n", {"A"}},      // empty lines are dropped
+      {"\r\n\r\nA", {"A"}},
+      {" A \r\n", {" A "}},                    // nothing else is trimmed
+      {"\x82\xa0\x82\xa2\r\nWM_GETTEXT\r\n", {"\x82\xa0\x82\xa2", "WM_GETTEXT"}},  // ANSI bytes as they are
+      {std::string("A\0B\r\n", 5), {std::string("A\0B", 3)}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.text);
     EXPECT_EQ(SplitApiList(c.text), c.names);
     EXPECT_EQ(SplitApiList(JoinApiList(c.names)), c.names);
   }
-  EXPECT_EQ(JoinApiList({"IsWindow", "GetParent"}), "IsWindow\r\nGetParent\r\n");
+  EXPECT_EQ(JoinApiList({"GetWindowRect", "WM_GETTEXT"}), "GetWindowRect\r\nWM_GETTEXT\r\n");
+  EXPECT_EQ(JoinApiList({}), "");
 }
 
 TEST(SettingsHelpers, FileNames) {
