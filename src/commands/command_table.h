@@ -29,7 +29,8 @@ struct CommandDef {
   uint8_t group;         // exclusive check group, 0 = none
   int64_t tag;           // zoom factor, grid/brush colour, raster-op code, flip mode; else 0
   // Bare key bound by default, as the key table's Name column ("PgUp", "Space",
-  // "Up"); resolve with KeyFromName (keys.h). nullptr when none.
+  // "Up"); resolve with KeyFromName (keys.h). nullptr when none. The default
+  // binding list (BindingList::Defaults) is made from this column.
   const char* defaultKey;
   // Modifier accelerator owned by the command itself ("Alt+F4"); it is not
   // part of the customisable bindings. nullptr when none.

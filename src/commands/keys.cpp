@@ -31,29 +31,6 @@ const KeyDef kKeys[kKeyCount] = {
     {60, 0x25, "Left", "←"},      {61, 0x27, "Right", "→"},
 };
 
-const DefaultBinding kDefaultBindings[] = {
-    {"PgUp", "Action_Zoom_Up"},
-    {"PgDn", "Action_Zoom_Down"},
-    {"U", "Action_Grid_SelColor"},
-    {"I", "Action_Grid_SelSubColor"},
-    {"Space", "Action_Pos_LengthPosSet"},
-    {"Esc", "Action_Capture_Pause"},
-    {"F", "Action_Capture_Fixed"},
-    {"S", "Action_Capture_SmoothCapture"},
-    {"1", "Action_Capture_Disp_x1"},
-    {"F10", "Action_Menu_Main"},
-    {"Z", "Action_Copy_Picture"},
-    {"H", "Action_Copy_ColorHTML"},
-    {"C", "Action_Copy_ColorCOLORREF"},
-    {"F2", "Action_Copy_All"},
-    {"Q", "Action_Move_Monitor"},
-    {"Up", "Action_Move_Up"},
-    {"Down", "Action_Move_Down"},
-    {"Left", "Action_Move_Left"},
-    {"Right", "Action_Move_Right"},
-    {"F1", "Action_Help"},
-};
-
 const char* const kGestureNames[kGestureSlotCount] = {
     "ｼﾞｪｽﾁｬ ↑", "ｼﾞｪｽﾁｬ ↓", "ｼﾞｪｽﾁｬ ←", "ｼﾞｪｽﾁｬ →"};
 
@@ -98,9 +75,6 @@ int KeyRowOf(uint16_t code) {
   return -1;
 }
 
-const DefaultBinding* DefaultBindings() { return kDefaultBindings; }
-size_t DefaultBindingCount() { return std::size(kDefaultBindings); }
-
 const char* GestureName(int slot) {
   return slot >= 0 && slot < kGestureSlotCount ? kGestureNames[slot] : nullptr;
 }
@@ -111,8 +85,10 @@ const char* DefaultGestureCommand(int slot) {
 
 BindingList BindingList::Defaults() {
   BindingList list;
-  for (const DefaultBinding& b : kDefaultBindings)
-    list.Add(KeyFromName(b.key), CommandByName(b.command));
+  for (size_t i = 0; i < CommandCount(); ++i) {
+    const CommandDef& c = CommandTable()[i];
+    if (c.defaultKey) list.Add(KeyFromName(c.defaultKey), &c);
+  }
   return list;
 }
 

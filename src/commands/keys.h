@@ -1,4 +1,5 @@
-// The fixed set of bindable keys, the default key bindings and gestures, and
+// The fixed set of bindable keys, the default gestures, the default key
+// bindings drawn from the command table, and
 // a small model of a key binding list. Platform-free.
 #pragma once
 #include <cstddef>
@@ -40,14 +41,6 @@ uint16_t KeyFromName(std::string_view name);
 // Row of a key code, -1 when the key is not in the fixed set.
 int KeyRowOf(uint16_t code);
 
-// Default key bindings in binding-list order (key name as in KeyDef::name).
-struct DefaultBinding {
-  const char* key;
-  const char* command;
-};
-const DefaultBinding* DefaultBindings();
-size_t DefaultBindingCount();
-
 // Gesture slots, in the order used everywhere (settings file included).
 enum GestureSlot : int { kGestureUp = 0, kGestureDown = 1, kGestureLeft = 2, kGestureRight = 3 };
 constexpr int kGestureSlotCount = 4;
@@ -65,7 +58,8 @@ struct KeyBinding {
 
 class BindingList {
 public:
-  // The default binding list.
+  // The default binding list: the default key of each command that has one
+  // (CommandDef::defaultKey), in command-table order.
   static BindingList Defaults();
 
   const std::vector<KeyBinding>& Items() const { return items_; }

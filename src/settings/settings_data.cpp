@@ -11,11 +11,10 @@ namespace zorvik {
 
 std::vector<StoredKeyBinding> DefaultStoredKeyBindings() {
   std::vector<StoredKeyBinding> out;
-  for (size_t i = 0; i < DefaultBindingCount(); ++i) {
-    const DefaultBinding& b = DefaultBindings()[i];
-    const uint16_t key = KeyFromName(b.key);
+  const BindingList defaults = BindingList::Defaults();
+  for (const KeyBinding& b : defaults.Items()) {
     const uint16_t command = CommandIdOf(b.command);
-    if (KeyRowOf(key) >= 0 && command != 0) out.push_back({key, command});
+    if (KeyRowOf(b.key) >= 0 && command != 0) out.push_back({b.key, command});
   }
   // The file keeps one binding per key, in row order.
   std::stable_sort(out.begin(), out.end(), [](const StoredKeyBinding& a, const StoredKeyBinding& b) {

@@ -100,10 +100,10 @@ struct SoakKey {
 // main menu) and Alt+F10 (the settings).
 std::vector<SoakKey> AllowedKeys() {
   std::vector<SoakKey> out;
-  for (size_t i = 0; i < zorvik::DefaultBindingCount(); ++i) {
-    const zorvik::DefaultBinding& b = zorvik::DefaultBindings()[i];
-    if (Excluded(b.command)) continue;
-    out.push_back({static_cast<WORD>(zorvik::KeyFromName(b.key)), false, b.key});
+  const zorvik::BindingList defaults = zorvik::BindingList::Defaults();
+  for (const zorvik::KeyBinding& b : defaults.Items()) {
+    if (Excluded(b.command->name)) continue;
+    out.push_back({b.key, false, zorvik::KeyTable()[zorvik::KeyRowOf(b.key)].name});
   }
   out.push_back({VK_APPS, false, "Apps"});
   out.push_back({VK_F10, true, "Alt+F10"});

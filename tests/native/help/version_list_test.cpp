@@ -62,7 +62,7 @@ TEST(VersionList, IconLegendOfTheDefaults) {
   size_t keys = 0, i = 9;
   for (; lines[i].kind == VersionLineKind::kText; ++i, ++keys)
     EXPECT_EQ(DisplayColumns(lines[i].text.substr(0, lines[i].text.find(']') + 1)), 11) << lines[i].text;
-  EXPECT_EQ(keys, DefaultBindingCount());
+  EXPECT_EQ(keys, BindingList::Defaults().Count());
   EXPECT_EQ(lines[i].text, "\t現在のマウスジェスチャ設定");
   EXPECT_EQ(lines[i + 1].text.substr(0, std::string("[ｼﾞｪｽﾁｬ ↑] ").size()), "[ｼﾞｪｽﾁｬ ↑] ");
   EXPECT_EQ(lines[i + 5].kind, VersionLineKind::kSeparator);

@@ -2,6 +2,7 @@
 // and what comes back from it at the next start.
 #include <gtest/gtest.h>
 
+#include <iterator>
 #include <vector>
 
 #include "commands/command_table.h"
@@ -73,6 +74,18 @@ TEST(StoredKeyBindings, KeyOfACommandWithoutIdentifierIsDroppedAlone) {
   for (int row = 0; row < kKeyCount; ++row)
     if (const CommandDef* c = expected.Find(KeyTable()[row].code)) want.push_back({KeyTable()[row].code, c->id});
   EXPECT_EQ(read.data.keyBindings, want);
+}
+
+// The default bindings as the file keeps them: in key-table row order.
+TEST(StoredKeyBindings, DefaultsInKeyRowOrder) {
+  const StoredKeyBinding kStored[] = {
+      {0x31, 7013}, {0x20, 4010}, {0x43, 6007}, {0x46, 7002},  {0x48, 6006},
+      {0x49, 2014}, {0x51, 11005}, {0x53, 8007}, {0x55, 2006}, {0x5A, 6001},
+      {0x70, 13001}, {0x71, 6090}, {0x79, 10001}, {0x1B, 7011}, {0x21, 1090},
+      {0x22, 1091}, {0x26, 11001}, {0x28, 11002}, {0x25, 11003}, {0x27, 11004},
+  };
+  EXPECT_EQ(DefaultStoredKeyBindings(), std::vector<StoredKeyBinding>(std::begin(kStored), std::end(kStored)));
+
 }
 
 }  // namespace
