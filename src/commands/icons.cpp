@@ -3,9 +3,8 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <iterator>
 #include <vector>
-
-#include "commands/command_table.h"
 
 namespace zorvik {
 namespace {
@@ -1533,12 +1532,11 @@ void PaintMisc(Canvas& c, Misc which) {
 }
 
 // ---------------------------------------------------------------------------
-// Command name -> icon.
+// Icon index (CommandDef::icon) -> icon.
 // ---------------------------------------------------------------------------
 enum class Family : uint8_t { kZoom, kZoomStep, kGrid, kLine, kCopy, kWrite, kMisc };
 
 struct IconDef {
-  const char* name;
   Family family;
   uint8_t a;  // zoom factor, +1/0 for up/down, GridLook, MarkKind or Misc
   uint8_t b;  // mark part
@@ -1547,229 +1545,225 @@ struct IconDef {
 constexpr uint8_t G(GridLook g) { return static_cast<uint8_t>(g); }
 constexpr uint8_t M(Misc m) { return static_cast<uint8_t>(m); }
 
+// One row per icon index, in index order; the comment names the command
+// whose row carries the index.
 const IconDef kIconDefs[] = {
-    {"Action_Zoom_1", Family::kZoom, 1, 0},
-    {"Action_Zoom_2", Family::kZoom, 2, 0},
-    {"Action_Zoom_3", Family::kZoom, 3, 0},
-    {"Action_Zoom_4", Family::kZoom, 4, 0},
-    {"Action_Zoom_6", Family::kZoom, 6, 0},
-    {"Action_Zoom_8", Family::kZoom, 8, 0},
-    {"Action_Zoom_10", Family::kZoom, 10, 0},
-    {"Action_Zoom_12", Family::kZoom, 12, 0},
-    {"Action_Zoom_16", Family::kZoom, 16, 0},
-    {"Action_Zoom_20", Family::kZoom, 20, 0},
-    {"Action_Zoom_Up", Family::kZoomStep, 1, 0},
-    {"Action_Zoom_Down", Family::kZoomStep, 0, 0},
-    {"Action_Grid_Gray", Family::kGrid, G(GridLook::kGrayLines), 0},
-    {"Action_Grid_Black", Family::kGrid, G(GridLook::kBlackLines), 0},
-    {"Action_Grid_White", Family::kGrid, G(GridLook::kWhiteLines), 0},
-    {"Action_Grid_Invert", Family::kGrid, G(GridLook::kInvert), 0},
-    {"Action_Grid_Transparent", Family::kGrid, G(GridLook::kTransparent), 0},
-    {"Action_Grid_SelColor", Family::kGrid, G(GridLook::kChoose), 0},
-    {"Action_Grid_Disp", Family::kGrid, G(GridLook::kShow), 0},
-    {"Action_Grid_SubNone", Family::kGrid, G(GridLook::kSubNone), 0},
-    {"Action_Grid_SubBlue", Family::kGrid, G(GridLook::kSubBlue), 0},
-    {"Action_Grid_SubRed", Family::kGrid, G(GridLook::kSubRed), 0},
-    {"Action_Grid_SelSubColor", Family::kGrid, G(GridLook::kSubChoose), 0},
-    {"Action_Grid_UseSubElseColor", Family::kGrid, G(GridLook::kSubTwo), 0},
-    {"Action_Grid_SelSubElseColor", Family::kGrid, G(GridLook::kSubSecondChoose), 0},
+    {Family::kZoom, 1, 0},  // 0 Action_Zoom_1
+    {Family::kZoom, 2, 0},  // 1 Action_Zoom_2
+    {Family::kZoom, 3, 0},  // 2 Action_Zoom_3
+    {Family::kZoom, 4, 0},  // 3 Action_Zoom_4
+    {Family::kZoom, 6, 0},  // 4 Action_Zoom_6
+    {Family::kZoom, 8, 0},  // 5 Action_Zoom_8
+    {Family::kZoom, 10, 0},  // 6 Action_Zoom_10
+    {Family::kZoom, 12, 0},  // 7 Action_Zoom_12
+    {Family::kZoom, 16, 0},  // 8 Action_Zoom_16
+    {Family::kZoom, 20, 0},  // 9 Action_Zoom_20
+    {Family::kZoomStep, 1, 0},  // 10 Action_Zoom_Up
+    {Family::kZoomStep, 0, 0},  // 11 Action_Zoom_Down
+    {Family::kGrid, G(GridLook::kGrayLines), 0},  // 12 Action_Grid_Gray
+    {Family::kGrid, G(GridLook::kBlackLines), 0},  // 13 Action_Grid_Black
+    {Family::kGrid, G(GridLook::kWhiteLines), 0},  // 14 Action_Grid_White
+    {Family::kGrid, G(GridLook::kInvert), 0},  // 15 Action_Grid_Invert
+    {Family::kGrid, G(GridLook::kTransparent), 0},  // 16 Action_Grid_Transparent
+    {Family::kGrid, G(GridLook::kChoose), 0},  // 17 Action_Grid_SelColor
+    {Family::kGrid, G(GridLook::kShow), 0},  // 18 Action_Grid_Disp
+    {Family::kGrid, G(GridLook::kSubNone), 0},  // 19 Action_Grid_SubNone
+    {Family::kGrid, G(GridLook::kSubBlue), 0},  // 20 Action_Grid_SubBlue
+    {Family::kGrid, G(GridLook::kSubRed), 0},  // 21 Action_Grid_SubRed
+    {Family::kGrid, G(GridLook::kSubChoose), 0},  // 22 Action_Grid_SelSubColor
+    {Family::kGrid, G(GridLook::kSubTwo), 0},  // 23 Action_Grid_UseSubElseColor
+    {Family::kGrid, G(GridLook::kSubSecondChoose), 0},  // 24 Action_Grid_SelSubElseColor
     // Information lines.
-    {"Action_Color_RGB", Family::kLine, kMarkRgb, 0},
-    {"Action_Color_HTML", Family::kLine, kMarkHtml, 0},
-    {"Action_Color_COLORREF", Family::kLine, kMarkColorref, 0},
-    {"Action_Color_HSV", Family::kLine, kMarkHsv, 0},
-    {"Action_Color_HLS", Family::kLine, kMarkHls, 0},
-    {"Action_Color_HLSWin", Family::kLine, kMarkHlsWin, 0},
-    {"Action_Color_InfoOnOff", Family::kMisc, M(Misc::kColorAll), 0},
-    {"Action_Pos_Screen", Family::kLine, kMarkPosScreen, 0},
-    {"Action_Pos_Monitor", Family::kLine, kMarkPosMonitor, 0},
-    {"Action_Pos_Client", Family::kLine, kMarkPosClient, 0},
-    {"Action_Pos_Length", Family::kLine, kMarkPosLength, 0},
-    {"Action_Pos_LengthPosSet", Family::kMisc, M(Misc::kLengthOrigin), 0},
-    {"Action_Pos_InfoOnOff", Family::kMisc, M(Misc::kPosAll), 0},
-    {"Action_WinInfo_Handle", Family::kLine, kMarkHandle, 0},
-    {"Action_WinInfo_ClassName", Family::kLine, kMarkClass, 0},
-    {"Action_WinInfo_Text", Family::kLine, kMarkText, 0},
-    {"Action_WinInfo_WindowSize", Family::kLine, kMarkWinSize, 0},
-    {"Action_WinInfo_ClientSize", Family::kLine, kMarkClientSize, 0},
-    {"Action_WinInfo_Rect", Family::kLine, kMarkRect, 0},
-    {"Action_WinInfo_ControlID", Family::kLine, kMarkCtrlId, 0},
-    {"Action_WinInfo_Style", Family::kLine, kMarkStyle, 0},
-    {"Action_WinInfo_Enabled", Family::kLine, kMarkEnabled, 0},
-    {"Action_WinInfo_ParentWindow", Family::kLine, kMarkParent, 0},
-    {"Action_WinInfo_PID", Family::kLine, kMarkPid, 0},
-    {"Action_WinInfo_ExeName", Family::kLine, kMarkExe, 0},
-    {"Action_WinInfo_FileVersion", Family::kLine, kMarkVersion, 0},
-    {"Action_WinInfo_StyleVerbose", Family::kLine, kMarkStyleVerbose, 0},
-    {"Action_WinInfo_InfoOnOff", Family::kMisc, M(Misc::kWinAll), 0},
+    {Family::kLine, kMarkRgb, 0},  // 25 Action_Color_RGB
+    {Family::kLine, kMarkHtml, 0},  // 26 Action_Color_HTML
+    {Family::kLine, kMarkColorref, 0},  // 27 Action_Color_COLORREF
+    {Family::kLine, kMarkHsv, 0},  // 28 Action_Color_HSV
+    {Family::kLine, kMarkHls, 0},  // 29 Action_Color_HLS
+    {Family::kLine, kMarkHlsWin, 0},  // 30 Action_Color_HLSWin
+    {Family::kMisc, M(Misc::kColorAll), 0},  // 31 Action_Color_InfoOnOff
+    {Family::kLine, kMarkPosScreen, 0},  // 32 Action_Pos_Screen
+    {Family::kLine, kMarkPosMonitor, 0},  // 33 Action_Pos_Monitor
+    {Family::kLine, kMarkPosClient, 0},  // 34 Action_Pos_Client
+    {Family::kLine, kMarkPosLength, 0},  // 35 Action_Pos_Length
+    {Family::kMisc, M(Misc::kLengthOrigin), 0},  // 36 Action_Pos_LengthPosSet
+    {Family::kMisc, M(Misc::kPosAll), 0},  // 37 Action_Pos_InfoOnOff
+    {Family::kLine, kMarkHandle, 0},  // 38 Action_WinInfo_Handle
+    {Family::kLine, kMarkClass, 0},  // 39 Action_WinInfo_ClassName
+    {Family::kLine, kMarkText, 0},  // 40 Action_WinInfo_Text
+    {Family::kLine, kMarkWinSize, 0},  // 41 Action_WinInfo_WindowSize
+    {Family::kLine, kMarkClientSize, 0},  // 42 Action_WinInfo_ClientSize
+    {Family::kLine, kMarkRect, 0},  // 43 Action_WinInfo_Rect
+    {Family::kLine, kMarkCtrlId, 0},  // 44 Action_WinInfo_ControlID
+    {Family::kLine, kMarkStyle, 0},  // 45 Action_WinInfo_Style
+    {Family::kLine, kMarkEnabled, 0},  // 46 Action_WinInfo_Enabled
+    {Family::kLine, kMarkParent, 0},  // 47 Action_WinInfo_ParentWindow
+    {Family::kLine, kMarkPid, 0},  // 48 Action_WinInfo_PID
+    {Family::kLine, kMarkExe, 0},  // 49 Action_WinInfo_ExeName
+    {Family::kLine, kMarkVersion, 0},  // 50 Action_WinInfo_FileVersion
+    {Family::kLine, kMarkStyleVerbose, 0},  // 51 Action_WinInfo_StyleVerbose
+    {Family::kMisc, M(Misc::kWinAll), 0},  // 52 Action_WinInfo_InfoOnOff
     // Copy items.
-    {"Action_Copy_Picture", Family::kCopy, kMarkPicture, 0},
-    {"Action_Copy_ColorRGB", Family::kCopy, kMarkRgb, 0},
-    {"Action_Copy_ColorRGBRed", Family::kCopy, kMarkRgb, 1},
-    {"Action_Copy_ColorRGBGreen", Family::kCopy, kMarkRgb, 2},
-    {"Action_Copy_ColorRGBBlue", Family::kCopy, kMarkRgb, 3},
-    {"Action_Copy_ColorHTML", Family::kCopy, kMarkHtml, 0},
-    {"Action_Copy_ColorCOLORREF", Family::kCopy, kMarkColorref, 0},
-    {"Action_Copy_ColorHSV", Family::kCopy, kMarkHsv, 0},
-    {"Action_Copy_ColorHSVHue", Family::kCopy, kMarkHsv, 1},
-    {"Action_Copy_ColorHSVSaturation", Family::kCopy, kMarkHsv, 2},
-    {"Action_Copy_ColorHSVValue", Family::kCopy, kMarkHsv, 3},
-    {"Action_Copy_ColorHLS", Family::kCopy, kMarkHls, 0},
-    {"Action_Copy_ColorHLSHue", Family::kCopy, kMarkHls, 1},
-    {"Action_Copy_ColorHLSSaturation", Family::kCopy, kMarkHls, 3},
-    {"Action_Copy_ColorHLSLightness", Family::kCopy, kMarkHls, 2},
-    {"Action_Copy_ColorHLSWin", Family::kCopy, kMarkHlsWin, 0},
-    {"Action_Copy_ColorHLSWinHue", Family::kCopy, kMarkHlsWin, 1},
-    {"Action_Copy_ColorHLSWinSaturation", Family::kCopy, kMarkHlsWin, 3},
-    {"Action_Copy_ColorHLSWinLightness", Family::kCopy, kMarkHlsWin, 2},
-    {"Action_Copy_PosScreen", Family::kCopy, kMarkPosScreen, 0},
-    {"Action_Copy_PosMonitor", Family::kCopy, kMarkPosMonitor, 0},
-    {"Action_Copy_PosClient", Family::kCopy, kMarkPosClient, 0},
-    {"Action_Copy_PosLength", Family::kCopy, kMarkPosLength, 0},
-    {"Action_Copy_WinInfoHandle", Family::kCopy, kMarkHandle, 0},
-    {"Action_Copy_WinInfoClassName", Family::kCopy, kMarkClass, 0},
-    {"Action_Copy_WinInfoText", Family::kCopy, kMarkText, 0},
-    {"Action_Copy_WinInfoWindowSize", Family::kCopy, kMarkWinSize, 0},
-    {"Action_Copy_WinInfoClientSize", Family::kCopy, kMarkClientSize, 0},
-    {"Action_Copy_WinInfoRect", Family::kCopy, kMarkRect, 0},
-    {"Action_Copy_WinInfoControlID", Family::kCopy, kMarkCtrlId, 0},
-    {"Action_Copy_WinInfoStyle", Family::kCopy, kMarkStyle, 0},
-    {"Action_Copy_WinInfoStyleEx", Family::kCopy, kMarkStyleEx, 0},
-    {"Action_Copy_WinInfoStyleVerbose", Family::kCopy, kMarkStyleVerbose, 0},
-    {"Action_Copy_WinInfoPID", Family::kCopy, kMarkPid, 0},
-    {"Action_Copy_WinInfoExeName", Family::kCopy, kMarkExe, 0},
-    {"Action_Copy_WinInfoFileVersion", Family::kCopy, kMarkVersion, 0},
-    {"Action_Copy_WinInfoWindowSizeLeft", Family::kCopy, kMarkWinSize, 1},
-    {"Action_Copy_WinInfoWindowSizeTop", Family::kCopy, kMarkWinSize, 2},
-    {"Action_Copy_WinInfoWindowSizeWidth", Family::kCopy, kMarkWinSize, 3},
-    {"Action_Copy_WinInfoWindowSizeHeight", Family::kCopy, kMarkWinSize, 4},
-    {"Action_Copy_WinInfoClientSizeWidth", Family::kCopy, kMarkClientSize, 3},
-    {"Action_Copy_WinInfoClientSizeHeight", Family::kCopy, kMarkClientSize, 4},
-    {"Action_Copy_WinInfoRectLeft", Family::kCopy, kMarkRect, 1},
-    {"Action_Copy_WinInfoRectTop", Family::kCopy, kMarkRect, 2},
-    {"Action_Copy_WinInfoRectRight", Family::kCopy, kMarkRect, 3},
-    {"Action_Copy_WinInfoRectBottom", Family::kCopy, kMarkRect, 4},
-    {"Action_Copy_All", Family::kCopy, kMarkAllText, 0},
-    {"Action_Copy_PosScreenX", Family::kCopy, kMarkPosScreen, 1},
-    {"Action_Copy_PosScreenY", Family::kCopy, kMarkPosScreen, 2},
-    {"Action_Copy_PosMonitorX", Family::kCopy, kMarkPosMonitor, 1},
-    {"Action_Copy_PosMonitorY", Family::kCopy, kMarkPosMonitor, 2},
-    {"Action_Copy_PosClientX", Family::kCopy, kMarkPosClient, 1},
-    {"Action_Copy_PosClientY", Family::kCopy, kMarkPosClient, 2},
-    {"Action_Copy_PosLengthWidth", Family::kCopy, kMarkPosLength, 1},
-    {"Action_Copy_PosLengthHeight", Family::kCopy, kMarkPosLength, 2},
+    {Family::kCopy, kMarkPicture, 0},  // 53 Action_Copy_Picture
+    {Family::kCopy, kMarkRgb, 0},  // 54 Action_Copy_ColorRGB
+    {Family::kCopy, kMarkRgb, 1},  // 55 Action_Copy_ColorRGBRed
+    {Family::kCopy, kMarkRgb, 2},  // 56 Action_Copy_ColorRGBGreen
+    {Family::kCopy, kMarkRgb, 3},  // 57 Action_Copy_ColorRGBBlue
+    {Family::kCopy, kMarkHtml, 0},  // 58 Action_Copy_ColorHTML
+    {Family::kCopy, kMarkColorref, 0},  // 59 Action_Copy_ColorCOLORREF
+    {Family::kCopy, kMarkHsv, 0},  // 60 Action_Copy_ColorHSV
+    {Family::kCopy, kMarkHsv, 1},  // 61 Action_Copy_ColorHSVHue
+    {Family::kCopy, kMarkHsv, 2},  // 62 Action_Copy_ColorHSVSaturation
+    {Family::kCopy, kMarkHsv, 3},  // 63 Action_Copy_ColorHSVValue
+    {Family::kCopy, kMarkHls, 0},  // 64 Action_Copy_ColorHLS
+    {Family::kCopy, kMarkHls, 1},  // 65 Action_Copy_ColorHLSHue
+    {Family::kCopy, kMarkHls, 3},  // 66 Action_Copy_ColorHLSSaturation
+    {Family::kCopy, kMarkHls, 2},  // 67 Action_Copy_ColorHLSLightness
+    {Family::kCopy, kMarkHlsWin, 0},  // 68 Action_Copy_ColorHLSWin
+    {Family::kCopy, kMarkHlsWin, 1},  // 69 Action_Copy_ColorHLSWinHue
+    {Family::kCopy, kMarkHlsWin, 3},  // 70 Action_Copy_ColorHLSWinSaturation
+    {Family::kCopy, kMarkHlsWin, 2},  // 71 Action_Copy_ColorHLSWinLightness
+    {Family::kCopy, kMarkPosScreen, 0},  // 72 Action_Copy_PosScreen
+    {Family::kCopy, kMarkPosMonitor, 0},  // 73 Action_Copy_PosMonitor
+    {Family::kCopy, kMarkPosClient, 0},  // 74 Action_Copy_PosClient
+    {Family::kCopy, kMarkPosLength, 0},  // 75 Action_Copy_PosLength
+    {Family::kCopy, kMarkHandle, 0},  // 76 Action_Copy_WinInfoHandle
+    {Family::kCopy, kMarkClass, 0},  // 77 Action_Copy_WinInfoClassName
+    {Family::kCopy, kMarkText, 0},  // 78 Action_Copy_WinInfoText
+    {Family::kCopy, kMarkWinSize, 0},  // 79 Action_Copy_WinInfoWindowSize
+    {Family::kCopy, kMarkClientSize, 0},  // 80 Action_Copy_WinInfoClientSize
+    {Family::kCopy, kMarkRect, 0},  // 81 Action_Copy_WinInfoRect
+    {Family::kCopy, kMarkCtrlId, 0},  // 82 Action_Copy_WinInfoControlID
+    {Family::kCopy, kMarkStyle, 0},  // 83 Action_Copy_WinInfoStyle
+    {Family::kCopy, kMarkStyleEx, 0},  // 84 Action_Copy_WinInfoStyleEx
+    {Family::kCopy, kMarkStyleVerbose, 0},  // 85 Action_Copy_WinInfoStyleVerbose
+    {Family::kCopy, kMarkPid, 0},  // 86 Action_Copy_WinInfoPID
+    {Family::kCopy, kMarkExe, 0},  // 87 Action_Copy_WinInfoExeName
+    {Family::kCopy, kMarkVersion, 0},  // 88 Action_Copy_WinInfoFileVersion
+    {Family::kCopy, kMarkWinSize, 1},  // 89 Action_Copy_WinInfoWindowSizeLeft
+    {Family::kCopy, kMarkWinSize, 2},  // 90 Action_Copy_WinInfoWindowSizeTop
+    {Family::kCopy, kMarkWinSize, 3},  // 91 Action_Copy_WinInfoWindowSizeWidth
+    {Family::kCopy, kMarkWinSize, 4},  // 92 Action_Copy_WinInfoWindowSizeHeight
+    {Family::kCopy, kMarkClientSize, 3},  // 93 Action_Copy_WinInfoClientSizeWidth
+    {Family::kCopy, kMarkClientSize, 4},  // 94 Action_Copy_WinInfoClientSizeHeight
+    {Family::kCopy, kMarkRect, 1},  // 95 Action_Copy_WinInfoRectLeft
+    {Family::kCopy, kMarkRect, 2},  // 96 Action_Copy_WinInfoRectTop
+    {Family::kCopy, kMarkRect, 3},  // 97 Action_Copy_WinInfoRectRight
+    {Family::kCopy, kMarkRect, 4},  // 98 Action_Copy_WinInfoRectBottom
+    {Family::kCopy, kMarkAllText, 0},  // 99 Action_Copy_All
+    {Family::kCopy, kMarkPosScreen, 1},  // 100 Action_Copy_PosScreenX
+    {Family::kCopy, kMarkPosScreen, 2},  // 101 Action_Copy_PosScreenY
+    {Family::kCopy, kMarkPosMonitor, 1},  // 102 Action_Copy_PosMonitorX
+    {Family::kCopy, kMarkPosMonitor, 2},  // 103 Action_Copy_PosMonitorY
+    {Family::kCopy, kMarkPosClient, 1},  // 104 Action_Copy_PosClientX
+    {Family::kCopy, kMarkPosClient, 2},  // 105 Action_Copy_PosClientY
+    {Family::kCopy, kMarkPosLength, 1},  // 106 Action_Copy_PosLengthWidth
+    {Family::kCopy, kMarkPosLength, 2},  // 107 Action_Copy_PosLengthHeight
     // Capture, picture transforms, options.
-    {"Action_Capture_Lupe", Family::kMisc, M(Misc::kLoupe), 0},
-    {"Action_Capture_Fixed", Family::kMisc, M(Misc::kFixed), 0},
-    {"Action_Capture_Pause", Family::kMisc, M(Misc::kPause), 0},
-    {"Action_Capture_Update", Family::kMisc, M(Misc::kUpdate), 0},
-    {"Action_Capture_Disp_x1", Family::kMisc, M(Misc::kActualSize), 0},
-    {"Action_Capture_MoveCursorToPoint", Family::kMisc, M(Misc::kCursorToPoint), 0},
-    {"Action_Capture_PointFromCursor", Family::kMisc, M(Misc::kPointFromCursor), 0},
-    {"Action_Test_FlipNone", Family::kMisc, M(Misc::kFlipNone), 0},
-    {"Action_Test_FlipHorizontal", Family::kMisc, M(Misc::kFlipH), 0},
-    {"Action_Test_FlipVertical", Family::kMisc, M(Misc::kFlipV), 0},
-    {"Action_Test_Rotate90", Family::kMisc, M(Misc::kRotate90), 0},
-    {"Action_Test_Rotate270", Family::kMisc, M(Misc::kRotate270), 0},
-    {"Action_Test_Rotate180", Family::kMisc, M(Misc::kRotate180), 0},
-    {"Action_Opt_StayOnTop", Family::kMisc, M(Misc::kStayOnTop), 0},
-    {"Action_Opt_TitleBar", Family::kMisc, M(Misc::kTitleBar), 0},
-    {"Action_Opt_ToolBar", Family::kMisc, M(Misc::kToolBar), 0},
-    {"Action_Capture_NoSelfCapture", Family::kMisc, M(Misc::kNoSelfCapture), 0},
-    {"Action_Capture_SmoothCapture", Family::kMisc, M(Misc::kSmooth), 0},
-    {"Action_Test_AeroThemeOnOff", Family::kMisc, M(Misc::kAero), 0},
-    {"Action_Test_APITest", Family::kMisc, M(Misc::kApiTest), 0},
-    {"Action_Opt_ZoomWheel", Family::kMisc, M(Misc::kWheel), 0},
-    {"Action_Opt_LargeIcon", Family::kMisc, M(Misc::kLargeIcons), 0},
-    {"Action_Opt_LineTo", Family::kMisc, M(Misc::kRuleLines), 0},
-    {"Action_Opt_SelFont", Family::kMisc, M(Misc::kFont), 0},
-    {"Action_Custom_Setting", Family::kMisc, M(Misc::kCustomList), 0},
-    {"Action_Custom_Menu", Family::kMisc, M(Misc::kCustomMenu), 0},
-    {"Action_Custom_ToolBar", Family::kMisc, M(Misc::kCustomToolBar), 0},
-    {"Action_Custom_ShortCut", Family::kMisc, M(Misc::kCustomKeys), 0},
-    {"Action_Custom_Copy", Family::kMisc, M(Misc::kCustomCopy), 0},
-    {"Action_Menu_Main", Family::kMisc, M(Misc::kMenuMain), 0},
-    {"Action_Menu_Zoom", Family::kMisc, M(Misc::kMenuZoom), 0},
-    {"Action_Menu_Grid", Family::kMisc, M(Misc::kMenuGrid), 0},
-    {"Action_Menu_Color", Family::kMisc, M(Misc::kMenuColor), 0},
-    {"Action_Menu_Pos", Family::kMisc, M(Misc::kMenuPos), 0},
-    {"Action_Menu_WinInfo", Family::kMisc, M(Misc::kMenuWinInfo), 0},
-    {"Action_Menu_Copy", Family::kMisc, M(Misc::kMenuCopy), 0},
-    {"Action_Menu_Setting", Family::kMisc, M(Misc::kMenuSetting), 0},
-    {"Action_Menu_Capture", Family::kMisc, M(Misc::kMenuCapture), 0},
-    {"Action_Menu_Test", Family::kMisc, M(Misc::kMenuTest), 0},
-    {"Action_Move_Up", Family::kMisc, M(Misc::kMoveUp), 0},
-    {"Action_Move_Down", Family::kMisc, M(Misc::kMoveDown), 0},
-    {"Action_Move_Left", Family::kMisc, M(Misc::kMoveLeft), 0},
-    {"Action_Move_Right", Family::kMisc, M(Misc::kMoveRight), 0},
-    {"Action_Move_Monitor", Family::kMisc, M(Misc::kMoveMonitor), 0},
-    {"Action_File_Minimize", Family::kMisc, M(Misc::kMinimize), 0},
-    {"Action_File_Exit", Family::kMisc, M(Misc::kExit), 0},
-    {"Action_Help", Family::kMisc, M(Misc::kHelp), 0},
+    {Family::kMisc, M(Misc::kLoupe), 0},  // 108 Action_Capture_Lupe
+    {Family::kMisc, M(Misc::kFixed), 0},  // 109 Action_Capture_Fixed
+    {Family::kMisc, M(Misc::kPause), 0},  // 110 Action_Capture_Pause
+    {Family::kMisc, M(Misc::kUpdate), 0},  // 111 Action_Capture_Update
+    {Family::kMisc, M(Misc::kActualSize), 0},  // 112 Action_Capture_Disp_x1
+    {Family::kMisc, M(Misc::kCursorToPoint), 0},  // 113 Action_Capture_MoveCursorToPoint
+    {Family::kMisc, M(Misc::kPointFromCursor), 0},  // 114 Action_Capture_PointFromCursor
+    {Family::kMisc, M(Misc::kFlipNone), 0},  // 115 Action_Test_FlipNone
+    {Family::kMisc, M(Misc::kFlipH), 0},  // 116 Action_Test_FlipHorizontal
+    {Family::kMisc, M(Misc::kFlipV), 0},  // 117 Action_Test_FlipVertical
+    {Family::kMisc, M(Misc::kRotate90), 0},  // 118 Action_Test_Rotate90
+    {Family::kMisc, M(Misc::kRotate270), 0},  // 119 Action_Test_Rotate270
+    {Family::kMisc, M(Misc::kRotate180), 0},  // 120 Action_Test_Rotate180
+    {Family::kMisc, M(Misc::kStayOnTop), 0},  // 121 Action_Opt_StayOnTop
+    {Family::kMisc, M(Misc::kTitleBar), 0},  // 122 Action_Opt_TitleBar
+    {Family::kMisc, M(Misc::kToolBar), 0},  // 123 Action_Opt_ToolBar
+    {Family::kMisc, M(Misc::kNoSelfCapture), 0},  // 124 Action_Capture_NoSelfCapture
+    {Family::kMisc, M(Misc::kSmooth), 0},  // 125 Action_Capture_SmoothCapture
+    {Family::kMisc, M(Misc::kAero), 0},  // 126 Action_Test_AeroThemeOnOff
+    {Family::kMisc, M(Misc::kApiTest), 0},  // 127 Action_Test_APITest
+    {Family::kMisc, M(Misc::kWheel), 0},  // 128 Action_Opt_ZoomWheel
+    {Family::kMisc, M(Misc::kLargeIcons), 0},  // 129 Action_Opt_LargeIcon
+    {Family::kMisc, M(Misc::kRuleLines), 0},  // 130 Action_Opt_LineTo
+    {Family::kMisc, M(Misc::kFont), 0},  // 131 Action_Opt_SelFont
+    {Family::kMisc, M(Misc::kCustomList), 0},  // 132 Action_Custom_Setting
+    {Family::kMisc, M(Misc::kCustomMenu), 0},  // 133 Action_Custom_Menu
+    {Family::kMisc, M(Misc::kCustomToolBar), 0},  // 134 Action_Custom_ToolBar
+    {Family::kMisc, M(Misc::kCustomKeys), 0},  // 135 Action_Custom_ShortCut
+    {Family::kMisc, M(Misc::kCustomCopy), 0},  // 136 Action_Custom_Copy
+    {Family::kMisc, M(Misc::kMenuMain), 0},  // 137 Action_Menu_Main
+    {Family::kMisc, M(Misc::kMenuZoom), 0},  // 138 Action_Menu_Zoom
+    {Family::kMisc, M(Misc::kMenuGrid), 0},  // 139 Action_Menu_Grid
+    {Family::kMisc, M(Misc::kMenuColor), 0},  // 140 Action_Menu_Color
+    {Family::kMisc, M(Misc::kMenuPos), 0},  // 141 Action_Menu_Pos
+    {Family::kMisc, M(Misc::kMenuWinInfo), 0},  // 142 Action_Menu_WinInfo
+    {Family::kMisc, M(Misc::kMenuCopy), 0},  // 143 Action_Menu_Copy
+    {Family::kMisc, M(Misc::kMenuSetting), 0},  // 144 Action_Menu_Setting
+    {Family::kMisc, M(Misc::kMenuCapture), 0},  // 145 Action_Menu_Capture
+    {Family::kMisc, M(Misc::kMenuTest), 0},  // 146 Action_Menu_Test
+    {Family::kMisc, M(Misc::kMoveUp), 0},  // 147 Action_Move_Up
+    {Family::kMisc, M(Misc::kMoveDown), 0},  // 148 Action_Move_Down
+    {Family::kMisc, M(Misc::kMoveLeft), 0},  // 149 Action_Move_Left
+    {Family::kMisc, M(Misc::kMoveRight), 0},  // 150 Action_Move_Right
+    {Family::kMisc, M(Misc::kMoveMonitor), 0},  // 151 Action_Move_Monitor
+    {Family::kMisc, M(Misc::kMinimize), 0},  // 152 Action_File_Minimize
+    {Family::kMisc, M(Misc::kExit), 0},  // 153 Action_File_Exit
+    {Family::kMisc, M(Misc::kHelp), 0},  // 154 Action_Help
     // Text rewrite.
-    {"Action_Write_InfoCash", Family::kMisc, M(Misc::kCacheInfo), 0},
-    {"Action_Write_ColorRGB", Family::kWrite, kMarkRgb, 0},
-    {"Action_Write_ColorRGBRed", Family::kWrite, kMarkRgb, 1},
-    {"Action_Write_ColorRGBGreen", Family::kWrite, kMarkRgb, 2},
-    {"Action_Write_ColorRGBBlue", Family::kWrite, kMarkRgb, 3},
-    {"Action_Write_ColorHTML", Family::kWrite, kMarkHtml, 0},
-    {"Action_Write_ColorCOLORREF", Family::kWrite, kMarkColorref, 0},
-    {"Action_Write_ColorHSV", Family::kWrite, kMarkHsv, 0},
-    {"Action_Write_ColorHLS", Family::kWrite, kMarkHls, 0},
-    {"Action_Write_ColorHLSWin", Family::kWrite, kMarkHlsWin, 0},
-    {"Action_Write_ColorHSVHue", Family::kWrite, kMarkHsv, 1},
-    {"Action_Write_ColorHSVSaturation", Family::kWrite, kMarkHsv, 2},
-    {"Action_Write_ColorHSVValue", Family::kWrite, kMarkHsv, 3},
-    {"Action_Write_ColorHLSHue", Family::kWrite, kMarkHls, 1},
-    {"Action_Write_ColorHLSSaturation", Family::kWrite, kMarkHls, 3},
-    {"Action_Write_ColorHLSLightness", Family::kWrite, kMarkHls, 2},
-    {"Action_Write_ColorHLSWinHue", Family::kWrite, kMarkHlsWin, 1},
-    {"Action_Write_ColorHLSWinSaturation", Family::kWrite, kMarkHlsWin, 3},
-    {"Action_Write_ColorHLSWinLightness", Family::kWrite, kMarkHlsWin, 2},
-    {"Action_Write_PosScreen", Family::kWrite, kMarkPosScreen, 0},
-    {"Action_Write_PosScreenX", Family::kWrite, kMarkPosScreen, 1},
-    {"Action_Write_PosScreenY", Family::kWrite, kMarkPosScreen, 2},
-    {"Action_Write_PosMonitor", Family::kWrite, kMarkPosMonitor, 0},
-    {"Action_Write_PosMonitorX", Family::kWrite, kMarkPosMonitor, 1},
-    {"Action_Write_PosMonitorY", Family::kWrite, kMarkPosMonitor, 2},
-    {"Action_Write_PosClient", Family::kWrite, kMarkPosClient, 0},
-    {"Action_Write_PosClientX", Family::kWrite, kMarkPosClient, 1},
-    {"Action_Write_PosClientY", Family::kWrite, kMarkPosClient, 2},
-    {"Action_Write_PosLength", Family::kWrite, kMarkPosLength, 0},
-    {"Action_Write_PosLengthWidth", Family::kWrite, kMarkPosLength, 1},
-    {"Action_Write_PosLengthHeight", Family::kWrite, kMarkPosLength, 2},
-    {"Action_Write_WinInfoHandle", Family::kWrite, kMarkHandle, 0},
-    {"Action_Write_WinInfoClassName", Family::kWrite, kMarkClass, 0},
-    {"Action_Write_WinInfoText", Family::kWrite, kMarkText, 0},
-    {"Action_Write_WinInfoWindowSize", Family::kWrite, kMarkWinSize, 0},
-    {"Action_Write_WinInfoWindowSizeLeft", Family::kWrite, kMarkWinSize, 1},
-    {"Action_Write_WinInfoWindowSizeTop", Family::kWrite, kMarkWinSize, 2},
-    {"Action_Write_WinInfoWindowSizeWidth", Family::kWrite, kMarkWinSize, 3},
-    {"Action_Write_WinInfoWindowSizeHeight", Family::kWrite, kMarkWinSize, 4},
-    {"Action_Write_WinInfoClientSize", Family::kWrite, kMarkClientSize, 0},
-    {"Action_Write_WinInfoClientSizeWidth", Family::kWrite, kMarkClientSize, 3},
-    {"Action_Write_WinInfoClientSizeHeight", Family::kWrite, kMarkClientSize, 4},
-    {"Action_Write_WinInfoRect", Family::kWrite, kMarkRect, 0},
-    {"Action_Write_WinInfoRectLeft", Family::kWrite, kMarkRect, 1},
-    {"Action_Write_WinInfoRectTop", Family::kWrite, kMarkRect, 2},
-    {"Action_Write_WinInfoRectRight", Family::kWrite, kMarkRect, 3},
-    {"Action_Write_WinInfoRectBottom", Family::kWrite, kMarkRect, 4},
-    {"Action_Write_WinInfoControlID", Family::kWrite, kMarkCtrlId, 0},
-    {"Action_Write_WinInfoStyle", Family::kWrite, kMarkStyle, 0},
-    {"Action_Write_WinInfoStyleEx", Family::kWrite, kMarkStyleEx, 0},
-    {"Action_Write_WinInfoPID", Family::kWrite, kMarkPid, 0},
-    {"Action_Write_WinInfoExeName", Family::kWrite, kMarkExe, 0},
-    {"Action_Write_WinInfoFileVersion", Family::kWrite, kMarkVersion, 0},
-    {"Action_Write_ClearCash", Family::kMisc, M(Misc::kClearCache), 0},
-    {"Action_Write_ClipboardText", Family::kWrite, kMarkClipText, 0},
-    {"Action_Write_TextClear", Family::kWrite, kMarkEmptyText, 0},
+    {Family::kMisc, M(Misc::kCacheInfo), 0},  // 155 Action_Write_InfoCash
+    {Family::kWrite, kMarkRgb, 0},  // 156 Action_Write_ColorRGB
+    {Family::kWrite, kMarkRgb, 1},  // 157 Action_Write_ColorRGBRed
+    {Family::kWrite, kMarkRgb, 2},  // 158 Action_Write_ColorRGBGreen
+    {Family::kWrite, kMarkRgb, 3},  // 159 Action_Write_ColorRGBBlue
+    {Family::kWrite, kMarkHtml, 0},  // 160 Action_Write_ColorHTML
+    {Family::kWrite, kMarkColorref, 0},  // 161 Action_Write_ColorCOLORREF
+    {Family::kWrite, kMarkHsv, 0},  // 162 Action_Write_ColorHSV
+    {Family::kWrite, kMarkHls, 0},  // 163 Action_Write_ColorHLS
+    {Family::kWrite, kMarkHlsWin, 0},  // 164 Action_Write_ColorHLSWin
+    {Family::kWrite, kMarkHsv, 1},  // 165 Action_Write_ColorHSVHue
+    {Family::kWrite, kMarkHsv, 2},  // 166 Action_Write_ColorHSVSaturation
+    {Family::kWrite, kMarkHsv, 3},  // 167 Action_Write_ColorHSVValue
+    {Family::kWrite, kMarkHls, 1},  // 168 Action_Write_ColorHLSHue
+    {Family::kWrite, kMarkHls, 3},  // 169 Action_Write_ColorHLSSaturation
+    {Family::kWrite, kMarkHls, 2},  // 170 Action_Write_ColorHLSLightness
+    {Family::kWrite, kMarkHlsWin, 1},  // 171 Action_Write_ColorHLSWinHue
+    {Family::kWrite, kMarkHlsWin, 3},  // 172 Action_Write_ColorHLSWinSaturation
+    {Family::kWrite, kMarkHlsWin, 2},  // 173 Action_Write_ColorHLSWinLightness
+    {Family::kWrite, kMarkPosScreen, 0},  // 174 Action_Write_PosScreen
+    {Family::kWrite, kMarkPosScreen, 1},  // 175 Action_Write_PosScreenX
+    {Family::kWrite, kMarkPosScreen, 2},  // 176 Action_Write_PosScreenY
+    {Family::kWrite, kMarkPosMonitor, 0},  // 177 Action_Write_PosMonitor
+    {Family::kWrite, kMarkPosMonitor, 1},  // 178 Action_Write_PosMonitorX
+    {Family::kWrite, kMarkPosMonitor, 2},  // 179 Action_Write_PosMonitorY
+    {Family::kWrite, kMarkPosClient, 0},  // 180 Action_Write_PosClient
+    {Family::kWrite, kMarkPosClient, 1},  // 181 Action_Write_PosClientX
+    {Family::kWrite, kMarkPosClient, 2},  // 182 Action_Write_PosClientY
+    {Family::kWrite, kMarkPosLength, 0},  // 183 Action_Write_PosLength
+    {Family::kWrite, kMarkPosLength, 1},  // 184 Action_Write_PosLengthWidth
+    {Family::kWrite, kMarkPosLength, 2},  // 185 Action_Write_PosLengthHeight
+    {Family::kWrite, kMarkHandle, 0},  // 186 Action_Write_WinInfoHandle
+    {Family::kWrite, kMarkClass, 0},  // 187 Action_Write_WinInfoClassName
+    {Family::kWrite, kMarkText, 0},  // 188 Action_Write_WinInfoText
+    {Family::kWrite, kMarkWinSize, 0},  // 189 Action_Write_WinInfoWindowSize
+    {Family::kWrite, kMarkWinSize, 1},  // 190 Action_Write_WinInfoWindowSizeLeft
+    {Family::kWrite, kMarkWinSize, 2},  // 191 Action_Write_WinInfoWindowSizeTop
+    {Family::kWrite, kMarkWinSize, 3},  // 192 Action_Write_WinInfoWindowSizeWidth
+    {Family::kWrite, kMarkWinSize, 4},  // 193 Action_Write_WinInfoWindowSizeHeight
+    {Family::kWrite, kMarkClientSize, 0},  // 194 Action_Write_WinInfoClientSize
+    {Family::kWrite, kMarkClientSize, 3},  // 195 Action_Write_WinInfoClientSizeWidth
+    {Family::kWrite, kMarkClientSize, 4},  // 196 Action_Write_WinInfoClientSizeHeight
+    {Family::kWrite, kMarkRect, 0},  // 197 Action_Write_WinInfoRect
+    {Family::kWrite, kMarkRect, 1},  // 198 Action_Write_WinInfoRectLeft
+    {Family::kWrite, kMarkRect, 2},  // 199 Action_Write_WinInfoRectTop
+    {Family::kWrite, kMarkRect, 3},  // 200 Action_Write_WinInfoRectRight
+    {Family::kWrite, kMarkRect, 4},  // 201 Action_Write_WinInfoRectBottom
+    {Family::kWrite, kMarkCtrlId, 0},  // 202 Action_Write_WinInfoControlID
+    {Family::kWrite, kMarkStyle, 0},  // 203 Action_Write_WinInfoStyle
+    {Family::kWrite, kMarkStyleEx, 0},  // 204 Action_Write_WinInfoStyleEx
+    {Family::kWrite, kMarkPid, 0},  // 205 Action_Write_WinInfoPID
+    {Family::kWrite, kMarkExe, 0},  // 206 Action_Write_WinInfoExeName
+    {Family::kWrite, kMarkVersion, 0},  // 207 Action_Write_WinInfoFileVersion
+    {Family::kMisc, M(Misc::kClearCache), 0},  // 208 Action_Write_ClearCash
+    {Family::kWrite, kMarkClipText, 0},  // 209 Action_Write_ClipboardText
+    {Family::kWrite, kMarkEmptyText, 0},  // 210 Action_Write_TextClear
 };
-
-const IconDef* IconDefOf(const char* name) {
-  for (const IconDef& d : kIconDefs)
-    if (std::strcmp(d.name, name) == 0) return &d;
-  return nullptr;
-}
 
 void Paint(Canvas& c, const IconDef& d) {
   Mark mark{static_cast<MarkKind>(d.a), d.b};
@@ -1787,17 +1781,10 @@ void Paint(Canvas& c, const IconDef& d) {
 }  // namespace
 
 bool DrawCommandIcon(int index, uint32_t* pixels) {
-  if (index < 0 || pixels == nullptr) return false;
-  const CommandDef* table = CommandTable();
-  for (size_t i = 0; i < CommandCount(); ++i) {
-    if (table[i].icon != index) continue;
-    const IconDef* d = IconDefOf(table[i].name);
-    if (d == nullptr) return false;
-    Canvas c(pixels, kIconSize);
-    Paint(c, *d);
-    return true;
-  }
-  return false;
+  if (index < 0 || index >= static_cast<int>(std::size(kIconDefs)) || pixels == nullptr) return false;
+  Canvas c(pixels, kIconSize);
+  Paint(c, kIconDefs[index]);
+  return true;
 }
 
 bool DrawInfoIcon(int index, uint32_t* pixels) {

@@ -78,6 +78,20 @@ TEST(CommandIcons, PaintingDoesNotDependOnTheBufferOrOnEarlierCalls) {
   }
 }
 
+// The icons are kept by index: every index below the count stands on the row
+// of exactly one command.
+TEST(CommandIcons, EveryIndexBelongsToOneCommand) {
+  std::vector<int> owners(static_cast<size_t>(CommandIconCount()));
+  for (size_t i = 0; i < CommandCount(); ++i) {
+    const int icon = CommandTable()[i].icon;
+    if (icon < 0) continue;
+    ASSERT_LT(icon, CommandIconCount()) << CommandTable()[i].name;
+    ++owners[static_cast<size_t>(icon)];
+  }
+  for (size_t i = 0; i < owners.size(); ++i) EXPECT_EQ(owners[i], 1) << i;
+  EXPECT_EQ(SeparatorCommand().icon, -1);
+}
+
 TEST(CommandIcons, UnknownIndicesAreRefusedAndLeaveThePixelsAlone) {
   for (int index : {-1, -1000, CommandIconCount(), CommandIconCount() + 1, 1 << 20}) {
     SCOPED_TRACE(index);
