@@ -9,7 +9,7 @@ JOBS=${JOBS:-$(nproc 2>/dev/null || echo 2)}
 PACKAGES=(cmake make g++ googletest g++-mingw-w64-x86-64-posix mingw-w64-tools
           wine wine64 xvfb x11-utils x11-xserver-utils fonts-ipafont-gothic imagemagick xdotool python3
           xserver-xorg-core xserver-xorg-video-dummy
-          clang libclang-rt-14-dev)
+          clang libclang-rt-14-dev fonts-wine fonts-vlgothic)
 
 log() { printf '\n== %s\n' "$*"; }
 

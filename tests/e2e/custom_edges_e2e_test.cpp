@@ -227,11 +227,10 @@ protected:
     Tap(VK_APPS);
     for (int i = 0; i < 40 && !VisiblePopupMenu(); ++i) Pump(50);
     ASSERT_TRUE(VisiblePopupMenu()) << "the command grid's menu did not open";
-    Pump(300);  // keys before the menu's own loop runs would go to the grid
-    for (int i = 0; i <= submenu; ++i) Tap(VK_DOWN);
-    Tap(VK_RIGHT);
-    Pump(300);
-    for (int i = 0; i < item; ++i) Tap(VK_DOWN);
+    for (int i = 0; i <= submenu; ++i) ASSERT_TRUE(MenuKey(VK_DOWN)) << "the menu took no Down";
+    ASSERT_TRUE(MenuKey(VK_RIGHT)) << "the submenu did not open";
+    ASSERT_EQ(VisiblePopupMenus().size(), 2u);
+    for (int i = 0; i < item; ++i) ASSERT_TRUE(MenuKey(VK_DOWN)) << "the submenu took no Down";
     Tap(VK_RETURN);
   }
 };

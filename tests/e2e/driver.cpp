@@ -90,9 +90,20 @@ void RightDrag(POINT from, POINT to) {
   Pump(200);
 }
 
+namespace {
+// The program may hold the clipboard open for a moment while it writes.
+bool OpenClipboardPatiently() {
+  for (int i = 0; i < 50; ++i) {
+    if (OpenClipboard(nullptr)) return true;
+    Pump(20);
+  }
+  return false;
+}
+}  // namespace
+
 std::wstring ClipboardUnicode() {
   std::wstring out;
-  if (!OpenClipboard(nullptr)) return out;
+  if (!OpenClipboardPatiently()) return out;
   if (HANDLE h = GetClipboardData(CF_UNICODETEXT))
     if (auto* p = static_cast<const wchar_t*>(GlobalLock(h))) {
       out = p;
@@ -102,9 +113,19 @@ std::wstring ClipboardUnicode() {
   return out;
 }
 
+std::wstring WaitForClipboardUnicode(int ms) {
+  const DWORD end = GetTickCount() + static_cast<DWORD>(ms);
+  std::wstring text = ClipboardUnicode();
+  while (text.empty() && static_cast<int>(end - GetTickCount()) > 0) {
+    Pump(50);
+    text = ClipboardUnicode();
+  }
+  return text;
+}
+
 std::string ClipboardAnsi() {
   std::string out;
-  if (!OpenClipboard(nullptr)) return out;
+  if (!OpenClipboardPatiently()) return out;
   if (HANDLE h = GetClipboardData(CF_TEXT))
     if (auto* p = static_cast<const char*>(GlobalLock(h))) {
       out = p;
@@ -115,7 +136,7 @@ std::string ClipboardAnsi() {
 }
 
 void ClearClipboard() {
-  if (OpenClipboard(nullptr)) {
+  if (OpenClipboardPatiently()) {
     EmptyClipboard();
     CloseClipboard();
   }
@@ -124,6 +145,76 @@ void ClearClipboard() {
 HWND VisiblePopupMenu() {
   HWND h = FindWindowW(L"#32768", nullptr);
   return h && IsWindowVisible(h) ? h : nullptr;
+}
+
+namespace {
+BOOL CALLBACK AddVisiblePopup(HWND h, LPARAM l) {
+  if (IsWindowVisible(h) && ClassOf(h) == L"#32768") reinterpret_cast<std::vector<HWND>*>(l)->push_back(h);
+  return TRUE;
+}
+}  // namespace
+
+std::vector<HWND> VisiblePopupMenus() {
+  std::vector<HWND> popups;  // EnumWindows walks the top of the z-order first
+  EnumWindows(AddVisiblePopup, reinterpret_cast<LPARAM>(&popups));
+  return popups;
+}
+
+int MenuHighlightRow(HWND popup) {
+  RECT r{};
+  if (!GetWindowRect(popup, &r)) return -1;
+  const Shot s = ReadScreen(r);
+  const COLORREF marks[] = {GetSysColor(COLOR_HIGHLIGHT), GetSysColor(COLOR_MENUHILIGHT)};
+  int first = -1, last = -1;
+  for (int y = 0; y < s.height; ++y) {
+    int hits = 0;
+    for (int x = 0; x < s.width; ++x) {
+      const COLORREF c = s.At(x, y);
+      if (c == marks[0] || c == marks[1]) ++hits;
+    }
+    if (hits * 2 > s.width) {  // a highlighted item fills most of its row
+      if (first < 0) first = y;
+      last = y;
+    } else if (first >= 0) {
+      break;
+    }
+  }
+  return first < 0 ? -1 : (first + last) / 2;
+}
+
+namespace {
+struct MenuState {
+  std::vector<HWND> popups;
+  int row = -1;
+  bool operator==(const MenuState& o) const { return popups == o.popups && row == o.row; }
+};
+MenuState MenuNow() {
+  MenuState m;
+  m.popups = VisiblePopupMenus();
+  if (!m.popups.empty()) m.row = MenuHighlightRow(m.popups.front());
+  return m;
+}
+bool MenuChangesFrom(const MenuState& before, int ms) {
+  const DWORD end = GetTickCount() + static_cast<DWORD>(ms);
+  do {
+    Pump(20);
+    if (!(MenuNow() == before)) {
+      Pump(30);
+      return true;
+    }
+  } while (static_cast<int>(end - GetTickCount()) > 0);
+  return false;
+}
+}  // namespace
+
+bool MenuKey(WORD vk) {
+  const MenuState before = MenuNow();
+  for (int attempt = 0; attempt < 2; ++attempt) {
+    KeyDown(vk);
+    KeyUp(vk);
+    if (MenuChangesFrom(before, attempt == 0 ? 2500 : 3000)) return true;
+  }
+  return false;
 }
 
 COLORREF PatternWindow::ColourAt(int px, int py, int variant) {

@@ -84,12 +84,26 @@ void KeyUp(WORD vk);
 // Presses vk with the given modifiers held (VK_SHIFT, VK_CONTROL, VK_MENU).
 void Tap(WORD vk, std::initializer_list<WORD> modifiers = {});
 void RightDrag(POINT from, POINT to);
-// Text on the clipboard (Unicode), empty when none.
+// Text on the clipboard (Unicode), empty when none. Opening the clipboard is
+// retried for a second while the program still holds it.
 std::wstring ClipboardUnicode();
+// Waits up to ms for text on the clipboard and returns it ("" when none came).
+std::wstring WaitForClipboardUnicode(int ms = 3000);
 std::string ClipboardAnsi();
 void ClearClipboard();
 // The visible popup menu window of the system, or null.
 HWND VisiblePopupMenu();
+// The visible popup menus, the innermost (last opened) first.
+std::vector<HWND> VisiblePopupMenus();
+// The middle row (window coordinates) of a popup menu's highlighted item, -1
+// when no item is highlighted.
+int MenuHighlightRow(HWND popup);
+// Presses vk in the open menu and waits until the menu shows it took the key
+// (the highlight moved or a submenu opened or closed), so that no key is
+// sent before the menu's own loop runs and none is lost on a slow machine.
+// A key the menu never shows is pressed once more. False when the menu did
+// not change.
+bool MenuKey(WORD vk);
 
 std::wstring ExeDir();
 // A whole file's bytes (empty when it cannot be read), and writing them.

@@ -109,9 +109,9 @@ TEST_F(InputTest, MenuItemsRunTheirCommands) {
   RightDrag(p, p);
   ASSERT_NE(VisiblePopupMenu(), nullptr);
   // First section: zoom; its submenu; the last step (20x).
-  Tap(VK_DOWN);
-  Tap(VK_RIGHT);
-  Tap(VK_END);
+  ASSERT_TRUE(MenuKey(VK_DOWN));
+  ASSERT_TRUE(MenuKey(VK_RIGHT));
+  ASSERT_TRUE(MenuKey(VK_END));
   Tap(VK_RETURN);
   EXPECT_EQ(VisiblePopupMenu(), nullptr);
   SetCursorPos(cursor_.x, cursor_.y);

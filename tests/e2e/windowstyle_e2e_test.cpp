@@ -55,11 +55,10 @@ TEST(StyleViewerE2E, ItsCopyOfAKnownWindowIsExactlyTheExpectedText) {
   SetForegroundWindow(viewer);
   Pump(200);
   Tap(VK_F10);
-  Pump(300);
+  for (int i = 0; i < 40 && !VisiblePopupMenu(); ++i) Pump(50);
   ASSERT_NE(VisiblePopupMenu(), nullptr);
-  Tap(VK_DOWN);  // "コピー(&C)"
+  ASSERT_TRUE(MenuKey(VK_DOWN));  // "コピー(&C)"
   Tap(VK_RETURN);
-  Pump(400);
   const std::wstring expected =
       L"ウィンドウスタイル詳細\r\n" + HandleText(known) +
       L" Static \"見本\"\r\n"
@@ -74,7 +73,7 @@ TEST(StyleViewerE2E, ItsCopyOfAKnownWindowIsExactlyTheExpectedText) {
       L"       0x0 WS_EX_RIGHTSCROLLBAR   垂直スクロールバーをクライアント領域の右側に置きます。既定の値です。\r\n"
       L"      0x80 WS_EX_TOOLWINDOW       ツールウィンドウです。タイトルバーが低く、タスクバーや Alt+Tab の一覧に出ません。\r\n"
       L"       0x8 WS_EX_TOPMOST          最前面ウィンドウです。アクティブでなくても、最前面でないウィンドウより上に表示されます。";
-  EXPECT_EQ(ClipboardUnicode(), expected);
+  EXPECT_EQ(WaitForClipboardUnicode(), expected);
 
   RECT placed{};
   GetWindowRect(viewer, &placed);
