@@ -5,6 +5,7 @@
 
 #include "kit/control_table.h"
 #include "kit/page.h"
+#include "kit/window.h"
 
 namespace zorvik::kit {
 
@@ -23,13 +24,6 @@ wchar_t MarkedCharacter(const std::wstring& caption) {
   return 0;
 }
 
-std::wstring TextOf(HWND h) {
-  const int n = GetWindowTextLengthW(h);
-  std::wstring s(static_cast<size_t>(n > 0 ? n : 0) + 1, L'\0');
-  s.resize(static_cast<size_t>(GetWindowTextW(h, s.data(), n + 1)));
-  return s;
-}
-
 }  // namespace
 
 bool ClickMnemonic(Page& page, UINT msg, WPARAM key) {
@@ -41,7 +35,7 @@ bool ClickMnemonic(Page& page, UINT msg, WPARAM key) {
   for (size_t i = 0; i < table.Count(); ++i) {
     if (table.DescAt(i).kind != kit::ControlKind::Button) continue;
     HWND button = table.At(i);
-    if (!button || !IsWindowVisible(button) || MarkedCharacter(TextOf(button)) != wanted) continue;
+    if (!button || !IsWindowVisible(button) || MarkedCharacter(WindowText(button)) != wanted) continue;
     if (msg == WM_SYSCHAR) return true;
     if (!IsWindowEnabled(button)) return true;  // taken, like a greyed button in a dialog
     if (!page.Bindings().Click(button)) SendMessageW(button, BM_CLICK, 0, 0);

@@ -19,6 +19,14 @@ void ReportException(const std::exception& e) {
   if (g_exceptionHandler) g_exceptionHandler(e);
 }
 
+std::wstring WindowText(HWND window) {
+  if (!window) return {};
+  const int n = GetWindowTextLengthW(window);
+  std::wstring text(static_cast<size_t>(n > 0 ? n : 0) + 1, L'\0');
+  text.resize(static_cast<size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
+  return text;
+}
+
 void RegisterPlainClass(const wchar_t* className, WNDPROC proc) {
   if (g_registered.count(className)) return;
   WNDCLASSEXW wc{};

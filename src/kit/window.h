@@ -44,6 +44,9 @@ private:
   std::map<UINT_PTR, TimerEntry> timers_;
 };
 
+// The whole text of a window (a control's caption or contents); empty for none.
+std::wstring WindowText(HWND window);
+
 // Registers a plain window class once (arrow cursor, no background).
 void RegisterPlainClass(const wchar_t* className, WNDPROC proc);
 
