@@ -86,6 +86,7 @@ struct ControlTable::Entry {
   RECT placed{};
   int rightGap = 0, bottomGap = 0;
   int dropHeight = 0;  // drop-down list: field and list
+  DesignRect design;   // at 96 dpi in its container, as PlaceControls put it
 };
 
 ControlTable::ControlTable() = default;
@@ -115,7 +116,8 @@ bool ControlTable::Build(HWND host, const ControlTableDesc& table, int dpi, HFON
     // uncheck the others of their group), each group starting anew.
     const bool groupStart = i == 0 || table[i - 1].kind != ControlKind::RadioButton ||
                             table[i - 1].parent != table[i].parent || (table[i].flags & kNewGroup);
-    Create(e, kFirstId + static_cast<UINT>(first + i), ScaleRect(places[i].rect, dpi_), groupStart);
+    e.design = places[i].rect;
+    Create(e, kFirstId + static_cast<UINT>(first + i), ScaleRect(e.design, dpi_), groupStart);
     if (!e.hwnd) continue;
     if (!e.desc.name.empty()) byName_.emplace(e.desc.name, &e);
     byHwnd_[e.hwnd] = &e;
@@ -203,9 +205,7 @@ void ControlTable::Create(Entry& e, UINT id, const PixelRect& r, bool groupStart
       e.hwnd = e.grid->Handle();
       if (f & kNoTabStop) SetWindowLongW(e.hwnd, GWL_STYLE, GetWindowLongW(e.hwnd, GWL_STYLE) & ~WS_TABSTOP);
       if (f & kDisabled) EnableWindow(e.hwnd, FALSE);
-      e.grid->SetDefaultColWidth(Scale(64));
-      e.grid->SetMinimumRowHeight(Scale(d.minItemHeight));
-      SendMessageW(e.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+      Fit(e);
       SetWindowSubclass(e.hwnd, KeyProc, kKeySubclassId, reinterpret_cast<DWORD_PTR>(this));
       return;
     }
@@ -215,15 +215,8 @@ void ControlTable::Create(Entry& e, UINT id, const PixelRect& r, bool groupStart
   e.hwnd = CreateWindowExW(ex, cls, caption.c_str(), style, r.left, r.top, r.Width(), height, e.container,
                            reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
   if (!e.hwnd) return;
-  SendMessageW(e.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
   SetWindowSubclass(e.hwnd, KeyProc, kKeySubclassId, reinterpret_cast<DWORD_PTR>(this));
   switch (d.kind) {
-    case ControlKind::Label:
-      FitLabel(e.hwnd);
-      break;
-    case ControlKind::Button:
-      FitButton(e.hwnd);
-      break;
     case ControlKind::SpinEdit: {
       e.upDown = CreateWindowExW(0, UPDOWN_CLASSW, L"",
                                  WS_CHILD | ((f & kHidden) ? 0 : WS_VISIBLE) | UDS_SETBUDDYINT | UDS_ALIGNRIGHT |
@@ -242,9 +235,34 @@ void ControlTable::Create(Entry& e, UINT id, const PixelRect& r, bool groupStart
       SendMessageW(e.hwnd, TBM_SETRANGEMAX, TRUE, d.maximum);
       SendMessageW(e.hwnd, TBM_SETTICFREQ, 1, 0);
       break;
+    case ControlKind::CheckList:
+    case ControlKind::OwnerList:
+      e.list = std::make_unique<OwnerList>();
+      e.list->Attach(e.hwnd, d.kind == ControlKind::CheckList);
+      break;
+    case ControlKind::Panel:
+      SetWindowLongPtrW(e.hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+      break;
+    default:
+      break;
+  }
+  Fit(e);
+}
+
+// The table's font, and every height that follows from it.
+void ControlTable::Fit(Entry& e) {
+  const ControlDesc& d = e.desc;
+  SendMessageW(e.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+  switch (d.kind) {
+    case ControlKind::Label:
+      FitLabel(e.hwnd);
+      break;
+    case ControlKind::Button:
+      FitButton(e.hwnd);
+      break;
     case ControlKind::ComboBox:
       FitDropDownList(e.hwnd, Scale(d.minItemHeight));
-      if (f & kOwnerDraw)
+      if (d.flags & kOwnerDraw)
         SendMessageW(e.hwnd, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1),
                      HeightForFont(ScaledFontHeight(dpi_), Scale(d.minItemHeight), ItemHeightFactor));
       break;
@@ -253,16 +271,37 @@ void ControlTable::Create(Entry& e, UINT id, const PixelRect& r, bool groupStart
       break;
     case ControlKind::CheckList:
     case ControlKind::OwnerList:
-      e.list = std::make_unique<OwnerList>();
-      e.list->Attach(e.hwnd, d.kind == ControlKind::CheckList);
-      e.list->FitToFont(Scale(d.minItemHeight));
+      if (e.list) e.list->FitToFont(Scale(d.minItemHeight));
       break;
-    case ControlKind::Panel:
-      SetWindowLongPtrW(e.hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    case ControlKind::Grid:
+      e.grid->SetDefaultColWidth(Scale(64));
+      e.grid->SetMinimumRowHeight(Scale(d.minItemHeight));
       break;
     default:
       break;
   }
+}
+
+void ControlTable::Rescale(int dpi, HFONT font) {
+  dpi_ = dpi > 0 ? dpi : kDesignDpi;
+  font_ = font;
+  // In table order, so that a panel has its new size before its controls
+  // take theirs; the anchors are taken afresh once all are placed.
+  for (auto& p : entries_) {
+    Entry& e = *p;
+    if (!e.hwnd) continue;
+    const PixelRect r = ScaleRect(e.design, dpi_);
+    int height = r.Height();
+    if (e.desc.kind == ControlKind::ComboBox)
+      height += kComboVisibleItems *
+                HeightForFont(ScaledFontHeight(dpi_), Scale(e.desc.minItemHeight), ItemHeightFactor);
+    e.dropHeight = height;
+    SetWindowPos(e.hwnd, nullptr, r.left, r.top, r.Width(), height, SWP_NOZORDER | SWP_NOACTIVATE);
+    Fit(e);
+    if (e.upDown) SendMessageW(e.upDown, UDM_SETBUDDY, reinterpret_cast<WPARAM>(e.hwnd), 0);
+  }
+  for (auto& p : entries_)
+    if (p->hwnd) RecordAnchors(*p);
 }
 
 void ControlTable::RecordAnchors(Entry& e) {

@@ -73,6 +73,10 @@ public:
   // combo boxes, the lists' notifications. True when handled (*result set).
   bool Reflect(UINT msg, WPARAM wp, LPARAM lp, LRESULT* result);
 
+  // Places and sizes every control anew at `dpi`, drawing with `font`, as
+  // Build would have made it there (the anchors start again from there).
+  void Rescale(int dpi, HFONT font);
+
   // Lays out the anchored controls of `container` (the host or a panel) after
   // it changed size; the panels call it themselves.
   void Relayout(HWND container);
@@ -89,6 +93,7 @@ private:
   Entry* EntryOf(std::string_view name) const;
   Entry* EntryOf(HWND control) const;
   void Create(Entry& e, UINT id, const PixelRect& rect, bool groupStart);
+  void Fit(Entry& e);
   void RecordAnchors(Entry& e);
   static LRESULT CALLBACK KeyProc(HWND h, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR id, DWORD_PTR self);
 

@@ -112,6 +112,17 @@ void PopupMenu::Popup(HWND owner, int x, int y, const std::function<UINT(const A
   if (it != commands.end()) it->second->Trigger();
 }
 
+void AddMenuRows(MenuNode& parent, const std::vector<MenuRow>& rows, const ActionList& commands) {
+  for (const MenuRow& row : rows) {
+    auto n = std::make_unique<MenuNode>();
+    n->name = row.name;
+    n->caption = row.caption;
+    n->action = row.command.empty() ? nullptr : commands.Find(row.command);
+    n->separator = row.command.empty() && row.caption.empty() && row.items.empty();
+    AddMenuRows(parent.Add(std::move(n)), row.items, commands);
+  }
+}
+
 void CloneMenuSection(MenuNode& target, const MenuNode& source,
                       const std::function<std::string(const std::string&)>& uniqueName) {
   for (const auto& c : source.children) {

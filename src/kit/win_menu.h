@@ -57,6 +57,23 @@ private:
   MenuNode root_;
 };
 
+// One row of a menu table: an item that runs a command (by name), a
+// caption-only item, a submenu (a caption and rows of its own) or, with
+// nothing but a name, a separator. A command item shows its command's
+// caption unless the row has one.
+struct MenuRow {
+  MenuRow(std::string name, std::string command = {}, std::string caption = {}, std::vector<MenuRow> items = {})
+      : name(std::move(name)), command(std::move(command)), caption(std::move(caption)), items(std::move(items)) {}
+  std::string name;
+  std::string command;
+  std::string caption;
+  std::vector<MenuRow> items;
+};
+
+// Appends an item to `parent` for every row, the commands looked up in
+// `commands` (an unknown name gives an item without a command).
+void AddMenuRows(MenuNode& parent, const std::vector<MenuRow>& rows, const ActionList& commands);
+
 // Appends to target a copy of every child of source, recursively, each named
 // after its source item with "_Tool" and a number that makes it unique.
 void CloneMenuSection(MenuNode& target, const MenuNode& source,

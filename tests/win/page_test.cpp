@@ -1,17 +1,22 @@
-// Pages built from tables: sizes at 96 and 144 dpi, lookup, the binding rule,
-// the context-menu keys, hints, anchors, and what the page looks like.
+// Pages built from tables: sizes at 96 and 144 dpi and a change between them,
+// lookup, the binding rule, the context-menu keys and the menus they open,
+// hints, anchors, what the page looks like, and handlers put on a control.
 #include <gtest/gtest.h>
 
 #include <windows.h>
 #include <commctrl.h>
 
 #include <memory>
+#include <optional>
 #include <string>
+#include <vector>
 
+#include "custom_page_support.h"
 #include "kit/action.h"
 #include "kit/grid.h"
 #include "kit/owner_list.h"
 #include "kit/page.h"
+#include "kit/subclass.h"
 #include "kit/tool_window.h"
 #include "kit_support.h"
 #include "platform/private_messages.h"
@@ -496,6 +501,197 @@ TEST_P(PageScreenshot, DrawsHeaderSelectionChecksAndText) {
 
 INSTANTIATE_TEST_SUITE_P(Page, PageScreenshot, ::testing::Values(96, 144),
                          [](const ::testing::TestParamInfo<int>& info) { return std::to_string(info.param) + "dpi"; });
+
+}  // namespace
+}  // namespace zorvik::kit
+
+namespace zorvik::kit {
+namespace {
+
+// Where each control of a page is and how it is fitted: its rectangle in its
+// parent, the height of its font, its item height.
+std::vector<std::string> Geometry(const Page& page) {
+  std::vector<std::string> out;
+  const ControlTable& t = page.Controls();
+  for (size_t i = 0; i < t.Count(); ++i) {
+    HWND h = t.At(i);
+    const RECT r = RectInParent(h);
+    LOGFONTW lf{};
+    GetObjectW(reinterpret_cast<HFONT>(SendMessageW(h, WM_GETFONT, 0, 0)), sizeof lf, &lf);
+    wchar_t cls[32] = L"";
+    GetClassNameW(h, cls, 32);
+    LRESULT item = 0;
+    if (lstrcmpiW(cls, L"ListBox") == 0) item = SendMessageW(h, LB_GETITEMHEIGHT, 0, 0);
+    if (lstrcmpiW(cls, L"ComboBox") == 0) item = SendMessageW(h, CB_GETITEMHEIGHT, 0, 0);
+    if (const Grid* g = t.GridOf(t.DescAt(i).name)) item = g->RowHeight();
+    std::string row = t.DescAt(i).name + " " + std::to_string(r.left) + "," + std::to_string(r.top) + "," +
+                      std::to_string(r.right) + "," + std::to_string(r.bottom) + " font " +
+                      std::to_string(lf.lfHeight) + " item " + std::to_string(item);
+    if (HWND up = t.UpDownOf(t.DescAt(i).name)) {
+      const RECT u = RectInParent(up);
+      row += " up-down " + std::to_string(u.left) + "," + std::to_string(u.right);
+    }
+    out.push_back(row);
+  }
+  return out;
+}
+
+TEST(PageDpi, ARelayoutAtAnotherDpiPlacesEveryControlAsBuildingThereDoes) {
+  Host changed(96);
+  const std::vector<std::string> at96 = Geometry(changed.page);
+  std::vector<std::string> at144;
+  {
+    Host built(144);
+    at144 = Geometry(built.page);
+  }
+  ASSERT_NE(at96, at144);
+
+  changed.page.OnDpiChanged(144);
+  wintest::Pump(50);
+  EXPECT_EQ(changed.page.Dpi(), 144);
+  EXPECT_EQ(Geometry(changed.page), at144);
+  RECT page{};
+  GetClientRect(changed.page.Handle(), &page);
+  EXPECT_EQ(page.right, 750);  // the design size at 144 dpi
+  EXPECT_EQ(page.bottom, 429);
+
+  changed.page.OnDpiChanged(96);
+  wintest::Pump(50);
+  EXPECT_EQ(Geometry(changed.page), at96);
+  // The anchors start from the new layout: a wider page moves the close
+  // button by as much.
+  const RECT close = RectInParent(changed["Button_Close"]);
+  SetWindowPos(changed.page.Handle(), nullptr, 0, 0, kittest::kDemoWidth + 30, kittest::kDemoHeight,
+               SWP_NOMOVE | SWP_NOZORDER);
+  EXPECT_EQ(RectInParent(changed["Button_Close"]).left, close.left + 30);
+}
+
+// A page with commands of its own, a page menu, a menu for its list and one
+// with a submenu.
+class MenuDemoPage : public Page {
+public:
+  MenuDemoPage() : Page("MenuDemo", "メニュー", kittest::DemoTable(), kittest::kDemoWidth, kittest::kDemoHeight) {
+    AddCommand("actOpen", "開く(&O)", [this] { ++opened; }, "開きます");
+    AddCommand("actClose", "閉じる", nullptr);
+    AddMenu("mnuPage", {{"mniOpen", "actOpen"}, {"mniLine"}, {"mniClose", "actClose", "閉じる\tAlt+F4"}});
+    AddMenu("mnuList", {{"mniMore", "", "その他", {{"mniOpen2", "actOpen"}}}, {"mniLine2"}, {"mniClose2", "actClose"}});
+    SetPageMenu("mnuPage", true);
+    SetControlMenu("ListBox_Items", "mnuList");
+  }
+  int opened = 0;
+  std::vector<std::string> opening;  // menu names, as they open
+
+protected:
+  void OnMenuOpening(PopupMenu& menu, HWND control) override {
+    opening.push_back(menu.Name() + (control ? " " + Controls().DescOf(control)->name : std::string()));
+  }
+};
+
+TEST(PageMenus, MenusComeFromTheirTablesAndRunThePagesCommands) {
+  MenuDemoPage page;
+  ASSERT_NE(page.Menu("mnuList"), nullptr);
+  EXPECT_EQ(page.Menu("mnuNone"), nullptr);
+  const MenuNode& more = *page.Menu("mnuList")->Root().children.front();
+  EXPECT_EQ(more.Caption(), "その他");
+  EXPECT_FALSE(more.separator);
+  ASSERT_EQ(more.children.size(), 1u);
+  EXPECT_EQ(more.children.front()->action, page.PageActions().Find("actOpen"));
+  const MenuNode& line = *page.Menu("mnuPage")->Root().children[1];
+  EXPECT_TRUE(line.separator);
+  EXPECT_EQ(page.Menu("mnuPage")->Root().children[2]->Caption(), "閉じる\tAlt+F4");  // its own caption
+  EXPECT_EQ(page.Menu("mnuPage")->Root().children[0]->Caption(), "開く(&O)");       // its command's
+  EXPECT_EQ(page.PageActions().Find("actOpen")->hint, "開きます");
+  page.Menu("mnuList")->Root().children.front()->children.front()->action->Trigger();
+  EXPECT_EQ(page.opened, 1);
+  EXPECT_FALSE(page.PageActions().Find("actClose")->Execute());  // no handler
+}
+
+TEST(PageMenus, KeysAndRightClicksOpenTheControlsMenuOrThePageMenuWhereTheyBelong) {
+  ToolWindow window(L"ZorvikKitTestHost", "ページ", kittest::kDemoWidth, kittest::kDemoHeight);
+  ASSERT_TRUE(window.Ensure(nullptr, 96));
+  MenuDemoPage page;
+  window.SetPage(&page);
+  SetWindowPos(window.Handle(), HWND_TOPMOST, 40, 40, 0, 0, SWP_NOSIZE);
+  window.Show();
+  wintest::Pump(100);
+  HWND list = page.Control("ListBox_Items");
+  HWND combo = page.Control("ComboBox_Kind");
+  POINT pageCorner{0, 0}, listCorner{0, 0};
+  ClientToScreen(page.Handle(), &pageCorner);
+  ClientToScreen(list, &listCorner);
+  const POINT pointer{listCorner.x + 20, listCorner.y + 30};
+  const std::vector<std::wstring> pageItems{L"開く(&O)", L"-", L"閉じる\tAlt+F4"};
+  const std::vector<std::wstring> listItems{L"その他", L"-", L"閉じる"};
+  SetCursorPos(5, 5);  // away from the menus: a submenu under the pointer would open by itself
+
+  struct Case {
+    const char* what;
+    HWND to;
+    UINT msg;
+    WPARAM wp;
+    LPARAM lp;
+    bool shift;
+    std::string opening;
+    POINT at;
+  } cases[] = {
+      {"Apps on the list", list, WM_KEYUP, VK_APPS, 0xC0000001, false, "mnuList ListBox_Items", listCorner},
+      {"Shift+F10 on the list", list, WM_SYSKEYUP, VK_F10, static_cast<LPARAM>(0xC0000001), true,
+       "mnuList ListBox_Items", listCorner},
+      {"F10 on the list", list, WM_SYSKEYUP, VK_F10, static_cast<LPARAM>(0xC0000001), false, "mnuPage", pageCorner},
+      {"Apps on the combo box", combo, WM_KEYUP, VK_APPS, 0xC0000001, false, "mnuPage", pageCorner},
+      {"right click on the list", page.Handle(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(list),
+       MAKELPARAM(pointer.x, pointer.y), false, "mnuList ListBox_Items", pointer},
+      {"right click on the page", page.Handle(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(page.Handle()),
+       MAKELPARAM(pointer.x, pointer.y), false, "mnuPage", pointer},
+      {"context-menu message from the keyboard", page.Handle(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(combo), -1,
+       false, "mnuPage", pageCorner},
+  };
+  for (const Case& c : cases) {
+    BYTE keys[256] = {};
+    GetKeyboardState(keys);
+    keys[VK_SHIFT] = c.shift ? 0x80 : 0;
+    SetKeyboardState(keys);
+    page.opening.clear();
+    pagetest::MenuProbe probe;
+    SendMessageW(c.to, c.msg, c.wp, c.lp);
+    probe.Join();
+    keys[VK_SHIFT] = 0;
+    SetKeyboardState(keys);
+    ASSERT_TRUE(probe.Seen()) << c.what;
+    EXPECT_EQ(page.opening, std::vector<std::string>{c.opening}) << c.what;
+    EXPECT_EQ(probe.Items(), c.opening == "mnuPage" ? pageItems : listItems) << c.what;
+    EXPECT_EQ(probe.Rect().left, c.at.x) << c.what;
+    EXPECT_EQ(probe.Rect().top, c.at.y) << c.what;
+  }
+  window.SetPage(nullptr);
+}
+
+TEST(SubclassControl, HandlersGoInFrontOfTheControlLastFirstAndLeaveWithIt) {
+  HWND edit = CreateWindowExW(0, L"EDIT", L"abc", WS_POPUP, 0, 0, 50, 20, nullptr, nullptr, GetModuleHandleW(nullptr),
+                              nullptr);
+  ASSERT_NE(edit, nullptr);
+  auto calls = std::make_shared<std::vector<std::string>>();
+  ASSERT_TRUE(SubclassControl(edit, [calls](HWND, UINT msg, WPARAM, LPARAM) -> std::optional<LRESULT> {
+    if (msg != WM_GETTEXTLENGTH) return std::nullopt;
+    calls->push_back("first");
+    return 42;
+  }));
+  ASSERT_TRUE(SubclassControl(edit, [calls](HWND h, UINT msg, WPARAM wp, LPARAM lp) -> std::optional<LRESULT> {
+    if (msg != WM_GETTEXTLENGTH) return std::nullopt;
+    calls->push_back("second");
+    return ControlDefault(h, msg, wp, lp) + 1;  // what the handler behind it answers, and one more
+  }));
+  EXPECT_EQ(SendMessageW(edit, WM_GETTEXTLENGTH, 0, 0), 43);
+  EXPECT_EQ(*calls, (std::vector<std::string>{"second", "first"}));
+  EXPECT_EQ(GetWindowTextLengthW(edit), 43);
+  wchar_t text[8] = L"";
+  EXPECT_EQ(GetWindowTextW(edit, text, 8), 3);  // other messages reach the edit itself
+  EXPECT_STREQ(text, L"abc");
+  EXPECT_EQ(calls.use_count(), 3);
+  DestroyWindow(edit);
+  EXPECT_EQ(calls.use_count(), 1);  // both handlers are gone with the control
+  EXPECT_FALSE(SubclassControl(nullptr, [](HWND, UINT, WPARAM, LPARAM) { return std::optional<LRESULT>(); }));
+}
 
 }  // namespace
 }  // namespace zorvik::kit
