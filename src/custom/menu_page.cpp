@@ -1,10 +1,8 @@
 #include "custom/menu_page.h"
 
-#include <memory>
 #include <string>
 
 #include "commands/main_menus.h"
-#include "kit/page_mnemonics.h"
 #include "platform/dollar_escapes.h"
 #include "kit/app_services.h"
 #include "kit/owner_list.h"
@@ -47,28 +45,14 @@ std::wstring ItemText(const kit::MenuNode& n) {
 
 bool Internal(const kit::MenuNode& n) { return n.name.rfind("__", 0) == 0; }
 
-std::unique_ptr<kit::MenuNode> MenuItem(const char* name, kit::Action* action) {
-  auto n = std::make_unique<kit::MenuNode>();
-  n->name = name;
-  n->action = action;
-  n->separator = action == nullptr;
-  return n;
-}
-
 }  // namespace
 
 TForm_Custom_Menu::TForm_Custom_Menu(AppServices& app)
-    : kit::Page("TForm_Custom_Menu", "メニューカスタマイズ", MenuPageTable(), kDesignWidth, kDesignHeight, &actions_),
+    : kit::Page("TForm_Custom_Menu", "メニューカスタマイズ", MenuPageTable(), kDesignWidth, kDesignHeight),
       app_(app) {
-  auto add = [this](const char* name, const char* caption, void (TForm_Custom_Menu::*run)()) -> kit::Action& {
-    kit::Action& a = actions_.Add(name);
-    a.caption = caption;
-    a.onExecute = [this, run](kit::Action&) { (this->*run)(); };
-    return a;
-  };
-  kit::Action& test = add("actMenu_Test", "テスト", &TForm_Custom_Menu::Test);
-  kit::Action& reset = add("actMenu_Reset", "リセット", &TForm_Custom_Menu::Reset);
-  kit::Action& close = add("actFile_Close", "閉じる", &TForm_Custom_Menu::CloseWindow);
+  AddCommand("actMenu_Test", "テスト", [this] { Test(); });
+  AddCommand("actMenu_Reset", "リセット", [this] { Reset(); });
+  AddCommand("actFile_Close", "閉じる", [this] { CloseHost(app_.MainWindow()); });
 
   // The nodes: the root for the whole menu, then every top-level item that
   // has items of its own (the sections).
@@ -78,24 +62,20 @@ TForm_Custom_Menu::TForm_Custom_Menu(AppServices& app)
     if (!c->children.empty() && !Internal(*c)) nodes_.push_back(c.get());
 
   // "Move to category": one item per tree node.
-  auto submenu = std::make_unique<kit::MenuNode>();
-  submenu->name = "mniMenu_Category";
-  submenu->caption = "カテゴリ移動(&M)";
-  kit::MenuNode& category = menu_.Root().Add(std::move(submenu));
+  kit::MenuRow category{"mniMenu_Category", "", "カテゴリ移動(&M)"};
   for (size_t i = 0; i < nodes_.size(); ++i) {
-    kit::Action& a = actions_.Add("actMenu_Category_" + std::to_string(i));
-    a.caption = i == 0 ? "ルート" : U8(ItemText(*nodes_[i]));
-    a.onExecute = [this, i](kit::Action&) { SelectNode(static_cast<int>(i)); };
-    category.Add(MenuItem(("mniMenu_Category_" + std::to_string(i)).c_str(), &a));
+    const std::string command = "actMenu_Category_" + std::to_string(i);
+    AddCommand(command, i == 0 ? "ルート" : U8(ItemText(*nodes_[i])), [this, i] { SelectNode(static_cast<int>(i)); });
+    category.items.push_back({"mniMenu_Category_" + std::to_string(i), command});
   }
-  menu_.Root().Add(MenuItem("mniMenu_Line1", nullptr));
-  menu_.Root().Add(MenuItem("mniMenu_Test", &test));
-  menu_.Root().Add(MenuItem("mniMenu_Reset", &reset));
-  menu_.Root().Add(MenuItem("mniMenu_Line2", nullptr));
-  menu_.Root().Add(MenuItem("mniFile_Close", &close));
+  AddMenu("mnuMenu", {category,
+                      {"mniMenu_Line1"},
+                      {"mniMenu_Test", "actMenu_Test"},
+                      {"mniMenu_Reset", "actMenu_Reset"},
+                      {"mniMenu_Line2"},
+                      {"mniFile_Close", "actFile_Close"}});
+  SetPageMenu("mnuMenu", true);
 }
-
-TForm_Custom_Menu::~TForm_Custom_Menu() = default;
 
 void TForm_Custom_Menu::OnCreate() {
   kit::OwnerList* list = ItemList();
@@ -155,12 +135,7 @@ kit::MenuNode* TForm_Custom_Menu::RowItem(int row) const {
   return row >= 0 && row < static_cast<int>(rows_.size()) ? rows_[static_cast<size_t>(row)] : nullptr;
 }
 
-std::wstring TForm_Custom_Menu::HintText() const {
-  HWND label = Control("Label_Hint");
-  wchar_t text[512] = L"";
-  if (label) GetWindowTextW(label, text, 512);
-  return text;
-}
+std::wstring TForm_Custom_Menu::HintText() const { return ControlText("Label_Hint"); }
 
 // The rows: the direct items of the selected node (the root when none is
 // selected), checked while their own visible flag is set.
@@ -229,39 +204,12 @@ void TForm_Custom_Menu::Reset() {
   SetCursor(before);
 }
 
-// Closes the window that hosts the page, never the main window itself.
-void TForm_Custom_Menu::CloseWindow() {
-  if (!Handle()) return;
-  HWND top = GetAncestor(Handle(), GA_ROOT);
-  if (top && top != Handle() && top != app_.MainWindow()) PostMessageW(top, WM_CLOSE, 0, 0);
-}
-
-bool TForm_Custom_Menu::OnPopupMenu(POINT screen, HWND) {
-  menu_.Popup(GetAncestor(Handle(), GA_ROOT), screen.x, screen.y, [this](const kit::Action& a) {
-    return static_cast<UINT>(actions_.IndexOf(&a) + 1);
-  });
-  return true;
-}
-
 bool TForm_Custom_Menu::OnKey(HWND, UINT msg, WPARAM vk, LPARAM) {
   if (vk == VK_F5 && (msg == WM_KEYDOWN || msg == WM_KEYUP)) {
-    if (msg == WM_KEYDOWN) actions_.Find("actMenu_Test")->Execute();
+    if (msg == WM_KEYDOWN) PageActions().Find("actMenu_Test")->Execute();
     return true;
   }
-  return kit::ClickMnemonic(*this, msg, vk);
-}
-
-LRESULT TForm_Custom_Menu::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
-  if (msg == WM_CONTEXTMENU) {
-    POINT at{static_cast<short>(LOWORD(lp)), static_cast<short>(HIWORD(lp))};
-    if (lp == -1) {  // from the keyboard: the page's corner
-      OpenPopupMenu(GetFocus());
-      return 0;
-    }
-    OnPopupMenu(at, GetFocus());
-    return 0;
-  }
-  return kit::Page::HandleMessage(msg, wp, lp);
+  return false;
 }
 
 }  // namespace zorvik

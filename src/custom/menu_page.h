@@ -10,7 +10,6 @@
 
 #include <vector>
 
-#include "kit/action.h"
 #include "kit/page.h"
 #include "kit/win_menu.h"
 
@@ -26,7 +25,6 @@ public:
   static constexpr int kDesignWidth = 500, kDesignHeight = 330;
 
   explicit TForm_Custom_Menu(AppServices& app);
-  ~TForm_Custom_Menu() override;
 
   // Tree nodes: 0 is the root ("ルート"), then the sections in menu order.
   int NodeCount() const { return static_cast<int>(nodes_.size()); }
@@ -41,17 +39,13 @@ public:
   // The page's commands: the buttons, F5 and the page's menu run them.
   void Test();
   void Reset();  // asks first
-  void CloseWindow();
-  kit::ActionList& PageActions() { return actions_; }
-  kit::PopupMenu& PageMenu() { return menu_; }
+  kit::PopupMenu& PageMenu() { return *Menu("mnuMenu"); }
 
   void Sync() override;
 
 protected:
   void OnCreate() override;
-  bool OnPopupMenu(POINT screen, HWND focus) override;
   bool OnKey(HWND control, UINT msg, WPARAM vk, LPARAM lp) override;
-  LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
 
 private:
   void FillTree();
@@ -60,8 +54,6 @@ private:
   void RowClicked(int row);
 
   AppServices& app_;
-  kit::ActionList actions_;
-  kit::PopupMenu menu_{"mnuMenu"};
   std::vector<kit::MenuNode*> nodes_;
   std::vector<HTREEITEM> treeItems_;
   std::vector<kit::MenuNode*> rows_;

@@ -14,6 +14,7 @@
 #include "kit/control_table.h"
 #include "kit/layout_math.h"
 #include "kit/owner_list.h"
+#include "kit/subclass.h"
 #include "platform/general.h"
 #include "platform/message_dialog.h"
 #include "platform/optional_functions.h"
@@ -28,8 +29,6 @@ const wchar_t kTitle[] = L"Zorvik";
 const wchar_t kHelpRelative[] = L"help\\zorvik-help.html";
 constexpr int kCommandIconHeight = 16;  // the list's lines are as high as a command icon at 96 dpi
 constexpr int kIconPixels = 32;
-constexpr int kListIdBase = 1;          // subclass ids
-constexpr int kLabelId = 2;
 
 // Columns: kind, name, caption, 96-dpi rectangle, parent, flags, hint, command.
 // OnResize places everything from the fitted heights; the rectangles are the
@@ -190,33 +189,16 @@ std::wstring VersionLabelText(const std::wstring& modulePath) {
 }
 
 TForm_VersionInfo::TForm_VersionInfo(AppServices& app)
-    : kit::Page("TForm_VersionInfo", "バージョン情報 - Zorvik", VersionPageTable(), kDesignWidth, kDesignHeight,
-                &actions_),
+    : kit::Page("TForm_VersionInfo", "バージョン情報 - Zorvik", VersionPageTable(), kDesignWidth, kDesignHeight),
       app_(app) {
-  auto add = [this](const char* name, const char* caption, const char* hint, auto run) -> kit::Action& {
-    kit::Action& a = actions_.Add(name);
-    a.caption = caption;
-    a.hint = hint;
-    a.onExecute = [run](kit::Action&) { run(); };
-    return a;
-  };
-  kit::Action& close = add("actFile_Close", "閉じる", "閉じる", [this] { CloseWindow(); });
-  add("actScroll_Up", "↑", "", [this] { ScrollLines(-1); });
-  add("actScroll_Down", "↓", "", [this] { ScrollLines(1); });
-  kit::Action& help = add("actHelp_OnlineHelp", "オンラインヘルプ", "オンラインヘルプを表示", [this] { OpenHelp(); });
-  add("actHelp_Update", "作成", "", [this] { Rebuild(); });
-  add("actMenu_Popup", "メニュー表示", "", [this] { OpenPopupMenu(GetFocus()); });
-
-  auto item = [](const char* name, kit::Action* action) {
-    auto n = std::make_unique<kit::MenuNode>();
-    n->name = name;
-    n->action = action;
-    n->separator = action == nullptr;
-    return n;
-  };
-  menu_.Root().Add(item("mniHelp_OnlineHelp", &help));
-  menu_.Root().Add(item("mniHelp_Line1", nullptr));
-  menu_.Root().Add(item("mniFile_Close", &close));
+  AddCommand("actFile_Close", "閉じる", [this] { CloseHost(app_.MainWindow()); }, "閉じる");
+  AddCommand("actScroll_Up", "↑", [this] { ScrollLines(-1); });
+  AddCommand("actScroll_Down", "↓", [this] { ScrollLines(1); });
+  AddCommand("actHelp_OnlineHelp", "オンラインヘルプ", [this] { OpenHelp(); }, "オンラインヘルプを表示");
+  AddCommand("actHelp_Update", "作成", [this] { Rebuild(); });
+  AddCommand("actMenu_Popup", "メニュー表示", [this] { OpenPopupMenu(GetFocus()); });
+  AddMenu("mnuHelp", {{"mniHelp_OnlineHelp", "actHelp_OnlineHelp"}, {"mniHelp_Line1"}, {"mniFile_Close", "actFile_Close"}});
+  SetPageMenu("mnuHelp", true);
 
   helpFile_ = HelpFileBeside(OwnModulePath());
   open = ShellOpen;
@@ -227,9 +209,9 @@ TForm_VersionInfo::TForm_VersionInfo(AppServices& app)
 }
 
 TForm_VersionInfo::~TForm_VersionInfo() {
-  if (HWND list = List()) RemoveWindowSubclass(list, ListProc, kListIdBase);
-  if (HWND label = Control("Label_Help_URL")) RemoveWindowSubclass(label, LabelProc, kLabelId);
-  if (icon_) DestroyWindow(icon_);
+  // The controls (and the icon window) go before what they draw with and
+  // what their handlers use.
+  if (Handle()) DestroyWindow(Handle());
   if (iconImage_) DestroyIcon(iconImage_);
   if (statusIcons_) ImageList_Destroy(statusIcons_);
   if (fixedFont_) DeleteObject(fixedFont_);
@@ -270,10 +252,38 @@ void TForm_VersionInfo::OnCreate() {
   list->onDraw = [this](const DRAWITEMSTRUCT& d, const kit::ListItem&) {
     return DrawLine(d, static_cast<int>(d.itemID));
   };
-  SetWindowSubclass(list->Handle(), ListProc, kListIdBase, reinterpret_cast<DWORD_PTR>(this));
+  kit::SubclassControl(list->Handle(), [this](HWND h, UINT msg, WPARAM wp, LPARAM) -> std::optional<LRESULT> {
+    switch (msg) {
+      case WM_MOUSEWHEEL:  // one line per notch, not the system's three
+        HostWheel(GET_WHEEL_DELTA_WPARAM(wp), wp);
+        return 0;
+      case WM_LBUTTONDOWN:
+      case WM_LBUTTONDBLCLK:  // nothing to choose: a click only takes the focus
+        SetFocus(h);
+        return 0;
+      default:
+        return std::nullopt;
+    }
+  });
 
-  HWND label = Control("Label_Help_URL");
-  SetWindowSubclass(label, LabelProc, kLabelId, reinterpret_cast<DWORD_PTR>(this));
+  // The help label reads as a link: a hand over it, underlined while the pointer is on it.
+  kit::SubclassControl(Control("Label_Help_URL"), [this](HWND, UINT msg, WPARAM, LPARAM) -> std::optional<LRESULT> {
+    switch (msg) {
+      case WM_MOUSEMOVE:
+        Hover(true);
+        break;
+      case WM_MOUSELEAVE:
+        Hover(false);
+        break;
+      case WM_SETCURSOR:
+        SetCursor(LoadCursorW(nullptr, IDC_HAND));
+        return TRUE;
+      default:
+        break;
+    }
+    return std::nullopt;
+  });
+  OnClick("Label_Help_URL", [this] { OpenHelp(); });
 
   if (HWND sys = GetAncestor(Handle(), GA_ROOT); sys && sys != Handle() && sys != app_.MainWindow())
     if (HMENU m = GetSystemMenu(sys, FALSE)) {
@@ -391,13 +401,6 @@ void TForm_VersionInfo::OpenHelp() {
   if (open && !open(helpFile_) && notify) notify(L"ヘルプファイルを開けません\r" + helpFile_);
 }
 
-// Closes the window that hosts the page, never the main window itself.
-void TForm_VersionInfo::CloseWindow() {
-  if (!Handle()) return;
-  HWND top = GetAncestor(Handle(), GA_ROOT);
-  if (top && top != Handle() && top != app_.MainWindow()) PostMessageW(top, WM_CLOSE, 0, 0);
-}
-
 bool TForm_VersionInfo::DrawLine(const DRAWITEMSTRUCT& d, int index) const {
   if (index < 0 || index >= static_cast<int>(lines_.size())) return false;
   const VersionLine& line = lines_[static_cast<size_t>(index)];
@@ -451,13 +454,6 @@ bool TForm_VersionInfo::HostKeyUp(WPARAM vk, LPARAM) {
   return vk == VK_UP || vk == VK_DOWN || vk == VK_PRIOR || vk == VK_NEXT || vk == VK_HOME || vk == VK_END;
 }
 
-bool TForm_VersionInfo::OnPopupMenu(POINT screen, HWND) {
-  menu_.Popup(GetAncestor(Handle(), GA_ROOT), screen.x, screen.y, [this](const kit::Action& a) {
-    return static_cast<UINT>(actions_.IndexOf(&a) + 1);
-  });
-  return true;
-}
-
 bool TForm_VersionInfo::OnKey(HWND, UINT msg, WPARAM vk, LPARAM) {
   if (msg != WM_KEYDOWN && msg != WM_KEYUP) return false;
   const bool down = msg == WM_KEYDOWN;
@@ -483,67 +479,6 @@ bool TForm_VersionInfo::OnKey(HWND, UINT msg, WPARAM vk, LPARAM) {
     default:
       return false;
   }
-}
-
-LRESULT TForm_VersionInfo::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
-  switch (msg) {
-    case WM_MOUSEWHEEL:
-      HostWheel(GET_WHEEL_DELTA_WPARAM(wp), wp);
-      return 0;
-    case WM_COMMAND:
-      if (lp && reinterpret_cast<HWND>(lp) == Control("Label_Help_URL")) {
-        if (HIWORD(wp) == STN_CLICKED) OpenHelp();
-        return 0;
-      }
-      break;
-    case WM_CONTEXTMENU:
-      if (lp == -1) OpenPopupMenu(GetFocus());
-      else OnPopupMenu(POINT{static_cast<short>(LOWORD(lp)), static_cast<short>(HIWORD(lp))}, GetFocus());
-      return 0;
-    default:
-      break;
-  }
-  return kit::Page::HandleMessage(msg, wp, lp);
-}
-
-LRESULT CALLBACK TForm_VersionInfo::ListProc(HWND h, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR id, DWORD_PTR ref) {
-  auto* self = reinterpret_cast<TForm_VersionInfo*>(ref);
-  switch (msg) {
-    case WM_MOUSEWHEEL:  // one line per notch, not the system's three
-      self->HostWheel(GET_WHEEL_DELTA_WPARAM(wp), wp);
-      return 0;
-    case WM_LBUTTONDOWN:
-    case WM_LBUTTONDBLCLK:  // nothing to choose: a click only takes the focus
-      SetFocus(h);
-      return 0;
-    case WM_NCDESTROY:
-      RemoveWindowSubclass(h, ListProc, id);
-      break;
-    default:
-      break;
-  }
-  return DefSubclassProc(h, msg, wp, lp);
-}
-
-LRESULT CALLBACK TForm_VersionInfo::LabelProc(HWND h, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR id, DWORD_PTR ref) {
-  auto* self = reinterpret_cast<TForm_VersionInfo*>(ref);
-  switch (msg) {
-    case WM_MOUSEMOVE:
-      self->Hover(true);
-      break;
-    case WM_MOUSELEAVE:
-      self->Hover(false);
-      break;
-    case WM_SETCURSOR:
-      SetCursor(LoadCursorW(nullptr, IDC_HAND));
-      return TRUE;
-    case WM_NCDESTROY:
-      RemoveWindowSubclass(h, LabelProc, id);
-      break;
-    default:
-      break;
-  }
-  return DefSubclassProc(h, msg, wp, lp);
 }
 
 }  // namespace zorvik

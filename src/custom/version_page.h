@@ -16,7 +16,6 @@
 #include <vector>
 
 #include "help/version_list.h"
-#include "kit/action.h"
 #include "kit/page.h"
 #include "kit/win_menu.h"
 
@@ -60,11 +59,7 @@ public:
   std::function<bool(const std::wstring& path)> open;
   std::function<void(const std::wstring& message)> notify;
 
-  // Closes the window that hosts the page.
-  void CloseWindow();
-
-  kit::ActionList& PageActions() { return actions_; }
-  kit::PopupMenu& PageMenu() { return menu_; }  // mnuHelp
+  kit::PopupMenu& PageMenu() { return *Menu("mnuHelp"); }
   HWND IconWindow() const { return icon_; }
   // The bottom panel's height: the help label's height + 16 (scaled).
   int BottomPanelHeight() const;
@@ -76,19 +71,13 @@ public:
 protected:
   void OnCreate() override;
   void OnResize(int width, int height) override;
-  bool OnPopupMenu(POINT screen, HWND focus) override;
   bool OnKey(HWND control, UINT msg, WPARAM vk, LPARAM lp) override;
-  LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
 
 private:
   bool DrawLine(const DRAWITEMSTRUCT& d, int index) const;
   void Hover(bool on);
-  static LRESULT CALLBACK ListProc(HWND h, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR id, DWORD_PTR self);
-  static LRESULT CALLBACK LabelProc(HWND h, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR id, DWORD_PTR self);
 
   AppServices& app_;
-  kit::ActionList actions_;
-  kit::PopupMenu menu_{"mnuHelp"};
   std::vector<VersionLine> lines_;
   std::wstring helpFile_;
   HWND icon_ = nullptr;
