@@ -10,20 +10,18 @@
 #include "commands/command_text.h"
 #include "commands/gestures.h"
 #include "commands/keys.h"
-#include "kit/page_mnemonics.h"
 #include "custom/shortcut_page_design.h"
 #include "kit/app_services.h"
 #include "kit/control_table.h"
 #include "kit/grid.h"
 #include "kit/splitter.h"
+#include "kit/subclass.h"
 #include "platform/message_dialog.h"
 #include "platform/win_text.h"
 
 namespace zorvik {
 
 namespace {
-
-constexpr UINT_PTR kTabSubclassId = 0x5A53;  // "ZS"
 
 std::string Trimmed(std::string s) {
   const size_t first = s.find_first_not_of(' ');
@@ -41,17 +39,6 @@ std::string MenuCaption(const char* caption) {
   }
   return out;
 }
-
-std::unique_ptr<kit::MenuNode> Item(std::string name, kit::Action* action, std::string caption = {}) {
-  auto n = std::make_unique<kit::MenuNode>();
-  n->name = std::move(name);
-  n->action = action;
-  n->caption = std::move(caption);
-  n->separator = action == nullptr && n->caption.empty();
-  return n;
-}
-
-std::unique_ptr<kit::MenuNode> Separator(std::string name) { return Item(std::move(name), nullptr); }
 
 HFONT MakeFont(const wchar_t* face, int height) {
   return CreateFontW(-height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET, OUT_DEFAULT_PRECIS,
@@ -87,7 +74,7 @@ int NameColumnWidth(HFONT font, const std::vector<std::wstring>& names) {
 
 TForm_Custom_ShortCut::TForm_Custom_ShortCut(AppServices& app)
     : kit::Page("TForm_Custom_ShortCut", "ショートカットカスタマイズ", ShortCutPageTable(), kDesignWidth,
-                kDesignHeight, &actions_),
+                kDesignHeight),
       app_(app),
       keyRowCommand_(kKeyCount, -1) {
   const kit::ActionList& all = app_.Actions();
@@ -109,92 +96,101 @@ TForm_Custom_ShortCut::~TForm_Custom_ShortCut() {
 }
 
 void TForm_Custom_ShortCut::BuildActions() {
+  // The page's own commands (names, captions and hints in the design table).
+  const struct {
+    const char* name;
+    void (TForm_Custom_ShortCut::*run)();
+  } runs[] = {
+      {"actShortCutKey_Set", &TForm_Custom_ShortCut::SetSelected},
+      {"actShortCutKey_Delete", &TForm_Custom_ShortCut::DeleteKey},
+      {"actShortCutKey_ResetAll", &TForm_Custom_ShortCut::ResetKeys},
+      {"actGesture_Set", &TForm_Custom_ShortCut::SetSelected},
+      {"actGesture_Delete", &TForm_Custom_ShortCut::DeleteGesture},
+      {"actGesture_ResetAll", &TForm_Custom_ShortCut::ResetGestures},
+      {"actCommand_KeyAdd", &TForm_Custom_ShortCut::SetSelected},
+      {"actCommand_KeyDelete", &TForm_Custom_ShortCut::DeleteCommandBindings},
+      {"actCommand_KeyResetAll", &TForm_Custom_ShortCut::ResetAll},
+      {"actMenu_Popup", &TForm_Custom_ShortCut::PopupPageMenu},
+      {"actFile_Close", &TForm_Custom_ShortCut::CloseWindow},
+  };
   const ShortCutPageCommand* table = ShortCutPageCommands();
   for (size_t i = 0; i < ShortCutPageCommandCount(); ++i) {
-    kit::Action& a = actions_.Add(table[i].name);
-    a.caption = table[i].caption;
-    a.hint = table[i].hint;
+    void (TForm_Custom_ShortCut::*run)() = nullptr;
+    for (const auto& r : runs)
+      if (std::string_view(r.name) == table[i].name) run = r.run;
+    AddCommand(table[i].name, table[i].caption, [this, run] { if (run) (this->*run)(); }, table[i].hint);
   }
-  auto on = [this](const char* name, void (TForm_Custom_ShortCut::*run)()) {
-    actions_.Find(name)->onExecute = [this, run](kit::Action&) { (this->*run)(); };
-  };
-  on("actShortCutKey_Set", &TForm_Custom_ShortCut::SetSelected);
-  on("actShortCutKey_Delete", &TForm_Custom_ShortCut::DeleteKey);
-  on("actShortCutKey_ResetAll", &TForm_Custom_ShortCut::ResetKeys);
-  on("actGesture_Set", &TForm_Custom_ShortCut::SetSelected);
-  on("actGesture_Delete", &TForm_Custom_ShortCut::DeleteGesture);
-  on("actGesture_ResetAll", &TForm_Custom_ShortCut::ResetGestures);
-  on("actCommand_KeyAdd", &TForm_Custom_ShortCut::SetSelected);
-  on("actCommand_KeyDelete", &TForm_Custom_ShortCut::DeleteCommandBindings);
-  on("actCommand_KeyResetAll", &TForm_Custom_ShortCut::ResetAll);
-  on("actMenu_Popup", &TForm_Custom_ShortCut::PopupPageMenu);
-  on("actFile_Close", &TForm_Custom_ShortCut::CloseWindow);
 }
 
 void TForm_Custom_ShortCut::BuildMenus() {
   // mnuShortCutKey and mnuGesture: a "%s コマンドをセット" submenu per category.
-  for (kit::PopupMenu* menu : {&keyMenu_, &gestureMenu_}) {
-    const std::string prefix = menu == &keyMenu_ ? "mniShortCutKey" : "mniGesture";
+  for (const bool keys : {true, false}) {
+    const std::string prefix = keys ? "mniShortCutKey" : "mniGesture";
+    std::vector<kit::MenuRow> rows;
     for (size_t c = 0; c < categories_.size(); ++c) {
-      kit::MenuNode& sub =
-          menu->Root().Add(Item(prefix + "_Category" + std::to_string(c), nullptr, categories_[c].name + " コマンドをセット"));
+      kit::MenuRow sub{prefix + "_Category" + std::to_string(c), "", categories_[c].name + " コマンドをセット"};
       for (size_t i = 0; i < commands_.size(); ++i) {
         if (commands_[i].action->category != categories_[c].name) continue;
         const std::string name = "actSetCommand_" + std::to_string(i + 1);
-        kit::Action* a = actions_.Find(name);
-        if (!a) {
-          a = &actions_.Add(name);
-          a->caption = MenuCaption(commands_[i].action->caption.c_str());
-          a->hint = commands_[i].action->hint;
+        if (!PageActions().Find(name)) {
           const int row = static_cast<int>(i) + 1;
-          a->onExecute = [this, row](kit::Action&) { SetCommandOnSelected(row); };
+          AddCommand(name, MenuCaption(commands_[i].action->caption.c_str()), [this, row] { SetCommandOnSelected(row); },
+                     commands_[i].action->hint);
         }
-        sub.Add(Item(prefix + "_Command" + std::to_string(i + 1), a));
+        sub.items.push_back({prefix + "_Command" + std::to_string(i + 1), name});
       }
+      rows.push_back(std::move(sub));
     }
-    const bool keys = menu == &keyMenu_;
-    menu->Root().Add(Separator(prefix + "_Line1"));
-    menu->Root().Add(Item(prefix + "_Set", actions_.Find(keys ? "actShortCutKey_Set" : "actGesture_Set")));
-    menu->Root().Add(Item(prefix + "_Delete", actions_.Find(keys ? "actShortCutKey_Delete" : "actGesture_Delete")));
-    menu->Root().Add(Separator(prefix + "_Line2"));
-    menu->Root().Add(Item(prefix + "_ResetAll", actions_.Find(keys ? "actShortCutKey_ResetAll" : "actGesture_ResetAll")));
+    rows.insert(rows.end(), {{prefix + "_Line1"},
+                             {prefix + "_Set", keys ? "actShortCutKey_Set" : "actGesture_Set"},
+                             {prefix + "_Delete", keys ? "actShortCutKey_Delete" : "actGesture_Delete"},
+                             {prefix + "_Line2"},
+                             {prefix + "_ResetAll", keys ? "actShortCutKey_ResetAll" : "actGesture_ResetAll"}});
+    AddMenu(keys ? "mnuShortCutKey" : "mnuGesture", rows);
   }
 
   // mnuCommand: the four key submenus, the gestures, then the commands.
+  std::vector<kit::MenuRow> rows;
   const KeyDef* keyTable = KeyTable();
   for (size_t g = 0; g < kKeyMenuGroupCount; ++g) {
     const KeyMenuGroup& group = KeyMenuGroups()[g];
-    kit::MenuNode& sub = commandMenu_.Root().Add(Item(group.name, nullptr, group.caption));
+    kit::MenuRow sub{group.name, "", group.caption};
     for (int row = group.first; row <= group.last; ++row) {
-      kit::Action& a = actions_.Add("actAddKey_" + std::to_string(row));
-      a.caption = std::string("[") + keyTable[row].shown + "]";
-      a.onExecute = [this, row](kit::Action&) { AddKeyToSelected(row + 1); };
-      sub.Add(Item("mniCommand_Key" + std::to_string(row), &a));
+      const std::string name = "actAddKey_" + std::to_string(row);
+      AddCommand(name, std::string("[") + keyTable[row].shown + "]", [this, row] { AddKeyToSelected(row + 1); });
+      sub.items.push_back({"mniCommand_Key" + std::to_string(row), name});
     }
+    rows.push_back(std::move(sub));
   }
-  kit::MenuNode& gestures = commandMenu_.Root().Add(Item("mniCommand_Gesture", nullptr, "ジェスチャを追加"));
+  kit::MenuRow gestures{"mniCommand_Gesture", "", "ジェスチャを追加"};
   for (int slot = 0; slot < kGestureSlotCount; ++slot) {
-    kit::Action& a = actions_.Add("actAddGesture_" + std::to_string(slot));
-    a.caption = std::string("[") + GestureName(slot) + "]";
-    a.onExecute = [this, slot](kit::Action&) { AddGestureToSelected(slot + 1); };
-    gestures.Add(Item("mniCommand_Gesture" + std::to_string(slot), &a));
+    const std::string name = "actAddGesture_" + std::to_string(slot);
+    AddCommand(name, std::string("[") + GestureName(slot) + "]", [this, slot] { AddGestureToSelected(slot + 1); });
+    gestures.items.push_back({"mniCommand_Gesture" + std::to_string(slot), name});
   }
-  commandMenu_.Root().Add(Separator("mniCommand_Line1"));
-  commandMenu_.Root().Add(Item("mniCommand_KeyAdd", actions_.Find("actCommand_KeyAdd")));
-  commandMenu_.Root().Add(Item("mniCommand_KeyDelete", actions_.Find("actCommand_KeyDelete")));
-  commandMenu_.Root().Add(Separator("mniCommand_Line2"));
-  commandMenu_.Root().Add(Item("mniCommand_KeyResetAll", actions_.Find("actCommand_KeyResetAll")));
+  rows.push_back(std::move(gestures));
+  rows.insert(rows.end(), {{"mniCommand_Line1"},
+                           {"mniCommand_KeyAdd", "actCommand_KeyAdd"},
+                           {"mniCommand_KeyDelete", "actCommand_KeyDelete"},
+                           {"mniCommand_Line2"},
+                           {"mniCommand_KeyResetAll", "actCommand_KeyResetAll"}});
+  AddMenu("mnuCommand", rows);
 
+  std::vector<kit::MenuRow> categories;
   for (size_t c = 0; c < categories_.size(); ++c) {
-    kit::Action& a = actions_.Add("actCategory_" + std::to_string(c));
-    a.caption = MenuCaption(categories_[c].name.c_str());
-    a.onExecute = [this, c](kit::Action&) { ChooseCategory(static_cast<int>(c)); };
-    categoryMenu_.Root().Add(Item("mniCommand_Category" + std::to_string(c), &a));
+    const std::string name = "actCategory_" + std::to_string(c);
+    AddCommand(name, MenuCaption(categories_[c].name.c_str()), [this, c] { ChooseCategory(static_cast<int>(c)); });
+    categories.push_back({"mniCommand_Category" + std::to_string(c), name});
   }
+  AddMenu("mnuCommand_Category", categories);
 
-  pageMenu_.Root().Add(Item("mniCustomShortCut_ResetAll", actions_.Find("actCommand_KeyResetAll")));
-  pageMenu_.Root().Add(Separator("mniCustomShortCut_Line"));
-  pageMenu_.Root().Add(Item("mniCustomShortCut_Close", actions_.Find("actFile_Close")));
+  AddMenu("mnuCustomShortCut", {{"mniCustomShortCut_ResetAll", "actCommand_KeyResetAll"},
+                                {"mniCustomShortCut_Line"},
+                                {"mniCustomShortCut_Close", "actFile_Close"}});
+  SetPageMenu("mnuCustomShortCut");
+  SetControlMenu("StringGrid_ShortCutKey", "mnuShortCutKey");
+  SetControlMenu("StringGrid_Gesture", "mnuGesture");
+  SetControlMenu("StringGrid_Command", "mnuCommand");
 }
 
 kit::Grid* TForm_Custom_ShortCut::KeyGrid() const { return Controls().GridOf("StringGrid_ShortCutKey"); }
@@ -251,7 +247,29 @@ void TForm_Custom_ShortCut::OnCreate() {
     SendMessageW(tabs_, TCM_INSERTITEMW, static_cast<WPARAM>(TabCtrl_GetItemCount(tabs_)), reinterpret_cast<LPARAM>(&item));
   }
   SetWindowPos(tabs_, Control("Panel_Gesture"), 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-  SetWindowSubclass(tabs_, TabProc, kTabSubclassId, reinterpret_cast<DWORD_PTR>(this));
+  // The tab control is no table control: Tab moves on from it, and the
+  // page's keys are its keys.
+  kit::SubclassControl(tabs_, [this](HWND h, UINT msg, WPARAM wp, LPARAM lp) -> std::optional<LRESULT> {
+    switch (msg) {
+      case WM_GETDLGCODE:
+        return DLGC_WANTARROWS;
+      case WM_KEYDOWN:
+      case WM_KEYUP:
+      case WM_SYSKEYDOWN:
+      case WM_SYSKEYUP:
+      case WM_CHAR:
+        if (wp == VK_TAB) {
+          if (msg == WM_KEYDOWN)
+            if (HWND next = GetNextDlgTabItem(Handle(), h, GetKeyState(VK_SHIFT) < 0)) SetFocus(next);
+          return 0;
+        }
+        if (msg != WM_CHAR && PageKey(h, msg, wp, lp)) return 0;
+        break;
+      default:
+        break;
+    }
+    return std::nullopt;
+  });
 
   splitter_ = std::make_unique<kit::Splitter>();
   splitter_->Create(Handle(), kit::Splitter::Orientation::Vertical, RECT{0, 0, 1, 1});
@@ -447,9 +465,10 @@ void TForm_Custom_ShortCut::RefreshStates() {
     const int c = CommandGrid()->Row();
     command = c >= 1 && !CommandGrid()->Cell(2, c).empty();
   }
-  actions_.Find("actShortCutKey_Delete")->SetEnabled(key);
-  actions_.Find("actGesture_Delete")->SetEnabled(gesture);
-  actions_.Find("actCommand_KeyDelete")->SetEnabled(command);
+  const kit::ActionList& actions = PageActions();
+  actions.Find("actShortCutKey_Delete")->SetEnabled(key);
+  actions.Find("actGesture_Delete")->SetEnabled(gesture);
+  actions.Find("actCommand_KeyDelete")->SetEnabled(command);
   if (Created()) Bindings().SyncFromActions();
 }
 
@@ -464,11 +483,7 @@ void TForm_Custom_ShortCut::ShowHintOf(kit::Grid* grid, int row) {
   SetWindowTextW(Control("Label_Hint"), hint.c_str());
 }
 
-std::wstring TForm_Custom_ShortCut::HintText() const {
-  wchar_t text[512] = L"";
-  GetWindowTextW(Control("Label_Hint"), text, 512);
-  return text;
-}
+std::wstring TForm_Custom_ShortCut::HintText() const { return ControlText("Label_Hint"); }
 
 void TForm_Custom_ShortCut::ChooseCategory(int index) {
   if (index < 0 || index >= static_cast<int>(categories_.size()) || !Created()) return;
@@ -648,12 +663,7 @@ void TForm_Custom_ShortCut::Drop(kit::Grid* from, kit::Grid* onto, int ontoRow) 
   else if (other == GestureGrid()) SetGesture(GestureGrid()->Row(), command);
 }
 
-// Closes the window that hosts the page, never the main window itself.
-void TForm_Custom_ShortCut::CloseWindow() {
-  if (!Handle()) return;
-  HWND top = GetAncestor(Handle(), GA_ROOT);
-  if (top && top != Handle() && top != app_.MainWindow()) PostMessageW(top, WM_CLOSE, 0, 0);
-}
+void TForm_Custom_ShortCut::CloseWindow() { CloseHost(app_.MainWindow()); }
 
 // --- mouse, menus and keys -------------------------------------------------
 
@@ -667,7 +677,7 @@ bool TForm_Custom_ShortCut::GridMouse(kit::Grid* grid, UINT msg, POINT p) {
         SetFocus(grid->Handle());
         POINT screen = p;
         ClientToScreen(grid->Handle(), &screen);
-        Popup(categoryMenu_, screen);
+        ShowMenu(*Menu("mnuCommand_Category"), screen);
         return true;
       }
       if (inCell && row >= 1) drag_ = Drag{grid, p, true, false};
@@ -706,8 +716,8 @@ bool TForm_Custom_ShortCut::GridMouse(kit::Grid* grid, UINT msg, POINT p) {
     case WM_RBUTTONUP: {
       POINT screen = p;
       ClientToScreen(grid->Handle(), &screen);
-      if (grid == CommandGrid() && inCell && row == 0) Popup(categoryMenu_, screen);
-      else if (inCell && row >= 1) PopupGridMenu(grid, screen);
+      if (grid == CommandGrid() && inCell && row == 0) ShowMenu(*Menu("mnuCommand_Category"), screen);
+      else if (inCell && row >= 1) OpenControlMenu(grid->Handle(), screen);
       return true;
     }
     case WM_CAPTURECHANGED:
@@ -744,74 +754,18 @@ void TForm_Custom_ShortCut::EndDrag(POINT screen) {
   }
 }
 
-kit::Grid* TForm_Custom_ShortCut::FocusedGrid() const {
-  HWND focus = GetFocus();
-  for (kit::Grid* grid : {KeyGrid(), GestureGrid(), CommandGrid()})
-    if (grid && focus == grid->Handle()) return grid;
-  return nullptr;
-}
+void TForm_Custom_ShortCut::PopupPageMenu() { OpenPopupMenu(); }
 
-void TForm_Custom_ShortCut::Popup(kit::PopupMenu& menu, POINT screen) {
-  RefreshStates();
-  menu.Popup(GetAncestor(Handle(), GA_ROOT), screen.x, screen.y,
-             [this](const kit::Action& a) { return static_cast<UINT>(actions_.IndexOf(&a) + 1); });
-}
+// Every menu shows the enabled states of the rows selected now.
+void TForm_Custom_ShortCut::OnMenuOpening(kit::PopupMenu&, HWND) { RefreshStates(); }
 
-void TForm_Custom_ShortCut::PopupGridMenu(kit::Grid* grid, POINT screen) {
-  Popup(grid == KeyGrid() ? keyMenu_ : grid == GestureGrid() ? gestureMenu_ : commandMenu_, screen);
-}
-
-void TForm_Custom_ShortCut::PopupPageMenu() {
-  POINT origin{0, 0};
-  ClientToScreen(Handle(), &origin);
-  Popup(pageMenu_, origin);
-}
-
-// Reached from the title-bar icon and the window hosting the page: the
-// page's own menu.
-bool TForm_Custom_ShortCut::OnPopupMenu(POINT screen, HWND) {
-  Popup(pageMenu_, screen);
-  return true;
-}
-
-bool TForm_Custom_ShortCut::OnKey(HWND control, UINT msg, WPARAM vk, LPARAM lp) {
-  const bool released = msg == WM_KEYUP || msg == WM_SYSKEYUP;
-  const bool pressed = msg == WM_KEYDOWN || msg == WM_SYSKEYDOWN;
-  kit::Grid* grid = nullptr;
-  for (kit::Grid* g : {KeyGrid(), GestureGrid(), CommandGrid()})
-    if (g && control == g->Handle()) grid = g;
-  if (vk == VK_APPS && (released || pressed)) {
-    if (released) {
-      if (grid) {
-        POINT origin{0, 0};
-        ClientToScreen(grid->Handle(), &origin);
-        PopupGridMenu(grid, origin);
-      } else {
-        PopupPageMenu();
-      }
-    }
-    return true;
-  }
-  if (vk == VK_F10 && (released || pressed)) {
-    const bool alt = (HIWORD(lp) & KF_ALTDOWN) != 0 || GetKeyState(VK_MENU) < 0;
-    if (alt || GetKeyState(VK_CONTROL) < 0) return false;
-    if (released) {
-      if (grid && GetKeyState(VK_SHIFT) < 0) {
-        POINT origin{0, 0};
-        ClientToScreen(grid->Handle(), &origin);
-        PopupGridMenu(grid, origin);
-      } else {
-        PopupPageMenu();
-      }
-    }
-    return true;  // the press too, so that F10 does not enter the menu mode
-  }
-  if (vk == VK_ESCAPE && drag_.dragging && pressed) {
+bool TForm_Custom_ShortCut::OnKey(HWND, UINT msg, WPARAM vk, LPARAM) {
+  if (vk == VK_ESCAPE && drag_.dragging && (msg == WM_KEYDOWN || msg == WM_SYSKEYDOWN)) {
     if (drag_.from && GetCapture() == drag_.from->Handle()) ReleaseCapture();
     drag_ = Drag{};
     return true;
   }
-  return kit::ClickMnemonic(*this, msg, vk);
+  return false;
 }
 
 bool TForm_Custom_ShortCut::HostKeyUp(WPARAM vk, LPARAM) {
@@ -835,34 +789,6 @@ LRESULT TForm_Custom_ShortCut::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
       break;
   }
   return kit::Page::HandleMessage(msg, wp, lp);
-}
-
-// The tab control is no table control: Tab moves on from it, and the
-// context-menu keys open the page's menu.
-LRESULT CALLBACK TForm_Custom_ShortCut::TabProc(HWND h, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR id, DWORD_PTR ref) {
-  auto* self = reinterpret_cast<TForm_Custom_ShortCut*>(ref);
-  switch (msg) {
-    case WM_NCDESTROY:
-      RemoveWindowSubclass(h, TabProc, id);
-      break;
-    case WM_GETDLGCODE:
-      return DLGC_WANTARROWS;
-    case WM_KEYDOWN:
-    case WM_KEYUP:
-    case WM_SYSKEYDOWN:
-    case WM_SYSKEYUP:
-    case WM_CHAR:
-      if (wp == VK_TAB) {
-        if (msg == WM_KEYDOWN)
-          if (HWND next = GetNextDlgTabItem(self->Handle(), h, GetKeyState(VK_SHIFT) < 0)) SetFocus(next);
-        return 0;
-      }
-      if (msg != WM_CHAR && self->OnKey(h, msg, wp, lp)) return 0;
-      break;
-    default:
-      break;
-  }
-  return DefSubclassProc(h, msg, wp, lp);
 }
 
 }  // namespace zorvik

@@ -14,7 +14,6 @@
 #include <vector>
 
 #include "commands/command_table.h"
-#include "kit/action.h"
 #include "kit/page.h"
 #include "kit/win_menu.h"
 
@@ -92,12 +91,11 @@ public:
 
   void RefreshStates();
 
-  kit::ActionList& PageActions() { return actions_; }
-  kit::PopupMenu& KeyMenu() { return keyMenu_; }            // mnuShortCutKey
-  kit::PopupMenu& GestureMenu() { return gestureMenu_; }    // mnuGesture
-  kit::PopupMenu& CommandMenu() { return commandMenu_; }    // mnuCommand
-  kit::PopupMenu& CategoryMenu() { return categoryMenu_; }  // mnuCommand_Category
-  kit::PopupMenu& PageMenu() { return pageMenu_; }          // mnuCustomShortCut
+  kit::PopupMenu& KeyMenu() { return *Menu("mnuShortCutKey"); }
+  kit::PopupMenu& GestureMenu() { return *Menu("mnuGesture"); }
+  kit::PopupMenu& CommandMenu() { return *Menu("mnuCommand"); }
+  kit::PopupMenu& CategoryMenu() { return *Menu("mnuCommand_Category"); }
+  kit::PopupMenu& PageMenu() { return *Menu("mnuCustomShortCut"); }
 
   // Called after every change of the bindings or gestures (the version page
   // rebuilds its list from them).
@@ -111,7 +109,7 @@ public:
 protected:
   void OnCreate() override;
   void OnResize(int width, int height) override;
-  bool OnPopupMenu(POINT screen, HWND focus) override;
+  void OnMenuOpening(kit::PopupMenu& menu, HWND control) override;
   bool OnKey(HWND control, UINT msg, WPARAM vk, LPARAM lp) override;
   LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
 
@@ -140,18 +138,11 @@ private:
   bool DrawCell(kit::Grid* grid, HDC dc, kit::GridCellPaint& cell);
   bool GridMouse(kit::Grid* grid, UINT msg, POINT p);
   void EndDrag(POINT screen);
-  kit::Grid* FocusedGrid() const;
-  void PopupGridMenu(kit::Grid* grid, POINT screen);
   void PopupPageMenu();
-  void Popup(kit::PopupMenu& menu, POINT screen);
   bool Ask(const CommandDef* holder, const std::string& name) const;
   void CloseWindow();
-  static LRESULT CALLBACK TabProc(HWND h, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR id, DWORD_PTR self);
 
   AppServices& app_;
-  kit::ActionList actions_;
-  kit::PopupMenu keyMenu_{"mnuShortCutKey"}, gestureMenu_{"mnuGesture"}, commandMenu_{"mnuCommand"},
-      categoryMenu_{"mnuCommand_Category"}, pageMenu_{"mnuCustomShortCut"};
   std::vector<CommandRow> commands_;
   std::vector<Category> categories_;
   std::vector<int> keyRowCommand_;  // index in the action list of the command each key row shows, -1: none

@@ -2,15 +2,14 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <memory>
 
 #include "commands/command_table.h"
 #include "commands/icons.h"
-#include "kit/page_mnemonics.h"
 #include "commands/toolbar.h"
 #include "kit/app_services.h"
 #include "kit/control_table.h"
 #include "kit/owner_list.h"
+#include "kit/subclass.h"
 #include "platform/message_dialog.h"
 #include "platform/text.h"
 #include "platform/win_text.h"
@@ -19,7 +18,6 @@ namespace zorvik {
 
 namespace {
 
-constexpr UINT_PTR kDragSubclassId = 0x5A54;  // "ZT"
 const char kQuestion[] = "ツールバーの設定をリセットします\rよろしいですか";
 
 // The page's own commands. Columns: name, caption.
@@ -123,14 +121,6 @@ kit::ControlTableDesc ToolBarPageTable(int column) {
   return t;
 }
 
-std::unique_ptr<kit::MenuNode> MenuItem(std::string name, kit::Action* action) {
-  auto n = std::make_unique<kit::MenuNode>();
-  n->name = std::move(name);
-  n->action = action;
-  n->separator = action == nullptr;
-  return n;
-}
-
 // The row under a client point of a list; the row count when the point lies
 // below the last row.
 int RowAt(HWND list, POINT p) {
@@ -149,30 +139,22 @@ int RowAt(HWND list, POINT p) {
 
 TForm_Custom_ToolBar::TForm_Custom_ToolBar(AppServices& app)
     : kit::Page("TForm_Custom_ToolBar", "ツールバーカスタマイズ", ToolBarPageTable(MeasureColumnWidth()), kDesignWidth,
-                kDesignHeight, &actions_),
+                kDesignHeight),
       app_(app) {
   columnWidth_ = MeasureColumnWidth();
-  auto command = [this](const char* name, void (TForm_Custom_ToolBar::*run)()) -> kit::Action& {
-    kit::Action& a = actions_.Add(name);
-    a.caption = CaptionOf(name);
-    a.onExecute = [this, run](kit::Action&) { (this->*run)(); };
-    return a;
-  };
-  kit::Action& add = command("Action_ToolBar_Add", &TForm_Custom_ToolBar::Add);
-  kit::Action& insert = actions_.Add("Action_ToolBar_Insert");
-  insert.caption = CaptionOf("Action_ToolBar_Insert");
-  insert.onExecute = [this](kit::Action&) {
+  AddCommand("Action_ToolBar_Add", CaptionOf("Action_ToolBar_Add"), [this] { Add(); });
+  AddCommand("Action_ToolBar_Insert", CaptionOf("Action_ToolBar_Insert"), [this] {
     const int at = NowSettingList() ? NowSettingList()->Selected() : -1;
     Insert(at >= 0 ? at : app_.ToolBar().Count(), CommandList() ? CommandList()->Selected() : -1);
-  };
-  kit::Action& remove = command("Action_ToolBar_Delete", &TForm_Custom_ToolBar::Delete);
-  command("Action_ToolBar_MoveUp", &TForm_Custom_ToolBar::MoveUp);
-  command("Action_ToolBar_MoveDown", &TForm_Custom_ToolBar::MoveDown);
-  kit::Action& reset = command("Action_ToolBar_ResetAll", &TForm_Custom_ToolBar::Reset);
-  command("Action_File_Close", &TForm_Custom_ToolBar::CloseWindow);
+  });
+  AddCommand("Action_ToolBar_Delete", CaptionOf("Action_ToolBar_Delete"), [this] { Delete(); });
+  AddCommand("Action_ToolBar_MoveUp", CaptionOf("Action_ToolBar_MoveUp"), [this] { MoveUp(); });
+  AddCommand("Action_ToolBar_MoveDown", CaptionOf("Action_ToolBar_MoveDown"), [this] { MoveDown(); });
+  AddCommand("Action_ToolBar_ResetAll", CaptionOf("Action_ToolBar_ResetAll"), [this] { Reset(); });
+  AddCommand("Action_File_Close", CaptionOf("Action_File_Close"), [this] { CloseHost(app_.MainWindow()); });
   for (const char* name : {"Action_ToolBar_Add", "Action_ToolBar_Insert", "Action_ToolBar_Delete",
                            "Action_ToolBar_MoveUp", "Action_ToolBar_MoveDown"})
-    actions_.Find(name)->SetEnabled(false);
+    PageActions().Find(name)->SetEnabled(false);
 
   // Every command with an icon, in list order; the categories as they first appear.
   const kit::ActionList& all = app_.Actions();
@@ -184,17 +166,19 @@ TForm_Custom_ToolBar::TForm_Custom_ToolBar(AppServices& app)
     commands_.push_back(&a);
   }
 
-  commandMenu_.Root().Add(MenuItem("mniToolBar_Add", &add));
-  nowMenu_.Root().Add(MenuItem("mniToolBar_Delete", &remove));
-  nowMenu_.Root().Add(MenuItem("mniToolBar_Line", nullptr));
-  nowMenu_.Root().Add(MenuItem("mniToolBar_Reset", &reset));
+  AddMenu("mnuCommandList", {{"mniToolBar_Add", "Action_ToolBar_Add"}});
+  AddMenu("mnuNowSetting",
+          {{"mniToolBar_Delete", "Action_ToolBar_Delete"}, {"mniToolBar_Line"}, {"mniToolBar_Reset", "Action_ToolBar_ResetAll"}});
+  std::vector<kit::MenuRow> categories;
   for (size_t i = 0; i < categories_.size(); ++i) {
-    kit::Action& a = actions_.Add("actCategory_" + std::to_string(i));
-    a.caption = categories_[i].name;
-    a.onExecute = [this, i](kit::Action&) { ChooseCategory(static_cast<int>(i)); };
-    categoryMenu_.Root().Add(MenuItem("mniPShortCut_Category_" + std::to_string(categories_[i].firstRow), &a));
+    const std::string command = "actCategory_" + std::to_string(i);
+    AddCommand(command, categories_[i].name, [this, i] { ChooseCategory(static_cast<int>(i)); });
+    categories.push_back({"mniPShortCut_Category_" + std::to_string(categories_[i].firstRow), command});
   }
-  categoryMenu_.stripAccelerators = true;
+  AddMenu("mnuCommandCategory", categories).stripAccelerators = true;
+  SetControlMenu("CheckListBox_Command", "mnuCommandList");
+  SetControlMenu("CheckListBox_NowSetting", "mnuNowSetting");
+  SetControlMenu("Label_Command", "mnuCommandCategory");
 }
 
 TForm_Custom_ToolBar::~TForm_Custom_ToolBar() {
@@ -232,8 +216,12 @@ void TForm_Custom_ToolBar::OnCreate() {
     list->faceSelectionWithoutFocus = true;
     list->SetImages(icons_);
     list->FitToFont(Scale(kIconSize));
-    SetWindowSubclass(list->Handle(), ListProc, kDragSubclassId, reinterpret_cast<DWORD_PTR>(this));
+    kit::SubclassControl(list->Handle(),
+                         [this](HWND h, UINT msg, WPARAM wp, LPARAM lp) { return ListMessage(h, msg, wp, lp); });
   }
+  // The enabled states follow the list that has the focus.
+  OnFocus("CheckListBox_Command", [this] { FocusList(CommandList()->Handle()); });
+  OnFocus("CheckListBox_NowSetting", [this] { FocusList(NowSettingList()->Handle()); });
   CommandList()->onCheck = [this](int row) { CommandChecked(row); };
   NowSettingList()->onCheck = [this](int row) { NowSettingChecked(row); };
   CommandList()->onSelect = [this](int row) {
@@ -320,11 +308,12 @@ void TForm_Custom_ToolBar::RefreshStates() {
     up = row > 0;
     down = row >= 0 && row < now->Count() - 1;
   }
-  actions_.Find("Action_ToolBar_Add")->SetEnabled(add);
-  actions_.Find("Action_ToolBar_Insert")->SetEnabled(add);
-  actions_.Find("Action_ToolBar_Delete")->SetEnabled(remove);
-  actions_.Find("Action_ToolBar_MoveUp")->SetEnabled(up);
-  actions_.Find("Action_ToolBar_MoveDown")->SetEnabled(down);
+  const kit::ActionList& actions = PageActions();
+  actions.Find("Action_ToolBar_Add")->SetEnabled(add);
+  actions.Find("Action_ToolBar_Insert")->SetEnabled(add);
+  actions.Find("Action_ToolBar_Delete")->SetEnabled(remove);
+  actions.Find("Action_ToolBar_MoveUp")->SetEnabled(up);
+  actions.Find("Action_ToolBar_MoveDown")->SetEnabled(down);
   if (Created()) Bindings().SyncFromActions();
 }
 
@@ -385,13 +374,6 @@ void TForm_Custom_ToolBar::Reset() {
   RefreshStates();
 }
 
-// Closes the window that hosts the page, never the main window itself.
-void TForm_Custom_ToolBar::CloseWindow() {
-  if (!Handle()) return;
-  HWND top = GetAncestor(Handle(), GA_ROOT);
-  if (top && top != Handle() && top != app_.MainWindow()) PostMessageW(top, WM_CLOSE, 0, 0);
-}
-
 void TForm_Custom_ToolBar::CommandChecked(int row) {
   kit::Action* a = CommandAt(row);
   if (!a) return;
@@ -418,7 +400,7 @@ void TForm_Custom_ToolBar::NowSettingChecked(int row) {
 }
 
 void TForm_Custom_ToolBar::DropOnNowSetting(int commandRow, POINT clientPoint) {
-  if (!actions_.Find("Action_ToolBar_Insert")->Enabled()) return;
+  if (!PageActions().Find("Action_ToolBar_Insert")->Enabled()) return;
   Insert(RowAt(NowSettingList()->Handle(), clientPoint), commandRow);
 }
 
@@ -435,11 +417,7 @@ void TForm_Custom_ToolBar::ChooseCategory(int index) {
   SendMessageW(CommandList()->Handle(), LB_SETTOPINDEX, static_cast<WPARAM>(categories_[index].firstRow), 0);
 }
 
-std::wstring TForm_Custom_ToolBar::HintText() const {
-  wchar_t text[512] = L"";
-  GetWindowTextW(Control("Label_Hint"), text, 512);
-  return text;
-}
+std::wstring TForm_Custom_ToolBar::HintText() const { return ControlText("Label_Hint"); }
 
 // The hint of a row's command, or the row's text when it has none.
 void TForm_Custom_ToolBar::ShowHint(HWND list, int row) {
@@ -454,13 +432,6 @@ void TForm_Custom_ToolBar::ShowHint(HWND list, int row) {
   else if (list == NowSettingList()->Handle() && row >= 0 && row < NowSettingList()->Count())
     hint = NowSettingList()->Item(row).text;
   SetWindowTextW(Control("Label_Hint"), hint.c_str());
-}
-
-void TForm_Custom_ToolBar::PopupFor(HWND list, POINT screen) {
-  FocusList(list);
-  kit::PopupMenu& menu = list == NowSettingList()->Handle() ? nowMenu_ : commandMenu_;
-  menu.Popup(GetAncestor(Handle(), GA_ROOT), screen.x, screen.y,
-             [this](const kit::Action& a) { return static_cast<UINT>(actions_.IndexOf(&a) + 1); });
 }
 
 void TForm_Custom_ToolBar::Sync() {
@@ -488,21 +459,28 @@ bool TForm_Custom_ToolBar::HostKeyUp(WPARAM, LPARAM) {
   return false;
 }
 
+// The page menu is the menu of the list in front: the current list's when it
+// has the focus, else the command list's, at the list's corner.
 bool TForm_Custom_ToolBar::OnPopupMenu(POINT, HWND focus) {
   HWND list = focus == NowSettingList()->Handle() ? NowSettingList()->Handle() : CommandList()->Handle();
   POINT origin{0, 0};
   ClientToScreen(list, &origin);
-  PopupFor(list, origin);
-  return true;
+  return OpenControlMenu(list, origin);
 }
 
-bool TForm_Custom_ToolBar::OnKey(HWND control, UINT msg, WPARAM vk, LPARAM lp) {
+// A list's menu acts on that list.
+void TForm_Custom_ToolBar::OnMenuOpening(kit::PopupMenu&, HWND control) {
+  if (control == CommandList()->Handle() || control == NowSettingList()->Handle()) FocusList(control);
+}
+
+bool TForm_Custom_ToolBar::OnKey(HWND control, UINT msg, WPARAM vk, LPARAM) {
   const bool isList = control == CommandList()->Handle() || control == NowSettingList()->Handle();
+  // On the lists F10 opens the list's menu only with Shift, and at once.
   if (isList && vk == VK_F10) {
     if ((msg == WM_KEYDOWN || msg == WM_SYSKEYDOWN) && GetKeyState(VK_SHIFT) < 0) {
       POINT origin{0, 0};
       ClientToScreen(control, &origin);
-      PopupFor(control, origin);
+      OpenControlMenu(control, origin);
     }
     return msg == WM_KEYDOWN || msg == WM_SYSKEYDOWN || msg == WM_KEYUP || msg == WM_SYSKEYUP;
   }
@@ -519,63 +497,15 @@ bool TForm_Custom_ToolBar::OnKey(HWND control, UINT msg, WPARAM vk, LPARAM lp) {
     EndDrag(POINT{}, false);
     return true;
   }
-  (void)lp;
-  return kit::ClickMnemonic(*this, msg, vk);
-}
-
-LRESULT TForm_Custom_ToolBar::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
-  switch (msg) {
-    case WM_COMMAND:
-      if (HIWORD(wp) == LBN_SETFOCUS && lp &&
-          (reinterpret_cast<HWND>(lp) == CommandList()->Handle() || reinterpret_cast<HWND>(lp) == NowSettingList()->Handle()))
-        FocusList(reinterpret_cast<HWND>(lp));
-      break;
-    case WM_CONTEXTMENU: {
-      HWND from = reinterpret_cast<HWND>(wp);
-      POINT at{static_cast<short>(LOWORD(lp)), static_cast<short>(HIWORD(lp))};
-      if (from == Control("Label_Command")) {
-        if (lp == -1) {
-          at = POINT{0, 0};
-          ClientToScreen(from, &at);
-        }
-        categoryMenu_.Popup(GetAncestor(Handle(), GA_ROOT), at.x, at.y,
-                            [this](const kit::Action& a) { return static_cast<UINT>(actions_.IndexOf(&a) + 1); });
-        return 0;
-      }
-      if (from == CommandList()->Handle() || from == NowSettingList()->Handle()) {
-        if (lp == -1) {
-          at = POINT{0, 0};
-          ClientToScreen(from, &at);
-        }
-        PopupFor(from, at);
-        return 0;
-      }
-      break;
-    }
-    default:
-      break;
-  }
-  return kit::Page::HandleMessage(msg, wp, lp);
+  return false;
 }
 
 // Drag and drop between the lists, and the right and middle buttons.
-LRESULT CALLBACK TForm_Custom_ToolBar::ListProc(HWND h, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR id, DWORD_PTR ref) {
-  auto* self = reinterpret_cast<TForm_Custom_ToolBar*>(ref);
-  if (msg == WM_NCDESTROY) {
-    RemoveWindowSubclass(h, ListProc, id);
-    return DefSubclassProc(h, msg, wp, lp);
-  }
-  bool handled = false;
-  const LRESULT r = self->ListMessage(h, msg, wp, lp, &handled);
-  return handled ? r : DefSubclassProc(h, msg, wp, lp);
-}
-
-LRESULT TForm_Custom_ToolBar::ListMessage(HWND list, UINT msg, WPARAM wp, LPARAM lp, bool* handled) {
+std::optional<LRESULT> TForm_Custom_ToolBar::ListMessage(HWND list, UINT msg, WPARAM wp, LPARAM lp) {
   const POINT p{static_cast<short>(LOWORD(lp)), static_cast<short>(HIWORD(lp))};
   switch (msg) {
     case WM_LBUTTONDOWN: {
-      *handled = true;
-      const LRESULT r = DefSubclassProc(list, msg, wp, lp);  // selects the row (and toggles a clicked box)
+      const LRESULT r = kit::ControlDefault(list, msg, wp, lp);  // selects the row (and toggles a clicked box)
       // The list tells of the new selection only when the button goes up;
       // a drag must see it now.
       FocusList(list);
@@ -603,10 +533,9 @@ LRESULT TForm_Custom_ToolBar::ListMessage(HWND list, UINT msg, WPARAM wp, LPARAM
         HWND under = WindowFromPoint(screen);
         const bool accepts =
             (list == CommandList()->Handle() && under == NowSettingList()->Handle() &&
-             actions_.Find("Action_ToolBar_Insert")->Enabled()) ||
+             PageActions().Find("Action_ToolBar_Insert")->Enabled()) ||
             (list == NowSettingList()->Handle() && under == CommandList()->Handle());
         SetCursor(LoadCursorW(nullptr, accepts ? IDC_ARROW : IDC_NO));
-        *handled = true;
         return 0;
       }
       break;
@@ -615,7 +544,6 @@ LRESULT TForm_Custom_ToolBar::ListMessage(HWND list, UINT msg, WPARAM wp, LPARAM
         POINT screen = p;
         ClientToScreen(list, &screen);
         EndDrag(screen, true);
-        *handled = true;
         return 0;
       }
       if (drag_.pressed && drag_.from == list) ShowHint(list, static_cast<int>(SendMessageW(list, LB_GETCURSEL, 0, 0)));
@@ -631,14 +559,12 @@ LRESULT TForm_Custom_ToolBar::ListMessage(HWND list, UINT msg, WPARAM wp, LPARAM
         SendMessageW(list, LB_SETCURSEL, static_cast<WPARAM>(row), 0);
       FocusList(list);
       ShowHint(list, static_cast<int>(SendMessageW(list, LB_GETCURSEL, 0, 0)));
-      *handled = true;
       return 0;
     }
     case WM_RBUTTONUP: {
       POINT screen = p;
       ClientToScreen(list, &screen);
-      PopupFor(list, screen);
-      *handled = true;
+      OpenControlMenu(list, screen);
       return 0;
     }
     case WM_MBUTTONUP:
@@ -647,7 +573,7 @@ LRESULT TForm_Custom_ToolBar::ListMessage(HWND list, UINT msg, WPARAM wp, LPARAM
     default:
       break;
   }
-  return 0;
+  return std::nullopt;
 }
 
 void TForm_Custom_ToolBar::EndDrag(POINT screen, bool drop) {

@@ -12,10 +12,10 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
-#include "kit/action.h"
 #include "kit/page.h"
 #include "kit/win_menu.h"
 
@@ -61,17 +61,15 @@ public:
   void MoveUp();
   void MoveDown();
   void Reset();  // asks first
-  void CloseWindow();
   // A drop at a client point of the target list: a command row on the
   // current list inserts it at the row under the point (below the last row:
   // appended); a current row on the command list deletes it.
   void DropOnNowSetting(int commandRow, POINT clientPoint);
   void DropOnCommands(int nowRow);
 
-  kit::ActionList& PageActions() { return actions_; }
-  kit::PopupMenu& CommandListMenu() { return commandMenu_; }
-  kit::PopupMenu& NowSettingMenu() { return nowMenu_; }
-  kit::PopupMenu& CategoryMenu() { return categoryMenu_; }
+  kit::PopupMenu& CommandListMenu() { return *Menu("mnuCommandList"); }
+  kit::PopupMenu& NowSettingMenu() { return *Menu("mnuNowSetting"); }
+  kit::PopupMenu& CategoryMenu() { return *Menu("mnuCommandCategory"); }
 
   void Sync() override;
   // The wheel over the customisation window scrolls the list under the
@@ -82,8 +80,8 @@ public:
 protected:
   void OnCreate() override;
   bool OnPopupMenu(POINT screen, HWND focus) override;
+  void OnMenuOpening(kit::PopupMenu& menu, HWND control) override;
   bool OnKey(HWND control, UINT msg, WPARAM vk, LPARAM lp) override;
-  LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
 
 private:
   struct Drag {
@@ -92,8 +90,7 @@ private:
     POINT start{};
     bool pressed = false, dragging = false;
   };
-  static LRESULT CALLBACK ListProc(HWND h, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR id, DWORD_PTR self);
-  LRESULT ListMessage(HWND list, UINT msg, WPARAM wp, LPARAM lp, bool* handled);
+  std::optional<LRESULT> ListMessage(HWND list, UINT msg, WPARAM wp, LPARAM lp);
   void EndDrag(POINT screen, bool drop);
 
   void FillCommands();
@@ -102,12 +99,9 @@ private:
   void CommandChecked(int row);
   void NowSettingChecked(int row);
   void ShowHint(HWND list, int row);
-  void PopupFor(HWND list, POINT screen);
   std::wstring RowText(const kit::Action* action) const;
 
   AppServices& app_;
-  kit::ActionList actions_;
-  kit::PopupMenu commandMenu_{"mnuCommandList"}, nowMenu_{"mnuNowSetting"}, categoryMenu_{"mnuCommandCategory"};
   std::vector<kit::Action*> commands_;
   std::vector<Category> categories_;
   int columnWidth_ = 0;
