@@ -27,14 +27,6 @@ std::wstring OneLine(std::u16string_view text) {
   return out;
 }
 
-std::wstring TextOf(HWND h) {
-  if (!h) return {};
-  const int n = GetWindowTextLengthW(h);
-  std::wstring text(static_cast<size_t>(n) + 1, L'\0');
-  text.resize(static_cast<size_t>(GetWindowTextW(h, text.data(), n + 1)));
-  return text;
-}
-
 // At most `limit` UTF-16 units, never half a surrogate pair.
 std::wstring Clipped(std::wstring text, size_t limit) {
   if (text.size() <= limit) return text;
@@ -49,26 +41,17 @@ bool IsChecked(HWND h) { return h && SendMessageW(h, BM_GETCHECK, 0, 0) == BST_C
 }  // namespace
 
 TForm_Custom_Copy::TForm_Custom_Copy(AppServices& app)
-    : kit::Page("TForm_Custom_Copy", "コピーカスタマイズ - Zorvik", CopyPageTable(), kDesignWidth, kDesignHeight,
-                &actions_),
+    : kit::Page("TForm_Custom_Copy", "コピーカスタマイズ - Zorvik", CopyPageTable(), kDesignWidth, kDesignHeight),
       app_(app) {
   ask = [](const std::wstring& message, const std::wstring& title) { return AskYesNo(message, title); };
   notify = [](const std::wstring& message) { ShowNotice(message); };
 
   for (size_t i = 0; i < CopyPanelCount(); ++i) {
     const CopyPanelDef& panel = CopyPanels()[i];
-    kit::Action& a = actions_.Add(ResetActionName(panel));
-    a.caption = "リセット";
-    a.hint = ResetHintOf(panel);
-    a.onExecute = [this, &panel](kit::Action&) { LoadPanel(panel, true); };
+    AddCommand(ResetActionName(panel), "リセット", [this, &panel] { LoadPanel(panel, true); }, ResetHintOf(panel));
   }
-  kit::Action& all = actions_.Add("actCopy_ResetAll");
-  all.caption = "リセット";
-  all.hint = "すべてのコピー形式の設定をデフォルトの設定に戻す";
-  all.onExecute = [this](kit::Action&) { ResetAll(); };
-  kit::Action& close = actions_.Add("actFile_Close");
-  close.caption = "閉じる";
-  close.onExecute = [this](kit::Action&) { CloseWindow(); };
+  AddCommand("actCopy_ResetAll", "リセット", [this] { ResetAll(); }, "すべてのコピー形式の設定をデフォルトの設定に戻す");
+  AddCommand("actFile_Close", "閉じる", [this] { CloseHost(app_.MainWindow()); });
 
   // The chooser's entries: the copy submenu's command items in menu order,
   // without the copy of all values.
@@ -84,8 +67,6 @@ TForm_Custom_Copy::TForm_Custom_Copy(AppServices& app)
     entries_.push_back({command ? command->caption : std::string(m.command), CopyPanelOfSlot(SlotOfCommand(m.command))});
   }
 }
-
-TForm_Custom_Copy::~TForm_Custom_Copy() = default;
 
 void TForm_Custom_Copy::OnCreate() {
   // The scrolling area: a frame with a vertical scroll bar over the tall
@@ -124,6 +105,7 @@ void TForm_Custom_Copy::OnCreate() {
         const std::string box = PieceBoxName(panel, p);
         SendMessageW(Control(box), EM_LIMITTEXT, kMaxPieceLength, 0);
         OnChange(box, [this, &panel] { Edited(panel); });
+        OnFocus(box, [this, box] { ScrollIntoView(Control(box)); });
       }
       if (panel.checkName) OnClick(panel.checkName, [this, &panel] { Edited(panel); });
       // The preview keeps to one line; what does not fit ends in "...".
@@ -138,6 +120,10 @@ void TForm_Custom_Copy::OnCreate() {
   for (const Entry& e : entries_) SendMessageW(chooser, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(W(e.caption).c_str()));
   SendMessageW(chooser, CB_SETCURSEL, 0, 0);
   OnChange("ComboBox_Copy_FmtSel", [this] { SelectEntry(SelectedEntry(), false); });
+  // A click on the title or a group label moves the focus to the scrolling area.
+  for (size_t i = 0; i < Controls().Count(); ++i)
+    if (const std::string& name = Controls().DescAt(i).name; name == "Label_Copy_Title" || IsGroupLabelName(name))
+      OnClick(name, [this] { SetFocus(ScrollBox()); });
   ScrollTo(0);
 }
 
@@ -187,7 +173,7 @@ CopyPanelState TForm_Custom_Copy::Read(const CopyPanelDef& panel) {
   }
   for (int p = 0; p < panel.PieceCount(); ++p) {
     HWND box = Control(PieceBoxName(panel, p));
-    std::wstring text = TextOf(box);
+    std::wstring text = kit::WindowText(box);
     if (text.size() > static_cast<size_t>(kMaxPieceLength)) {
       // Typing stops at the limit; text set from outside is cut to it too.
       text = Clipped(std::move(text), kMaxPieceLength);
@@ -229,7 +215,7 @@ void TForm_Custom_Copy::ShowChoice(const CopyPanelDef& panel, bool checked) {
 }
 
 std::wstring TForm_Custom_Copy::PreviewText(const CopyPanelDef& panel) const {
-  return TextOf(Control(PreviewLabelName(panel)));
+  return ControlText(PreviewLabelName(panel));
 }
 
 void TForm_Custom_Copy::UpdatePreview(const CopyPanelDef& panel) {
@@ -255,12 +241,6 @@ void TForm_Custom_Copy::UpdatePreview(const CopyPanelDef& panel) {
 void TForm_Custom_Copy::ResetAll() {
   if (!ask || ask(W(kResetQuestion), L"Zorvik") != kResultYes) return;
   for (size_t i = 0; i < CopyPanelCount(); ++i) LoadPanel(CopyPanels()[i], true);  // the zoom panel first
-}
-
-void TForm_Custom_Copy::CloseWindow() {
-  if (!Handle()) return;
-  HWND top = GetAncestor(Handle(), GA_ROOT);
-  if (top && top != Handle() && top != app_.MainWindow()) PostMessageW(top, WM_CLOSE, 0, 0);
 }
 
 // --- chooser and scrolling --------------------------------------------------
@@ -445,21 +425,6 @@ LRESULT TForm_Custom_Copy::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     case kFocusIntoView:
       ScrollIntoView(GetFocus());
       return 0;
-    case WM_MOUSEWHEEL:
-      if (Wheel(GET_WHEEL_DELTA_WPARAM(wp), wp)) return 0;
-      break;
-    case WM_COMMAND:
-      if (lp) {
-        HWND from = reinterpret_cast<HWND>(lp);
-        const kit::ControlDesc* d = Controls().DescOf(from);
-        if (d && d->kind == kit::ControlKind::Label && HIWORD(wp) == STN_CLICKED &&
-            (d->name == "Label_Copy_Title" || IsGroupLabelName(d->name))) {
-          SetFocus(ScrollBox());
-          return 0;
-        }
-        if (d && d->kind == kit::ControlKind::Edit && HIWORD(wp) == EN_SETFOCUS) ScrollIntoView(from);
-      }
-      break;
     case WM_CTLCOLORSTATIC: {
       HWND from = reinterpret_cast<HWND>(lp);
       const kit::ControlDesc* d = Controls().DescOf(from);

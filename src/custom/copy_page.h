@@ -15,7 +15,6 @@
 #include <vector>
 
 #include "custom/format_pieces.h"
-#include "kit/action.h"
 #include "kit/page.h"
 
 namespace zorvik {
@@ -31,7 +30,6 @@ public:
   static constexpr int kMaxPieceLength = 4096;
 
   explicit TForm_Custom_Copy(AppServices& app);
-  ~TForm_Custom_Copy() override;
 
   // The chooser: the captions of the copy submenu's items in menu order.
   int EntryCount() const { return static_cast<int>(entries_.size()); }
@@ -63,10 +61,6 @@ public:
   void UpdatePreview(const CopyPanelDef& panel);
   std::wstring PreviewText(const CopyPanelDef& panel) const;
 
-  // Closes the window that hosts the page.
-  void CloseWindow();
-
-  kit::ActionList& PageActions() { return actions_; }
   // The question and the notice (tests answer them without a dialog).
   std::function<int(const std::wstring& message, const std::wstring& title)> ask;
   std::function<void(const std::wstring& message)> notify;
@@ -97,7 +91,6 @@ private:
   void ScrollIntoView(HWND control);
 
   AppServices& app_;
-  kit::ActionList actions_;
   std::vector<Entry> entries_;
   int scroll_ = 0;
   int loading_ = 0;  // boxes being filled: their changes are not edits

@@ -11,6 +11,7 @@
 #include "inspection/disp_info.h"
 #include "kit/control_table.h"
 #include "kit/owner_list.h"
+#include "kit/subclass.h"
 #include "platform/message_dialog.h"
 #include "platform/screen_size.h"
 #include "platform/win_text.h"
@@ -20,7 +21,6 @@ namespace zorvik {
 
 namespace {
 
-constexpr UINT_PTR kTrackBarSubclass = 0x5A53;
 const char kTree[] = "TreeView_Category";
 const char kTrackBar[] = "TrackBar_Zoom";
 const char kInfoList[] = "CheckListBox_Info";
@@ -99,7 +99,12 @@ void TForm_Setting::OnCreate() {
     SendMessageW(bar, TBM_SETRANGEMIN, FALSE, 0);
     SendMessageW(bar, TBM_SETRANGEMAX, TRUE, zooms > 0 ? static_cast<LPARAM>(zooms - 1) : 0);
     SendMessageW(bar, TBM_SETTICFREQ, 1, 0);
-    SetWindowSubclass(bar, TrackBarProc, kTrackBarSubclass, reinterpret_cast<DWORD_PTR>(this));
+    // The wheel over the bar zooms the main window; the bar follows.
+    kit::SubclassControl(bar, [this](HWND, UINT msg, WPARAM wp, LPARAM lp) -> std::optional<LRESULT> {
+      if (msg != WM_MOUSEWHEEL) return std::nullopt;
+      WheelToMainWindow(wp, lp);
+      return 0;
+    });
   }
   for (const char* name : {kLengthX, kLengthY}) Controls().SetSpinRange(name, -kLengthRange, kLengthRange);
   FixSpinRanges();
@@ -114,9 +119,7 @@ void TForm_Setting::OnCreate() {
   OnChange(kTrackBar, [this] { ZoomMoved(); });
   for (const char* name : {kLengthX, kLengthY, kFixedX, kFixedY})
     OnChange(name, [this, name] { SpinChanged(name); });
-  OnClick("Button_Close", [this] {
-    if (HWND root = GetAncestor(Handle(), GA_ROOT)) SendMessageW(root, WM_CLOSE, 0, 0);
-  });
+  OnClick("Button_Close", [this] { CloseHost(); });
   OnClick("Button_Reset", [this] { Reset(); });
   if (kit::OwnerList* opt = Controls().List(kOptList)) {
     const std::vector<kit::Action*> commands = ToggleActions(app_.Actions(), "オプション");
@@ -329,21 +332,6 @@ bool TForm_Setting::HostWheel(int delta, WPARAM keys) {
   WheelToMainWindow(MAKEWPARAM(LOWORD(keys), static_cast<WORD>(static_cast<short>(delta))),
                     MAKELPARAM(static_cast<WORD>(p.x), static_cast<WORD>(p.y)));
   return true;
-}
-
-LRESULT CALLBACK TForm_Setting::TrackBarProc(HWND h, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR id, DWORD_PTR ref) {
-  auto* self = reinterpret_cast<TForm_Setting*>(ref);
-  switch (msg) {
-    case WM_MOUSEWHEEL:
-      self->WheelToMainWindow(wp, lp);
-      return 0;
-    case WM_NCDESTROY:
-      RemoveWindowSubclass(h, TrackBarProc, id);
-      break;
-    default:
-      break;
-  }
-  return DefSubclassProc(h, msg, wp, lp);
 }
 
 }  // namespace zorvik

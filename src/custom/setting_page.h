@@ -56,7 +56,6 @@ private:
   void FixSpinRanges();
   void AfterListCheck();
   void WheelToMainWindow(WPARAM wp, LPARAM lp);
-  static LRESULT CALLBACK TrackBarProc(HWND h, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR id, DWORD_PTR self);
 
   AppServices& app_;
   const SettingsDesignState& design_;
