@@ -11,6 +11,7 @@
 #include "kit/owner_list.h"
 #include "kit/page.h"
 #include "kit/splitter.h"
+#include "kit/subclass.h"
 #include "platform/optional_functions.h"
 #include "platform/win_text.h"
 #include "settings/my_settingfile.h"
@@ -28,9 +29,6 @@ constexpr int kSplitterHeight = 3;
 constexpr int kDesignColWidths[3] = {100, 240, 240};
 constexpr int kVisibleItems = 10;    // of the two drop-down lists
 constexpr int kTextPad = 2;
-
-constexpr UINT_PTR kDeclarationSubclass = 0x5A41;
-constexpr UINT_PTR kGridTextSubclass = 0x5A42;
 
 const char kApiList[] = "ComboBox_APIList";
 const char kDeclaration[] = "ListBox_Declaration";
@@ -179,7 +177,24 @@ void TApp_ZorvikAPITest::BuildControls() {
                 DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
       return true;
     };
-    SetWindowSubclass(decl->Handle(), DeclarationProc, kDeclarationSubclass, reinterpret_cast<DWORD_PTR>(this));
+    kit::SubclassControl(decl->Handle(), [this](HWND h, UINT msg, WPARAM wp, LPARAM lp) -> std::optional<LRESULT> {
+      switch (msg) {
+        case WM_SETFOCUS:
+        case WM_KILLFOCUS: {
+          const LRESULT r = kit::ControlDefault(h, msg, wp, lp);
+          InvalidateRect(h, nullptr, FALSE);  // the highlight follows the focus
+          return r;
+        }
+        case WM_LBUTTONDOWN:
+        case WM_LBUTTONDBLCLK: {
+          const LRESULT r = kit::ControlDefault(h, msg, wp, lp);
+          ShowDescription();
+          return r;
+        }
+        default:
+          return std::nullopt;
+      }
+    });
   }
 
   if (kit::Grid* g = ResultGrid()) {
@@ -214,7 +229,25 @@ void TApp_ZorvikAPITest::BuildControls() {
       SelectObject(dc, old);
       return true;
     };
-    SetWindowSubclass(g->Handle(), GridTextProc, kGridTextSubclass, reinterpret_cast<DWORD_PTR>(this));
+    // The grid answers WM_GETTEXT with its rows, so that other programs
+    // (screen readers, test drivers) can read what it shows.
+    kit::SubclassControl(g->Handle(), [this](HWND, UINT msg, WPARAM wp, LPARAM lp) -> std::optional<LRESULT> {
+      switch (msg) {
+        case WM_GETTEXTLENGTH:
+          return static_cast<LRESULT>(ResultText().size());
+        case WM_GETTEXT: {
+          auto* out = reinterpret_cast<wchar_t*>(lp);
+          if (!out || wp == 0) return 0;
+          const std::wstring text = ResultText();
+          const size_t n = std::min<size_t>(text.size(), static_cast<size_t>(wp) - 1);
+          std::copy_n(text.data(), n, out);
+          out[n] = L'\0';
+          return static_cast<LRESULT>(n);
+        }
+        default:
+          return std::nullopt;
+      }
+    });
   }
 
   border_ = CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE | SS_BLACKRECT, 0, 0, 0, 1, pageWindow, nullptr,
@@ -486,13 +519,7 @@ std::wstring TApp_ZorvikAPITest::DeclarationText() const {
   return decl && decl->Count() > 0 ? decl->Item(0).text : std::wstring();
 }
 
-std::wstring TApp_ZorvikAPITest::HintText() const {
-  HWND hint = Control(kHint);
-  if (!hint) return {};
-  std::wstring text(static_cast<size_t>(GetWindowTextLengthW(hint)) + 1, L'\0');
-  text.resize(static_cast<size_t>(GetWindowTextW(hint, text.data(), static_cast<int>(text.size()))));
-  return text;
-}
+std::wstring TApp_ZorvikAPITest::HintText() const { return kit::WindowText(Control(kHint)); }
 
 void TApp_ZorvikAPITest::SetHintHeight(int height) {
   hintHeight_ = std::max(0, height);
@@ -515,57 +542,6 @@ std::wstring TApp_ZorvikAPITest::ResultText() const {
     text += L"\r\n";
   }
   return text;
-}
-
-LRESULT CALLBACK TApp_ZorvikAPITest::DeclarationProc(HWND h, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR id,
-                                                     DWORD_PTR ref) {
-  auto* self = reinterpret_cast<TApp_ZorvikAPITest*>(ref);
-  switch (msg) {
-    case WM_SETFOCUS:
-    case WM_KILLFOCUS: {
-      const LRESULT r = DefSubclassProc(h, msg, wp, lp);
-      InvalidateRect(h, nullptr, FALSE);  // the highlight follows the focus
-      return r;
-    }
-    case WM_LBUTTONDOWN:
-    case WM_LBUTTONDBLCLK: {
-      const LRESULT r = DefSubclassProc(h, msg, wp, lp);
-      self->ShowDescription();
-      return r;
-    }
-    case WM_NCDESTROY:
-      RemoveWindowSubclass(h, DeclarationProc, id);
-      break;
-    default:
-      break;
-  }
-  return DefSubclassProc(h, msg, wp, lp);
-}
-
-// The grid answers WM_GETTEXT with its rows, so that other programs (screen
-// readers, test drivers) can read what it shows.
-LRESULT CALLBACK TApp_ZorvikAPITest::GridTextProc(HWND h, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR id,
-                                                  DWORD_PTR ref) {
-  auto* self = reinterpret_cast<TApp_ZorvikAPITest*>(ref);
-  switch (msg) {
-    case WM_GETTEXTLENGTH:
-      return static_cast<LRESULT>(self->ResultText().size());
-    case WM_GETTEXT: {
-      auto* out = reinterpret_cast<wchar_t*>(lp);
-      if (!out || wp == 0) return 0;
-      const std::wstring text = self->ResultText();
-      const size_t n = std::min<size_t>(text.size(), static_cast<size_t>(wp) - 1);
-      std::copy_n(text.data(), n, out);
-      out[n] = L'\0';
-      return static_cast<LRESULT>(n);
-    }
-    case WM_NCDESTROY:
-      RemoveWindowSubclass(h, GridTextProc, id);
-      break;
-    default:
-      break;
-  }
-  return DefSubclassProc(h, msg, wp, lp);
 }
 
 }  // namespace zorvik

@@ -113,8 +113,6 @@ private:
   void SetDeclaration(const std::wstring& text);
   void FitResultColumn();
   void FollowInfoFont();
-  static LRESULT CALLBACK DeclarationProc(HWND h, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR id, DWORD_PTR self);
-  static LRESULT CALLBACK GridTextProc(HWND h, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR id, DWORD_PTR self);
 
   AppServices& app_;
   std::unique_ptr<T_MyAPIValue> api_;

@@ -6,6 +6,7 @@
 
 #include "kit/control_table.h"
 #include "kit/page.h"
+#include "kit/subclass.h"
 #include "platform/screen_size.h"
 #include "platform/win_text.h"
 
@@ -13,7 +14,6 @@ namespace zorvik {
 
 namespace {
 
-constexpr UINT_PTR kTabSubclass = 0x5A43;
 constexpr UINT kTabId = 100;
 // The row of tab buttons at 96 dpi, until the tab control tells its own.
 constexpr int kDesignTabStrip = 26;
@@ -28,10 +28,8 @@ TApp_ZorvikCustom::TApp_ZorvikCustom(AppServices& app, std::vector<Tab> tabs)
   for (Tab& t : tabs) pages_.Add(std::move(t.name), std::move(t.caption), std::move(t.factory));
 }
 
-TApp_ZorvikCustom::~TApp_ZorvikCustom() {
-  // The pages' windows go before this window; the pages themselves with the host.
-  if (tabs_ && IsWindow(tabs_)) RemoveWindowSubclass(tabs_, TabProc, kTabSubclass);
-}
+// The pages' windows go before this window; the pages themselves with the host.
+TApp_ZorvikCustom::~TApp_ZorvikCustom() = default;
 
 void TApp_ZorvikCustom::OnCreate() {
   HWND hwnd = Handle();
@@ -56,7 +54,16 @@ void TApp_ZorvikCustom::OnCreate() {
     item.pszText = caption.data();
     SendMessageW(tabs_, TCM_INSERTITEMW, i, reinterpret_cast<LPARAM>(&item));
   }
-  SetWindowSubclass(tabs_, TabProc, kTabSubclass, reinterpret_cast<DWORD_PTR>(this));
+  // Keys on the tab strip: a release goes to the page in front, Ctrl+Tab and
+  // its like change the tab.
+  kit::SubclassControl(tabs_, [this](HWND, UINT msg, WPARAM wp, LPARAM lp) -> std::optional<LRESULT> {
+    if (msg == WM_KEYUP) {
+      if (kit::Page* page = ActivePage(); page && page->HostKeyUp(wp, lp)) return 0;
+    } else if (msg == WM_KEYDOWN && TabKey(msg, wp)) {
+      return 0;
+    }
+    return std::nullopt;
+  });
   SendMessageW(tabs_, TCM_SETCURSEL, 0, 0);
 
   // Client: the tab area's width; the tabs, the tab area and the hint bar high.
@@ -205,24 +212,6 @@ LRESULT TApp_ZorvikCustom::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
       break;
   }
   return ToolWindow::HandleMessage(msg, wp, lp);
-}
-
-LRESULT CALLBACK TApp_ZorvikCustom::TabProc(HWND h, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR id, DWORD_PTR ref) {
-  auto* self = reinterpret_cast<TApp_ZorvikCustom*>(ref);
-  switch (msg) {
-    case WM_KEYUP:
-      if (kit::Page* page = self->ActivePage(); page && page->HostKeyUp(wp, lp)) return 0;
-      break;
-    case WM_KEYDOWN:
-      if (self->TabKey(msg, wp)) return 0;
-      break;
-    case WM_NCDESTROY:
-      RemoveWindowSubclass(h, TabProc, id);
-      break;
-    default:
-      break;
-  }
-  return DefSubclassProc(h, msg, wp, lp);
 }
 
 }  // namespace zorvik

@@ -59,7 +59,6 @@ private:
   void ShowTab(int index);
   void ChainKeys(kit::Page& page);
   bool TabKey(UINT msg, WPARAM vk);
-  static LRESULT CALLBACK TabProc(HWND h, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR id, DWORD_PTR self);
 
   AppServices& app_;
   kit::PageHost pages_;

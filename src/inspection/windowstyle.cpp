@@ -22,7 +22,6 @@ constexpr int kDesignPanelHeight = 26;
 constexpr int kDesignSplitter = 4;
 constexpr int kDesignHintMinimum = 16;
 constexpr int kDesignListMinimum = 32;
-constexpr UINT kMenuCommandBase = 100;
 
 // The class switches in the order of their bits; the last two are kept
 // hidden (they have no table) but take part in the stored mask.
@@ -68,11 +67,24 @@ const TApp_ZorvikWindowStyle* g_copyOrigin = nullptr;
 
 }  // namespace
 
-// The client area: the switch bar, the list, and the hint with its splitter.
+// The client area: the switch bar, the list, and the hint with its splitter;
+// the viewer's commands and its menu.
 class TApp_ZorvikWindowStyle::StylePage : public kit::Page {
 public:
   explicit StylePage(TApp_ZorvikWindowStyle& viewer)
-      : kit::Page("WindowStyle", "ウィンドウスタイル", ViewerTable(), kDesignWidth, kDesignHeight), v_(viewer) {}
+      : kit::Page("WindowStyle", "ウィンドウスタイル", ViewerTable(), kDesignWidth, kDesignHeight), v_(viewer) {
+    AddCommand("Action_WindowStyle_TextOpen", "開く(&O)", [this] { v_.RunCopy(); }, "テキストをクリップボードへコピー")
+        .category = "コピー";
+    AddCommand("Action_WindowStyle_TextCopy", "クリップボードへコピー(&C)", [this] { v_.RunCopy(); },
+               "テキストをクリップボードへコピー")
+        .category = "コピー";
+    AddCommand("actFile_Close", "閉じる(&C)", [this] { v_.Close(); });
+    AddCommand("actMenu_Popup", "メニュー表示", [this] { v_.OpenMenu(); });
+    AddMenu("mnuWindowStyle", {{"mniWindowStyle_Copy", "Action_WindowStyle_TextCopy", "コピー(&C)"},
+                               {"mniWindowStyle_Line"},
+                               {"mniFile_Close", "actFile_Close", "閉じる(&C)\tAlt+F4"}});
+    SetPageMenu("mnuWindowStyle");
+  }
 
   kit::OwnerList* StyleList() const { return Controls().List("ListBox_Style"); }
   kit::Splitter splitter;
@@ -94,12 +106,6 @@ protected:
     };
   }
   void OnResize(int, int) override { v_.Layout(); }
-  bool OnPopupMenu(POINT screen, HWND) override {
-    v_.menu_.Popup(v_.Handle(), screen.x, screen.y, [this](const kit::Action& a) {
-      return kMenuCommandBase + static_cast<UINT>(v_.actions_.IndexOf(&a));
-    });
-    return true;
-  }
   // The main window's shortcuts keep working here: plain key presses and
   // releases go to it first, and a key bound there is not the control's as
   // well. The menu keys, Tab and everything with Alt (Alt+F4 closes this
@@ -128,32 +134,7 @@ private:
 
 TApp_ZorvikWindowStyle::TApp_ZorvikWindowStyle(AppServices& app)
     : kit::ToolWindow(L"TApp_ZorvikWindowStyle", "ウィンドウスタイル", kDesignWidth, kDesignHeight), app_(app) {
-  auto add = [this](const char* name, const char* caption, const char* category, const char* hint,
-                    std::function<void()> run) -> kit::Action& {
-    kit::Action& a = actions_.Add(name);
-    a.caption = caption;
-    a.category = category;
-    a.hint = hint;
-    a.onExecute = [run = std::move(run)](kit::Action&) { run(); };
-    return a;
-  };
-  add("Action_WindowStyle_TextOpen", "開く(&O)", "コピー", "テキストをクリップボードへコピー", [this] { RunCopy(); });
-  kit::Action& copy = add("Action_WindowStyle_TextCopy", "クリップボードへコピー(&C)", "コピー",
-                          "テキストをクリップボードへコピー", [this] { RunCopy(); });
-  kit::Action& close = add("actFile_Close", "閉じる(&C)", "", "", [this] { Close(); });
-  add("actMenu_Popup", "メニュー表示", "", "", [this] { OpenMenu(); });
-
-  auto item = [](const char* name, const char* caption, kit::Action* action) {
-    auto n = std::make_unique<kit::MenuNode>();
-    n->name = name;
-    n->caption = caption;
-    n->action = action;
-    n->separator = action == nullptr;
-    return n;
-  };
-  menu_.Root().Add(item("mniWindowStyle_Copy", "コピー(&C)", &copy));
-  menu_.Root().Add(item("mniWindowStyle_Line", "", nullptr));
-  menu_.Root().Add(item("mniFile_Close", "閉じる(&C)\tAlt+F4", &close));
+  page_ = std::make_unique<StylePage>(*this);
 
   // Closing the viewer switches its command off.
   onClose = [this] {
@@ -178,7 +159,6 @@ TApp_ZorvikWindowStyle::Placement TApp_ZorvikWindowStyle::CurrentPlacement() con
 }
 
 void TApp_ZorvikWindowStyle::OnCreate() {
-  page_ = std::make_unique<StylePage>(*this);
   SetPage(page_.get());
   hintHeight_ = Scale(kDesignHintHeight);
   const RECT& b = saved_.bounds;
@@ -383,6 +363,9 @@ void TApp_ZorvikWindowStyle::OpenMenu() {
   if (page_ && page_->Handle()) page_->OpenPopupMenu(GetFocus());
 }
 
+kit::ActionList& TApp_ZorvikWindowStyle::Actions() { return page_->PageActions(); }
+kit::PopupMenu& TApp_ZorvikWindowStyle::Menu() { return *page_->Menu("mnuWindowStyle"); }
+
 HWND TApp_ZorvikWindowStyle::List() const {
   const kit::OwnerList* list = page_ ? page_->StyleList() : nullptr;
   return list ? list->Handle() : nullptr;
@@ -403,12 +386,6 @@ std::vector<std::wstring> TApp_ZorvikWindowStyle::Lines() const {
   return out;
 }
 
-std::wstring TApp_ZorvikWindowStyle::HintText() const {
-  HWND memo = HintMemo();
-  if (!memo) return {};
-  std::wstring text(static_cast<size_t>(GetWindowTextLengthW(memo)) + 1, L'\0');
-  text.resize(static_cast<size_t>(GetWindowTextW(memo, text.data(), static_cast<int>(text.size()))));
-  return text;
-}
+std::wstring TApp_ZorvikWindowStyle::HintText() const { return kit::WindowText(HintMemo()); }
 
 }  // namespace zorvik

@@ -72,8 +72,8 @@ public:
   // Runs that copy from this viewer ("コピー(&C)" and "開く(&O)").
   void RunCopy();
 
-  kit::ActionList& Actions() { return actions_; }
-  kit::PopupMenu& Menu() { return menu_; }
+  kit::ActionList& Actions();
+  kit::PopupMenu& Menu();
   // The menu at the client's top-left corner, as F10, Apps and the title-bar
   // icon open it.
   void OpenMenu();
@@ -103,8 +103,6 @@ private:
   HBRUSH ListBrush() const;
 
   AppServices& app_;
-  kit::ActionList actions_;
-  kit::PopupMenu menu_{"mnuWindowStyle"};
   std::unique_ptr<StylePage> page_;
   int tickListener_ = 0;
   Placement saved_;

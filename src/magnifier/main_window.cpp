@@ -7,6 +7,7 @@
 #include <climits>
 #include <cmath>
 #include <cstdlib>
+#include <optional>
 #include <stdexcept>
 
 #include "commands/action_setup.h"
@@ -27,6 +28,7 @@
 #include "settings/my_settingfile.h"
 #include "custom/copy_page.h"
 #include "custom/custom_tabs.h"
+#include "kit/subclass.h"
 
 namespace zorvik {
 
@@ -102,23 +104,23 @@ LRESULT CALLBACK PanelProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
 
 // A left press on the toolbar's empty area drags the window; a right press is
 // remembered for the gesture and menu logic of the main window.
-LRESULT CALLBACK ToolBarSubclass(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR ref) {
+std::optional<LRESULT> ToolBarMessage(HWND main, HWND hwnd, UINT msg, LPARAM lp) {
   if (msg == WM_LBUTTONDOWN) {
     POINT pt{GET_X_LPARAM(lp), GET_Y_LPARAM(lp)};
     const LRESULT hit = SendMessageW(hwnd, TB_HITTEST, 0, reinterpret_cast<LPARAM>(&pt));
     if (hit < 0) {
       ReleaseCapture();
-      SendMessageW(reinterpret_cast<HWND>(ref), WM_SYSCOMMAND, syscmd::kDragMoveFromToolBar, 0);
+      SendMessageW(main, WM_SYSCOMMAND, syscmd::kDragMoveFromToolBar, 0);
       return 0;
     }
     // The 1:1 button is held rather than clicked.
-    if (SendMessageW(reinterpret_cast<HWND>(ref), msg::kToolBarLeftPress, static_cast<WPARAM>(hit), 0)) return 0;
+    if (SendMessageW(main, msg::kToolBarLeftPress, static_cast<WPARAM>(hit), 0)) return 0;
   } else if (msg == WM_LBUTTONUP) {
-    SendMessageW(reinterpret_cast<HWND>(ref), msg::kToolBarLeftRelease, 0, 0);
+    SendMessageW(main, msg::kToolBarLeftRelease, 0, 0);
   } else if (msg == WM_RBUTTONDOWN) {
-    SendMessageW(reinterpret_cast<HWND>(ref), msg::kToolBarRightPress, 0, lp);
+    SendMessageW(main, msg::kToolBarRightPress, 0, lp);
   }
-  return DefSubclassProc(hwnd, msg, wp, lp);
+  return std::nullopt;
 }
 }  // namespace
 
@@ -591,7 +593,9 @@ void TApp_Zorvik::CreateToolBar() {
                                  CCS_NOPARENTALIGN | CCS_NODIVIDER,
                              0, 0, cr.right, Scale(24), panelToolBar_, nullptr, inst, nullptr);
   SendMessageW(toolBar_, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
-  SetWindowSubclass(toolBar_, ToolBarSubclass, 1, reinterpret_cast<DWORD_PTR>(Handle()));
+  kit::SubclassControl(toolBar_, [main = Handle()](HWND h, UINT msg, WPARAM, LPARAM lp) {
+    return ToolBarMessage(main, h, msg, lp);
+  });
   CreateCaptureMovePanel();
   // The icons are drawn at 18 pixels once; the lists in use are made from
   // them at the size the DPI and the large-icon option ask for.
