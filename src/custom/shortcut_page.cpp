@@ -78,12 +78,13 @@ TForm_Custom_ShortCut::TForm_Custom_ShortCut(AppServices& app)
       app_(app),
       keyRowCommand_(kKeyCount, -1) {
   const kit::ActionList& all = app_.Actions();
+  std::vector<kit::Action*> listed;
   for (size_t i = 0; i < all.Count(); ++i) {
     kit::Action& a = all.At(i);
     commands_.push_back(CommandRow{&a, CommandByName(a.name)});
-    if (std::none_of(categories_.begin(), categories_.end(), [&](const Category& c) { return c.name == a.category; }))
-      categories_.push_back(Category{a.category, static_cast<int>(i) + 1});
+    listed.push_back(&a);
   }
+  categories_ = kit::CategoriesOf(listed, 1);  // data rows start under the header
   BuildActions();
   BuildMenus();
 }
@@ -284,7 +285,7 @@ void TForm_Custom_ShortCut::OnCreate() {
   FillGrids();
 
   HWND combo = Control("ComboBox_CommandCategory");
-  for (const Category& c : categories_)
+  for (const kit::ActionCategory& c : categories_)
     SendMessageW(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(W(c.name).c_str()));
   OnChange("ComboBox_CommandCategory",
            [this, combo] { ChooseCategory(static_cast<int>(SendMessageW(combo, CB_GETCURSEL, 0, 0))); });
@@ -382,7 +383,7 @@ void TForm_Custom_ShortCut::FitColumns() {
   gestures->SetColWidth(0, NameColumnWidth(fixedFont_, names));
   fit(gestures, Scale(40));
   int widest = 0;
-  for (const Category& c : categories_) widest = std::max<int>(widest, TextSize(uiFont_, W(c.name)).cx);
+  for (const kit::ActionCategory& c : categories_) widest = std::max<int>(widest, TextSize(uiFont_, W(c.name)).cx);
   commands->SetColWidth(0, widest + Scale(4));
   // When room is short the caption column gives way before the key column.
   const int room = commands->ClientWidth() - commands->ColWidth(0) - 3 * line;

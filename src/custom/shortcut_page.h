@@ -57,11 +57,7 @@ public:
   void ShowTab(int tab);
 
   // Categories in order of first appearance, each with its first data row.
-  struct Category {
-    std::string name;
-    int firstRow;
-  };
-  const std::vector<Category>& Categories() const { return categories_; }
+  const std::vector<kit::ActionCategory>& Categories() const { return categories_; }
   void ChooseCategory(int index);
   std::wstring HintText() const;
 
@@ -144,7 +140,7 @@ private:
 
   AppServices& app_;
   std::vector<CommandRow> commands_;
-  std::vector<Category> categories_;
+  std::vector<kit::ActionCategory> categories_;
   std::vector<int> keyRowCommand_;  // index in the action list of the command each key row shows, -1: none
   HWND tabs_ = nullptr;
   std::unique_ptr<kit::Splitter> splitter_;

@@ -161,10 +161,9 @@ TForm_Custom_ToolBar::TForm_Custom_ToolBar(AppServices& app)
   for (size_t i = 0; i < all.Count(); ++i) {
     kit::Action& a = all.At(i);
     if (a.imageIndex < 0 || a.name == "actSpc") continue;
-    if (std::none_of(categories_.begin(), categories_.end(), [&](const Category& c) { return c.name == a.category; }))
-      categories_.push_back(Category{a.category, static_cast<int>(commands_.size())});
     commands_.push_back(&a);
   }
+  categories_ = kit::CategoriesOf(commands_);
 
   AddMenu("mnuCommandList", {{"mniToolBar_Add", "Action_ToolBar_Add"}});
   AddMenu("mnuNowSetting",
@@ -234,7 +233,8 @@ void TForm_Custom_ToolBar::OnCreate() {
   };
 
   HWND combo = Control("ComboBox_CommandCategory");
-  for (const Category& c : categories_) SendMessageW(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(W(c.name).c_str()));
+  for (const kit::ActionCategory& c : categories_)
+    SendMessageW(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(W(c.name).c_str()));
   SendMessageW(combo, CB_SETCURSEL, 0, 0);
   OnChange("ComboBox_CommandCategory",
            [this, combo] { ChooseCategory(static_cast<int>(SendMessageW(combo, CB_GETCURSEL, 0, 0))); });

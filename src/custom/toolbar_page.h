@@ -39,11 +39,7 @@ public:
   kit::Action* CommandAt(int row) const;
   int RowOfCommand(const kit::Action* action) const;  // -1 when not listed
   // Categories in order of first appearance, each with its first row.
-  struct Category {
-    std::string name;
-    int firstRow;
-  };
-  const std::vector<Category>& Categories() const { return categories_; }
+  const std::vector<kit::ActionCategory>& Categories() const { return categories_; }
   void ChooseCategory(int index);
   std::wstring HintText() const;
   // The design width of the four buttons between the lists.
@@ -103,7 +99,7 @@ private:
 
   AppServices& app_;
   std::vector<kit::Action*> commands_;
-  std::vector<Category> categories_;
+  std::vector<kit::ActionCategory> categories_;
   int columnWidth_ = 0;
   HWND activeList_ = nullptr;
   HIMAGELIST icons_ = nullptr;

@@ -68,4 +68,15 @@ int ActionList::IndexOf(const Action* a) const {
   return -1;
 }
 
+std::vector<ActionCategory> CategoriesOf(const std::vector<Action*>& actions, int firstRow) {
+  std::vector<ActionCategory> out;
+  for (size_t i = 0; i < actions.size(); ++i) {
+    const std::string& name = actions[i]->category;
+    bool seen = false;
+    for (const ActionCategory& c : out) seen = seen || c.name == name;
+    if (!seen) out.push_back(ActionCategory{name, firstRow + static_cast<int>(i)});
+  }
+  return out;
+}
+
 }  // namespace zorvik::kit

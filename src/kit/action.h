@@ -69,4 +69,13 @@ private:
   std::map<std::string, Action*, std::less<>> byName_;
 };
 
+// A category of actions and the row of its first action in a list of them.
+struct ActionCategory {
+  std::string name;
+  int firstRow;
+};
+// The categories of `actions` in the order they first appear; the list's
+// first action stands in row `firstRow`.
+std::vector<ActionCategory> CategoriesOf(const std::vector<Action*>& actions, int firstRow = 0);
+
 }  // namespace zorvik::kit

@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <utility>
+#include <vector>
+
 namespace zorvik::kit {
 namespace {
 
@@ -49,6 +53,29 @@ TEST(Action, LookupsAreExact) {
   EXPECT_EQ(list.FindById(1010)->name, "Action_Zoom_10");
   EXPECT_EQ(list.FindById(0), nullptr);
   EXPECT_EQ(list.FindById(1005), nullptr);
+}
+
+TEST(Action, CategoriesComeInTheOrderTheyFirstAppearWithTheirFirstRow) {
+  ActionList list;
+  std::vector<Action*> actions;
+  for (const char* category : {"拡大倍率", "拡大倍率", "グリッド", "拡大倍率", "", "コピー", "グリッド"}) {
+    actions.push_back(&list.Add("Action_" + std::to_string(actions.size())));
+    actions.back()->category = category;
+  }
+  struct Case {
+    int firstRow;
+    std::vector<std::pair<std::string, int>> want;
+  } cases[] = {
+      {0, {{"拡大倍率", 0}, {"グリッド", 2}, {"", 4}, {"コピー", 5}}},
+      {1, {{"拡大倍率", 1}, {"グリッド", 3}, {"", 5}, {"コピー", 6}}},  // rows under a header row
+  };
+  for (const Case& c : cases) {
+    std::vector<std::pair<std::string, int>> got;
+    for (const ActionCategory& category : CategoriesOf(actions, c.firstRow))
+      got.emplace_back(category.name, category.firstRow);
+    EXPECT_EQ(got, c.want) << "first row " << c.firstRow;
+  }
+  EXPECT_TRUE(CategoriesOf({}).empty());
 }
 
 }  // namespace
