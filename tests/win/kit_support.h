@@ -134,4 +134,50 @@ inline int CountNear(const Picture& pic, const RECT& r, COLORREF colour, int tol
   return n;
 }
 
+// A window's rectangle in the coordinates of a picture taken of `captured`
+// (screen coordinates).
+inline RECT PlaceIn(const RECT& captured, HWND w) {
+  RECT r{};
+  GetWindowRect(w, &r);
+  OffsetRect(&r, -captured.left, -captured.top);
+  return r;
+}
+
+// The enabled, visible buttons (push buttons, check boxes, radio buttons and
+// group boxes) with a caption below `parent` that lie wholly inside `area`
+// (screen coordinates).
+inline std::vector<HWND> CaptionedButtons(HWND parent, const RECT& area) {
+  struct Walk {
+    RECT area;
+    std::vector<HWND> found;
+  } walk{area, {}};
+  EnumChildWindows(
+      parent,
+      [](HWND h, LPARAM l) -> BOOL {
+        auto* w = reinterpret_cast<Walk*>(l);
+        wchar_t cls[16] = {};
+        GetClassNameW(h, cls, 16);
+        RECT r{}, both{};
+        GetWindowRect(h, &r);
+        if (_wcsicmp(cls, L"Button") == 0 && IsWindowVisible(h) && IsWindowEnabled(h) &&
+            GetWindowTextLengthW(h) > 0 && IntersectRect(&both, &r, &w->area) && EqualRect(&both, &r))
+          w->found.push_back(h);
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&walk));
+  return walk.found;
+}
+
+inline std::wstring Caption(HWND h) {
+  wchar_t text[256] = {};
+  GetWindowTextW(h, text, 256);
+  return text;
+}
+
+// Pixels of the button text colour inside a control's rectangle of a picture
+// of `captured`: its caption drawn where its table puts it.
+inline int CaptionPixels(const Picture& pic, const RECT& captured, HWND control) {
+  return CountNear(pic, PlaceIn(captured, control), GetSysColor(COLOR_BTNTEXT), 48);
+}
+
 }  // namespace kittest
