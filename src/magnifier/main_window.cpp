@@ -212,6 +212,7 @@ bool TApp_Zorvik::CreateMainWindow() {
               r.bottom - r.top, nullptr, icon, nullptr))
     return false;
   dpi_ = DpiOf(Handle());  // the monitor's, where it differs from the system's
+  canExclude_ = ProbeCaptureExclusion(Handle());
   SetClientSize(Handle(), Scale(kDesignClientWidth), Scale(kDesignClientHeight));
   FormCreate();
   return true;
@@ -362,6 +363,7 @@ void TApp_Zorvik::BuildActions() {
     } else if (ex & WS_EX_LAYERED) {
       SetWindowLongPtrW(Handle(), GWL_EXSTYLE, ex & ~static_cast<LONG_PTR>(WS_EX_LAYERED));
     }
+    UpdateCaptureExclusion();
     if (CanLayerWindows()) Sleep(100);
     RefreshView();
   });
@@ -700,7 +702,9 @@ void TApp_Zorvik::MoveToMonitor() {
 }
 
 void TApp_Zorvik::CheckComposition(const kit::Action* command) {
-  if (!IsCompositionEnabled()) return;
+  // Where the window can be left out of screen copies, composition takes
+  // nothing from either mode.
+  if (!IsCompositionEnabled() || canExclude_) return;
   // A pause whose window tree was taken without composition keeps its picture.
   if (Paused() && winList_ && !winList_->CompositionWasOn()) return;
   std::wstring lines;
@@ -1149,6 +1153,7 @@ void TApp_Zorvik::ApplyCaptureMode() {
   const kit::Action* lupe = actions_.Find("Action_Capture_Lupe");
   if (lupe && lupe->Checked()) LupeExecute();
   else UpdateCaptureMovePanel();
+  UpdateCaptureExclusion();
 }
 
 void TApp_Zorvik::SetFlipMode(int mode) {

@@ -86,6 +86,10 @@ public:
   void CaptureAndPaint(POINT p);
   // Number of full captures so far (the idle skip keeps it low).
   uint64_t CaptureCount() const { return captureCount_; }
+  // Whether this system can leave the window out of screen copies (tried
+  // once when the window is made), and whether the window is left out now.
+  bool CanExcludeFromCapture() const { return canExclude_; }
+  bool ExcludedFromCapture() const { return excluded_; }
   // Time spent in each phase of the full refreshes so far (for the benchmark).
   struct TickProfile {
     double capture = 0, picture = 0, facts = 0, info = 0, present = 0;
@@ -223,6 +227,10 @@ private:
   LRESULT OnNotify(NMHDR* hdr);
   void RunBound(kit::Action& a);
   bool NoSelfCaptureActive() const;
+  // Loupe mode and no-self-capture leave the window out of screen copies
+  // where the system can; neither active, the window is copied as any other.
+  void UpdateCaptureExclusion();
+  void ExcludeFromCapture(bool exclude);
 
   kit::ActionList actions_;
   MainMenus menus_{actions_};
@@ -276,6 +284,7 @@ private:
   std::unique_ptr<T_WinList> winList_;  // the window tree of a pause
   DibCanvas pauseSnapshot_, pauseSnapshotLayered_;  // the frozen virtual screen
   bool pauseNotReady_ = false;
+  bool canExclude_ = false, excluded_ = false;
   int captureMonitor_ = 0;
   HWND panelCaptureMove_ = nullptr;
   int heldSpeedButton_ = -1;  // 0 left, 1 up, 2 down, 3 right
