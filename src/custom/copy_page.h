@@ -20,7 +20,10 @@
 
 namespace zorvik {
 
-class AppServices;
+class EditableParts;
+namespace kit {
+class ToolHost;
+}
 
 class TForm_Custom_Copy : public kit::Page {
 public:
@@ -30,7 +33,7 @@ public:
   // settings file's 16-bit length of a stored format.
   static constexpr int kMaxPieceLength = 4096;
 
-  explicit TForm_Custom_Copy(AppServices& app);
+  TForm_Custom_Copy(kit::ToolHost& app, EditableParts& parts);
   ~TForm_Custom_Copy() override;
 
   // The chooser: the captions of the copy submenu's items in menu order.
@@ -96,7 +99,8 @@ private:
   static bool PageKey(WPARAM vk);
   void ScrollIntoView(HWND control);
 
-  AppServices& app_;
+  kit::ToolHost& app_;
+  EditableParts& parts_;
   kit::ActionList actions_;
   std::vector<Entry> entries_;
   int scroll_ = 0;

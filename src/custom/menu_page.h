@@ -16,8 +16,9 @@
 
 namespace zorvik {
 
-class AppServices;
+class EditableParts;
 namespace kit {
+class ToolHost;
 class OwnerList;
 }
 
@@ -25,7 +26,7 @@ class TForm_Custom_Menu : public kit::Page {
 public:
   static constexpr int kDesignWidth = 500, kDesignHeight = 330;
 
-  explicit TForm_Custom_Menu(AppServices& app);
+  TForm_Custom_Menu(kit::ToolHost& app, EditableParts& parts);
   ~TForm_Custom_Menu() override;
 
   // Tree nodes: 0 is the root ("ルート"), then the sections in menu order.
@@ -59,7 +60,8 @@ private:
   void RowChecked(int row);
   void RowClicked(int row);
 
-  AppServices& app_;
+  kit::ToolHost& app_;
+  EditableParts& parts_;
   kit::ActionList actions_;
   kit::PopupMenu menu_{"mnuMenu"};
   std::vector<kit::MenuNode*> nodes_;

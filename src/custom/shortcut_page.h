@@ -20,8 +20,9 @@
 
 namespace zorvik {
 
-class AppServices;
+class EditableParts;
 namespace kit {
+class ToolHost;
 class Grid;
 class Splitter;
 struct GridCellPaint;
@@ -32,7 +33,7 @@ public:
   static constexpr int kDesignWidth = 500, kDesignHeight = 330;
   enum Tab : int { kKeyTab = 0, kGestureTab = 1 };
 
-  explicit TForm_Custom_ShortCut(AppServices& app);
+  TForm_Custom_ShortCut(kit::ToolHost& app, EditableParts& parts);
   ~TForm_Custom_ShortCut() override;
 
   kit::Grid* KeyGrid() const;      // StringGrid_ShortCutKey
@@ -148,7 +149,8 @@ private:
   void CloseWindow();
   static LRESULT CALLBACK TabProc(HWND h, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR id, DWORD_PTR self);
 
-  AppServices& app_;
+  kit::ToolHost& app_;
+  EditableParts& parts_;
   kit::ActionList actions_;
   kit::PopupMenu keyMenu_{"mnuShortCutKey"}, gestureMenu_{"mnuGesture"}, commandMenu_{"mnuCommand"},
       categoryMenu_{"mnuCommand_Category"}, pageMenu_{"mnuCustomShortCut"};

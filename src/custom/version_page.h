@@ -22,7 +22,10 @@
 
 namespace zorvik {
 
-class AppServices;
+class EditableParts;
+namespace kit {
+class ToolHost;
+}
 
 // "Zorvik:Ver 0.1.0.0": the title and the FileVersion string of the first
 // translation of a module's version resource; an empty version when the
@@ -38,7 +41,7 @@ public:
   // Minimum client size at 96 dpi.
   static constexpr int kMinimumWidth = 480, kMinimumHeight = 280;
 
-  explicit TForm_VersionInfo(AppServices& app);
+  TForm_VersionInfo(kit::ToolHost& app, EditableParts& parts);
   ~TForm_VersionInfo() override;
 
   // actHelp_Update: the list again from the live bindings and gestures; the
@@ -86,7 +89,8 @@ private:
   static LRESULT CALLBACK ListProc(HWND h, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR id, DWORD_PTR self);
   static LRESULT CALLBACK LabelProc(HWND h, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR id, DWORD_PTR self);
 
-  AppServices& app_;
+  kit::ToolHost& app_;
+  EditableParts& parts_;
   kit::ActionList actions_;
   kit::PopupMenu menu_{"mnuHelp"};
   std::vector<VersionLine> lines_;

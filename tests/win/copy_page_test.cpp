@@ -42,7 +42,7 @@ struct CopyHost {
     created = app.CreateMainWindow();
     if (!created) return;
     wintest::Pump(100);
-    page = std::make_unique<TForm_Custom_Copy>(app);
+    page = std::make_unique<TForm_Custom_Copy>(app, app);
     page->notify = [this](const std::wstring& m) { notices.push_back(m); };
     page->ask = [this](const std::wstring& m, const std::wstring& t) {
       questions.push_back(t + L"|" + m);
@@ -193,7 +193,7 @@ TEST(CopyPage, MisfitNoticeIsTheProgramsMessageDialog) {
   app.settingsFile.clear();
   ASSERT_TRUE(app.CreateMainWindow());
   app.Formats().SetCopyFormat(1, u"%5d");
-  TForm_Custom_Copy page(app);
+  TForm_Custom_Copy page(app, app);
   kit::ToolWindow window(L"ZorvikCopyPageTestHost2", "カスタマイズ", TForm_Custom_Copy::kDesignWidth,
                          TForm_Custom_Copy::kDesignHeight);
   window.Ensure(app.Handle(), 96);

@@ -301,7 +301,10 @@ TEST_F(CustomWindowTest, Screenshots) {
     std::unique_ptr<TApp_ZorvikCustom> own;
     if (dpi != 96) {
       std::vector<TApp_ZorvikCustom::Tab> tabs = {
-          {"TabSheet_Option", "一覧設定", [this] { return std::make_unique<TForm_Setting>(app_, app_.DesignState()); }},
+          {"TabSheet_Option", "一覧設定",
+           [this] {
+             return std::make_unique<TForm_Setting>(app_, app_, app_, app_.APITestWindow(), app_.DesignState());
+           }},
           {"tabMenu", "メニュー", nullptr},        {"tabToolBar", "ツールバー", nullptr},
           {"tabShortCut", "ショートカット", nullptr}, {"tabCopy", "コピー形式", nullptr},
           {"tabHelp", "バージョン情報", nullptr}};
