@@ -1060,7 +1060,7 @@ void TApp_Zorvik::HandleException(const std::exception& e) {
 }
 
 // ---------------------------------------------------------------------------
-// The application interface
+// What the roles ask of the window
 
 void TApp_Zorvik::ShowStatusMessage(const std::wstring& text) {
   statusMessage_ = text;
