@@ -82,7 +82,7 @@ def main(src):
             if i not in files:
                 problems.append(f"{f}: includes {i}, which does not exist")
             elif i == "magnifier/main_window.h" and folder != "magnifier":
-                problems.append(f"{f}: includes the main window's header; use kit/app_services.h")
+                problems.append(f"{f}: includes the main window's header; use the role interfaces it implements")
             elif target != folder and not (LEVEL.get(target, -1) < LEVEL.get(folder, -1) and target in LEVEL):
                 problems.append(f"{f}: includes {i} from a layer that is not below {folder}")
 

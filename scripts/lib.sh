@@ -7,7 +7,7 @@ BUILD=${ZORVIK_BUILD:-$ROOT/build}
 JOBS=${JOBS:-$(nproc 2>/dev/null || echo 2)}
 
 PACKAGES=(cmake make g++ googletest g++-mingw-w64-x86-64-posix mingw-w64-tools
-          wine wine64 xvfb x11-utils x11-xserver-utils fonts-ipafont-gothic imagemagick xdotool python3
+          wine wine64 xvfb x11-utils x11-xserver-utils imagemagick xdotool python3
           xserver-xorg-core xserver-xorg-video-dummy
           clang libclang-rt-14-dev fonts-wine fonts-vlgothic)
 
@@ -58,8 +58,10 @@ wine_env() {  # prefix directory
 # A pristine prefix with Japanese fonts mapped and crash dialogs off is made
 # once and copied for each run.
 prepare_prefix() {  # target prefix directory
-  local template="$BUILD/wine-template" target="$1"
-  if [ ! -f "$template/.zorvik-ready" ]; then
+  local template="$BUILD/wine-template" target="$1" stamp
+  # The template is made again when the settings it was made with change.
+  stamp=$(cat "$ROOT/scripts/wine-settings.reg.txt" /usr/share/wine/fonts/marlett.ttf 2>/dev/null | md5sum | cut -d' ' -f1)
+  if [ "$(cat "$template/.zorvik-ready" 2>/dev/null)" != "$stamp" ]; then
     log "creating the Wine prefix template (once)"
     rm -rf "$template"
     wine_env "$template"
@@ -71,7 +73,7 @@ prepare_prefix() {  # target prefix directory
     wineserver -w
     cp /usr/share/wine/fonts/marlett.ttf "$template/drive_c/windows/Fonts/" 2>/dev/null || true
     wineserver -k 2>/dev/null || true; timeout 30 wineserver -w || true
-    touch "$template/.zorvik-ready"
+    echo "$stamp" > "$template/.zorvik-ready"
   fi
   rm -rf "$target"
   cp -a "$template" "$target"

@@ -17,7 +17,10 @@ step() {  # name, command...
   log "$name"
   local before missing=${#NO_REPORT[@]} fuzzFailed=${FUZZ_FAILED:-0}
   before=$(reports)
-  if ! "$@"; then
+  local started=$SECONDS rc=0
+  "$@" || rc=$?
+  echo "($name: $((SECONDS - started)) s)"
+  if [ $rc -ne 0 ]; then
     FAILED_STEPS+=("$name")
     # A step that failed before any of its tests could report counts as a failure itself.
     if [ "$(reports)" -eq "$before" ] && [ ${#NO_REPORT[@]} -eq "$missing" ] &&
@@ -58,10 +61,16 @@ fuzz() {
     -DZORVIK_TESTS=OFF >/dev/null &&
   cmake --build "$BUILD/fuzz" -j "$JOBS" --target format_fuzz settings_fuzz || return 1
   local t rc=0
+  declare -A pids
+  # One target per core, side by side.
   for t in format_fuzz settings_fuzz; do
     mkdir -p "$BUILD/fuzz/$t-findings"
-    if "$BUILD/fuzz/$t" -max_total_time="$FUZZ_SECONDS" -rss_limit_mb=1024 -timeout=10 \
-         -artifact_prefix="$BUILD/fuzz/$t-findings/" -print_final_stats=1 2>"$BUILD/fuzz/$t.log" </dev/null; then
+    "$BUILD/fuzz/$t" -max_total_time="$FUZZ_SECONDS" -rss_limit_mb=1024 -timeout=10 \
+      -artifact_prefix="$BUILD/fuzz/$t-findings/" -print_final_stats=1 2>"$BUILD/fuzz/$t.log" </dev/null &
+    pids[$t]=$!
+  done
+  for t in format_fuzz settings_fuzz; do
+    if wait "${pids[$t]}"; then
       FUZZ_PASSED=$((FUZZ_PASSED + 1)); grep -E '^stat::number_of_executed_units' "$BUILD/fuzz/$t.log" | sed "s/^/$t: /"
     else
       FUZZ_FAILED=$((FUZZ_FAILED + 1)); rc=1; tail -40 "$BUILD/fuzz/$t.log"

@@ -69,8 +69,8 @@ int FrameHeightOf(HWND w) {
 
 }  // namespace
 
-TApp_ZorvikAPITest::TApp_ZorvikAPITest(AppServices& app)
-    : ToolWindow(L"TApp_ZorvikAPITest", "APIテスト", kDesignWidth, kDesignHeight), app_(app) {
+TApp_ZorvikAPITest::TApp_ZorvikAPITest(kit::ToolHost& app, const CaptureState& capture)
+    : ToolWindow(L"TApp_ZorvikAPITest", "APIテスト", kDesignWidth, kDesignHeight), app_(app), capture_(capture) {
   // Closing only hides the window; the command's check follows.
   onClose = [this] {
     if (kit::Action* a = app_.ActionNamed("Action_Test_APITest")) a->SetChecked(false);
@@ -337,7 +337,7 @@ void TApp_ZorvikAPITest::Follow() {
       SendMessageW(Control(kTargetList), CB_GETDROPPEDSTATE, 0, 0))
     return;
   FollowInfoFont();
-  RunOnTarget(reinterpret_cast<HWND>(app_.Current().Handle), app_.CapturePoint());
+  RunOnTarget(reinterpret_cast<HWND>(capture_.Current().Handle), capture_.CapturePoint());
 }
 
 void TApp_ZorvikAPITest::RunOnTarget(HWND window, POINT point) {
@@ -452,6 +452,13 @@ std::vector<const T_Execute*> TApp_ZorvikAPITest::SortedEntries() const {
   if (api_)
     for (const T_Execute* e : api_->SortedEntries()) out.push_back(e);
   return out;
+}
+
+std::vector<std::string> TApp_ZorvikAPITest::CatalogueNames() {
+  if (!Exists()) Make(app_.MainWindow(), app_.Dpi(), false);
+  std::vector<std::string> names;
+  for (const T_Execute* e : SortedEntries()) names.push_back(e->Name);
+  return names;
 }
 
 std::vector<std::string> TApp_ZorvikAPITest::OfferedNames() const {

@@ -16,8 +16,10 @@
 #include <string>
 #include <vector>
 
+#include "apitest/api_entry_choice.h"
 #include "apitest/my_apivalue.h"
-#include "kit/app_services.h"
+#include "inspection/capture_state.h"
+#include "kit/tool_host.h"
 #include "kit/tool_window.h"
 #include "settings/settings_data.h"
 
@@ -30,12 +32,13 @@ class Page;
 class Splitter;
 }  // namespace kit
 
-class TApp_ZorvikAPITest : public kit::ToolWindow {
+// It is also the settings page's choice of its entries (ApiEntryChoice).
+class TApp_ZorvikAPITest : public kit::ToolWindow, public ApiEntryChoice {
 public:
   // Items of the target choice, in their order.
   enum Target { kCaptureWindow = 0, kParentWindow = 1, kTopLevelWindow = 2, kDesktopWindow = 3 };
 
-  explicit TApp_ZorvikAPITest(AppServices& app);
+  TApp_ZorvikAPITest(kit::ToolHost& app, const CaptureState& capture);
   ~TApp_ZorvikAPITest() override;
 
   // --- the settings file (AppSettings participant) -----------------------
@@ -69,12 +72,14 @@ public:
   // All entries, sorted by group and name (what the settings page lists);
   // empty before the window is made.
   std::vector<const T_Execute*> SortedEntries() const;
+  // The names of SortedEntries, making the window (hidden) first.
+  std::vector<std::string> CatalogueNames() override;
   // The names the entry list offers, in list order.
-  std::vector<std::string> OfferedNames() const;
+  std::vector<std::string> OfferedNames() const override;
   // Offers every entry except `hidden` (exact names), keeping the selected
   // entry selected when it is still offered; the hidden list becomes the
   // catalogue names that are not offered.
-  void SetHiddenNames(const std::vector<std::string>& hidden);
+  void SetHiddenNames(const std::vector<std::string>& hidden) override;
   const std::string& HiddenListText() const { return hiddenList_; }
 
   // Selects an entry of the list as the user does (-1: none) and runs it
@@ -114,7 +119,8 @@ private:
   void FitResultColumn();
   void FollowInfoFont();
 
-  AppServices& app_;
+  kit::ToolHost& app_;
+  const CaptureState& capture_;
   std::unique_ptr<T_MyAPIValue> api_;
   std::unique_ptr<kit::Page> page_;
   std::unique_ptr<kit::Splitter> splitter_;

@@ -20,16 +20,18 @@ namespace {
 // Holds the capture timer while the clipboard is busy.
 class TicksHeld {
 public:
-  explicit TicksHeld(AppServices& app) : app_(app) { app_.SuspendTicks(true); }
-  ~TicksHeld() { app_.SuspendTicks(false); }
+  explicit TicksHeld(CopyHost& host) : host_(host) { host_.SuspendTicks(true); }
+  ~TicksHeld() { host_.SuspendTicks(false); }
 
 private:
-  AppServices& app_;
+  CopyHost& host_;
 };
 }  // namespace
 
 void CopyCommands::Bind() {
   kit::ActionList& actions = app_.Actions();
+  styleDetails_ = actions.Find("Action_Copy_WinInfoStyleVerbose");
+  formatsPage_ = actions.Find("Action_Custom_Copy");
   for (size_t i = 0; i < actions.Count(); ++i) {
     kit::Action& a = actions.At(i);
     if (a.name == "Action_Copy_Picture")
@@ -37,7 +39,7 @@ void CopyCommands::Bind() {
         if (!OpenFormatsInstead(c)) CopyPicture();
       };
     else if (StartsWith(a.name, "Action_Copy_"))
-      a.onExecute = [this](kit::Action& c) { CopyText(c); };
+      a.onExecute = [this](kit::Action& c) { CopyText(c, nullptr); };
     else if (a.name == "Action_Write_InfoCash")
       a.onExecute = [this](kit::Action&) { FillWriteCache(); };
     else if (a.name == "Action_Write_ClearCash")
@@ -49,40 +51,45 @@ void CopyCommands::Bind() {
 
 bool CopyCommands::OpenFormatsInstead(kit::Action& command) {
   if (!IsKeyDown(VK_SHIFT)) return false;
-  if (kit::Action* custom = app_.ActionNamed("Action_Custom_Copy")) {
+  if (formatsPage_) {
     requester_ = &command;
     struct Done {
       const kit::Action*& requester;
       ~Done() { requester = nullptr; }
     } done{requester_};
-    custom->Execute();
+    formatsPage_->Execute();
   }
   return true;
 }
 
 void CopyCommands::CopyPicture() {
-  HBITMAP bmp = app_.CopyOfView(app_.Formats().InfoAreaOption());
+  HBITMAP bmp = host_.CopyOfView(formats_.InfoAreaOption());
   if (!bmp) return;
   {
-    TicksHeld held(app_);
+    TicksHeld held(host_);
     PutClipboardBitmap(app_.MainWindow(), bmp);
   }
   DeleteObject(bmp);
-  app_.ShowStatusMessage(Wide(CopiedMessage(u"ズーム画像", u"")));
+  host_.ShowStatusMessage(Wide(CopiedMessage(u"ズーム画像", u"")));
 }
 
-void CopyCommands::CopyText(kit::Action& command) {
+void CopyCommands::CopyStyleDetails(const TApp_ZorvikWindowStyle& origin) {
+  // As running the command would: nothing while it is disabled.
+  if (!styleDetails_ || !styleDetails_->Enabled()) return;
+  CopyText(*styleDetails_, &origin);
+}
+
+void CopyCommands::CopyText(kit::Action& command, const TApp_ZorvikWindowStyle* origin) {
   if (OpenFormatsInstead(command)) return;
-  TicksHeld held(app_);
-  const T_DispInfo& info = app_.Current();
+  TicksHeld held(host_);
+  const T_DispInfo& info = capture_.Current();
   const InfoFigures figures = InfoFiguresOf(info, ScreenSize().Layout());
   // A format that does not fit its item throws; the handler shows it.
-  std::wstring text = Wide(CollectInfoText(command.name, app_.Formats(), info, figures));
+  std::wstring text = Wide(CollectInfoText(command.name, formats_, info, figures));
   // The style details are the viewer's when one of its text commands runs this copy.
-  if (command.name == "Action_Copy_WinInfoStyleVerbose")
-    if (const TApp_ZorvikWindowStyle* viewer = TApp_ZorvikWindowStyle::CopyOrigin()) text = Wide(viewer->CopyText(info));
+  if (origin) text = Wide(origin->CopyText(info));
   PutClipboardText(app_.MainWindow(), text);
-  app_.ShowStatusMessage(Wide(CopiedMessage(FromUtf8(command.caption), std::u16string(text.begin(), text.end()))));
+  host_.ShowStatusMessage(Wide(CopiedMessage(FromUtf8(command.caption), std::u16string(text.begin(), text.end()))));
 }
 
 // The value commands of the write menu (the items from the RGB value on)
@@ -98,13 +105,13 @@ void CopyCommands::EnableWriteValueCommands(bool on) {
 }
 
 void CopyCommands::FillWriteCache() {
-  app_.WriteCache() = app_.Current();
+  host_.WriteCache() = capture_.Current();
   EnableWriteValueCommands(true);
   app_.RefreshView();
 }
 
 void CopyCommands::ClearWriteCache() {
-  app_.WriteCache() = T_DispInfo{};
+  host_.WriteCache() = T_DispInfo{};
   EnableWriteValueCommands(false);
   app_.RefreshView();
 }
@@ -116,12 +123,12 @@ void CopyCommands::WriteValue(kit::Action& command) {
   } else if (command.name == "Action_Write_TextClear") {
     text.clear();
   } else {
-    const T_DispInfo& cache = app_.WriteCache();
+    const T_DispInfo& cache = host_.WriteCache();
     if (cache.Handle == 0) return;
     const InfoFigures figures = InfoFiguresOf(cache, ScreenSize().Layout());
-    text = Wide(CollectInfoText(command.name, app_.Formats(), cache, figures));
+    text = Wide(CollectInfoText(command.name, formats_, cache, figures));
   }
-  HWND target = app_.WindowAtCapturePoint();
+  HWND target = host_.WindowAtCapturePoint();
   if (!target || !IsWindow(target)) return;
   MessageBeep(0);
   LRESULT ignored = 0;

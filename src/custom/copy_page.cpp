@@ -6,7 +6,8 @@
 #include "commands/menu_table.h"
 #include "custom/copy_page_layout.h"
 #include "format/format_engine.h"
-#include "kit/app_services.h"
+#include "kit/tool_host.h"
+#include "settings/editable_parts.h"
 #include "kit/control_table.h"
 #include "platform/message_dialog.h"
 #include "platform/text.h"
@@ -40,9 +41,10 @@ bool IsChecked(HWND h) { return h && SendMessageW(h, BM_GETCHECK, 0, 0) == BST_C
 
 }  // namespace
 
-TForm_Custom_Copy::TForm_Custom_Copy(AppServices& app)
+TForm_Custom_Copy::TForm_Custom_Copy(kit::ToolHost& app, EditableParts& parts)
     : kit::Page("TForm_Custom_Copy", "コピーカスタマイズ - Zorvik", CopyPageTable(), kDesignWidth, kDesignHeight),
-      app_(app) {
+      app_(app),
+      parts_(parts) {
   ask = [](const std::wstring& message, const std::wstring& title) { return AskYesNo(message, title); };
   notify = [](const std::wstring& message) { ShowNotice(message); };
 
@@ -133,7 +135,7 @@ void TForm_Custom_Copy::OnResize(int, int) { ScrollTo(scroll_); }
 
 void TForm_Custom_Copy::LoadPanel(const CopyPanelDef& panel, bool fromDefault) {
   if (!Created()) return;
-  CopyFormats& formats = app_.Formats();
+  CopyFormats& formats = parts_.Formats();
   if (fromDefault) {
     Show(panel, ResetCopyPanel(panel, formats));
     return;
@@ -191,7 +193,7 @@ CopyPanelState TForm_Custom_Copy::Read(const CopyPanelDef& panel) {
 void TForm_Custom_Copy::Edited(const CopyPanelDef& panel) {
   if (loading_ || !Created()) return;
   const CopyPanelState state = Read(panel);
-  StoreCopyPanel(panel, state, app_.Formats());
+  StoreCopyPanel(panel, state, parts_.Formats());
   if (panel.kind != CopyPanelKind::kOptions) ShowChoice(panel, state.checked);
   UpdatePreview(panel);
 }
@@ -225,7 +227,7 @@ void TForm_Custom_Copy::UpdatePreview(const CopyPanelDef& panel) {
   std::u16string preview;
   bool failed = false;
   try {
-    preview = ExpandFormat(app_.Formats().CopyFormat(panel.slot), CopyPanelSampleArgs(panel), FormatMode::kStrict);
+    preview = ExpandFormat(parts_.Formats().CopyFormat(panel.slot), CopyPanelSampleArgs(panel), FormatMode::kStrict);
   } catch (const EFormatError& e) {
     preview = e.Message();
     failed = true;

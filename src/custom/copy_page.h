@@ -19,7 +19,10 @@
 
 namespace zorvik {
 
-class AppServices;
+class EditableParts;
+namespace kit {
+class ToolHost;
+}
 
 class TForm_Custom_Copy : public kit::Page {
 public:
@@ -29,7 +32,7 @@ public:
   // settings file's 16-bit length of a stored format.
   static constexpr int kMaxPieceLength = 4096;
 
-  explicit TForm_Custom_Copy(AppServices& app);
+  TForm_Custom_Copy(kit::ToolHost& app, EditableParts& parts);
 
   // The chooser: the captions of the copy submenu's items in menu order.
   int EntryCount() const { return static_cast<int>(entries_.size()); }
@@ -90,7 +93,8 @@ private:
   static bool PageKey(WPARAM vk);
   void ScrollIntoView(HWND control);
 
-  AppServices& app_;
+  kit::ToolHost& app_;
+  EditableParts& parts_;
   std::vector<Entry> entries_;
   int scroll_ = 0;
   int loading_ = 0;  // boxes being filled: their changes are not edits

@@ -12,23 +12,33 @@
 
 namespace zorvik {
 
-std::vector<TApp_ZorvikCustom::Tab> CustomisationTabs(AppServices& app, const SettingsDesignState& design,
-                                                      std::function<kit::Page*(std::string_view tab)> pageOf) {
+std::vector<TApp_ZorvikCustom::Tab> CustomisationTabs(const CustomisationParts& with, CustomisationPages& made) {
   return {
-      {"TabSheet_Option", "一覧設定", [&app, &design] { return std::make_unique<TForm_Setting>(app, design); }},
-      {"tabMenu", "メニュー", [&app] { return std::make_unique<TForm_Custom_Menu>(app); }},
-      {"tabToolBar", "ツールバー", [&app] { return std::make_unique<TForm_Custom_ToolBar>(app); }},
+      {"TabSheet_Option", "一覧設定",
+       [with] { return std::make_unique<TForm_Setting>(with.app, with.capture, with.live, with.apiEntries, with.design); }},
+      {"tabMenu", "メニュー", [with] { return std::make_unique<TForm_Custom_Menu>(with.app, with.parts); }},
+      {"tabToolBar", "ツールバー", [with] { return std::make_unique<TForm_Custom_ToolBar>(with.app, with.parts); }},
       {"tabShortCut", "ショートカット",
-       [&app, pageOf = std::move(pageOf)] {
-         auto page = std::make_unique<TForm_Custom_ShortCut>(app);
+       [with, &made] {
+         auto page = std::make_unique<TForm_Custom_ShortCut>(with.app, with.parts);
          // The version page lists the bindings: it follows every change.
-         page->onBindingsChanged = [pageOf] {
-           if (auto* help = dynamic_cast<TForm_VersionInfo*>(pageOf("tabHelp"))) help->Rebuild();
+         page->onBindingsChanged = [&made] {
+           if (made.version) made.version->Rebuild();
          };
          return page;
        }},
-      {"tabCopy", "コピー形式", [&app] { return std::make_unique<TForm_Custom_Copy>(app); }},
-      {"tabHelp", "バージョン情報", [&app] { return std::make_unique<TForm_VersionInfo>(app); }},
+      {"tabCopy", "コピー形式",
+       [with, &made] {
+         auto page = std::make_unique<TForm_Custom_Copy>(with.app, with.parts);
+         made.copy = page.get();
+         return page;
+       }},
+      {"tabHelp", "バージョン情報",
+       [with, &made] {
+         auto page = std::make_unique<TForm_VersionInfo>(with.app, with.parts);
+         made.version = page.get();
+         return page;
+       }},
   };
 }
 

@@ -2,22 +2,42 @@
 // page: the settings page, the menu, toolbar and shortcut pages, the copy
 // formats and the version page.
 #pragma once
-#include <functional>
-#include <string_view>
 #include <vector>
 
+#include "apitest/api_entry_choice.h"
 #include "custom/custom_window.h"
-#include "kit/app_services.h"
-#include "kit/page.h"
+#include "inspection/capture_state.h"
+#include "kit/tool_host.h"
 #include "settings/design_state.h"
+#include "settings/editable_parts.h"
+#include "settings/live_settings.h"
 
 namespace zorvik {
 
-// `design` is the design-time state the settings page's Reset restores;
-// `pageOf` finds the page of a tab once it was made (null before), so that the
-// version page can follow the bindings the shortcut page changes. Both must
-// outlive the tabs.
-std::vector<TApp_ZorvikCustom::Tab> CustomisationTabs(AppServices& app, const SettingsDesignState& design,
-                                                      std::function<kit::Page*(std::string_view tab)> pageOf);
+class TForm_Custom_Copy;
+class TForm_VersionInfo;
+
+// What the pages are made with: the main window's roles, the API test
+// window's choice of entries, and the design-time state the settings page's
+// Reset restores.
+struct CustomisationParts {
+  kit::ToolHost& app;
+  const CaptureState& capture;
+  EditableParts& parts;
+  LiveSettings& live;
+  ApiEntryChoice& apiEntries;
+  const SettingsDesignState& design;
+};
+
+// The pages others reach, each set when it is made (null before): the
+// version page follows the bindings the shortcut page changes, and a copy
+// command opens the copy page on its own format.
+struct CustomisationPages {
+  TForm_VersionInfo* version = nullptr;
+  TForm_Custom_Copy* copy = nullptr;
+};
+
+// Everything `with` refers to and `made` must outlive the tabs.
+std::vector<TApp_ZorvikCustom::Tab> CustomisationTabs(const CustomisationParts& with, CustomisationPages& made);
 
 }  // namespace zorvik

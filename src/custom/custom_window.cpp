@@ -22,7 +22,7 @@ bool KeyHeld(int vk) { return GetKeyState(vk) < 0; }
 
 }  // namespace
 
-TApp_ZorvikCustom::TApp_ZorvikCustom(AppServices& app, std::vector<Tab> tabs)
+TApp_ZorvikCustom::TApp_ZorvikCustom(kit::ToolHost& app, std::vector<Tab> tabs)
     : ToolWindow(L"TApp_ZorvikCustom", "カスタマイズ", kDesignPageWidth, kDesignPageHeight + kDesignTabStrip, true),
       app_(app) {
   for (Tab& t : tabs) pages_.Add(std::move(t.name), std::move(t.caption), std::move(t.factory));

@@ -12,8 +12,8 @@
 #include <string_view>
 #include <vector>
 
-#include "kit/app_services.h"
 #include "kit/page_host.h"
+#include "kit/tool_host.h"
 #include "kit/tool_window.h"
 
 namespace zorvik {
@@ -29,7 +29,7 @@ public:
   // The tab area's size at 96 dpi (the page control without its tabs).
   static constexpr int kDesignPageWidth = 500, kDesignPageHeight = 330;
 
-  TApp_ZorvikCustom(AppServices& app, std::vector<Tab> tabs);
+  TApp_ZorvikCustom(kit::ToolHost& app, std::vector<Tab> tabs);
   ~TApp_ZorvikCustom() override;
 
   // Makes the window when needed (centred on the work area of the monitor
@@ -60,7 +60,7 @@ private:
   void ChainKeys(kit::Page& page);
   bool TabKey(UINT msg, WPARAM vk);
 
-  AppServices& app_;
+  kit::ToolHost& app_;
   kit::PageHost pages_;
   HWND tabs_ = nullptr;
   std::vector<kit::Page*> chained_;  // pages whose keys pass here first

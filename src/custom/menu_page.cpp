@@ -4,7 +4,8 @@
 
 #include "commands/main_menus.h"
 #include "platform/dollar_escapes.h"
-#include "kit/app_services.h"
+#include "kit/tool_host.h"
+#include "settings/editable_parts.h"
 #include "kit/owner_list.h"
 #include "platform/message_dialog.h"
 #include "platform/text.h"
@@ -47,16 +48,17 @@ bool Internal(const kit::MenuNode& n) { return n.name.rfind("__", 0) == 0; }
 
 }  // namespace
 
-TForm_Custom_Menu::TForm_Custom_Menu(AppServices& app)
+TForm_Custom_Menu::TForm_Custom_Menu(kit::ToolHost& app, EditableParts& parts)
     : kit::Page("TForm_Custom_Menu", "メニューカスタマイズ", MenuPageTable(), kDesignWidth, kDesignHeight),
-      app_(app) {
+      app_(app),
+      parts_(parts) {
   AddCommand("actMenu_Test", "テスト", [this] { Test(); });
   AddCommand("actMenu_Reset", "リセット", [this] { Reset(); });
   AddCommand("actFile_Close", "閉じる", [this] { CloseHost(app_.MainWindow()); });
 
   // The nodes: the root for the whole menu, then every top-level item that
   // has items of its own (the sections).
-  kit::MenuNode& root = app_.Menus().Main().Root();
+  kit::MenuNode& root = parts_.Menus().Main().Root();
   nodes_.push_back(&root);
   for (const auto& c : root.children)
     if (!c->children.empty() && !Internal(*c)) nodes_.push_back(c.get());
@@ -188,7 +190,7 @@ void TForm_Custom_Menu::Test() {
   HWND owner = app_.MainWindow();
   if (!owner || !IsWindow(owner)) owner = GetAncestor(Handle(), GA_ROOT);
   const kit::ActionList& actions = app_.Actions();
-  app_.Menus().Main().Popup(owner, origin.x, origin.y, [&actions](const kit::Action& a) {
+  parts_.Menus().Main().Popup(owner, origin.x, origin.y, [&actions](const kit::Action& a) {
     return static_cast<UINT>(actions.IndexOf(&a) + 1);
   });
 }
@@ -197,7 +199,7 @@ void TForm_Custom_Menu::Reset() {
   if (AskYesNo(W(kQuestion), L"Zorvik") != kResultYes) return;
   HCURSOR before = SetCursor(LoadCursorW(nullptr, IDC_WAIT));
   EnableWindow(Handle(), FALSE);
-  app_.Menus().ResetToDefaults();
+  parts_.Menus().ResetToDefaults();
   if (SelectedNode() < 0) SelectNode(0);
   FillList();
   EnableWindow(Handle(), TRUE);

@@ -15,8 +15,9 @@
 
 namespace zorvik {
 
-class AppServices;
+class EditableParts;
 namespace kit {
+class ToolHost;
 class OwnerList;
 }
 
@@ -24,7 +25,7 @@ class TForm_Custom_Menu : public kit::Page {
 public:
   static constexpr int kDesignWidth = 500, kDesignHeight = 330;
 
-  explicit TForm_Custom_Menu(AppServices& app);
+  TForm_Custom_Menu(kit::ToolHost& app, EditableParts& parts);
 
   // Tree nodes: 0 is the root ("ルート"), then the sections in menu order.
   int NodeCount() const { return static_cast<int>(nodes_.size()); }
@@ -53,7 +54,8 @@ private:
   void RowChecked(int row);
   void RowClicked(int row);
 
-  AppServices& app_;
+  kit::ToolHost& app_;
+  EditableParts& parts_;
   std::vector<kit::MenuNode*> nodes_;
   std::vector<HTREEITEM> treeItems_;
   std::vector<kit::MenuNode*> rows_;

@@ -74,15 +74,19 @@ void PlainRows(kit::OwnerList& list, const std::vector<kit::Action*>& commands) 
   }
 }
 
-POINT LengthOrigin(const AppServices& app) {
-  return POINT{app.Current().LengthOriginX, app.Current().LengthOriginY};
+POINT LengthOrigin(const CaptureState& capture) {
+  return POINT{capture.Current().LengthOriginX, capture.Current().LengthOriginY};
 }
 
 }  // namespace
 
-TForm_Setting::TForm_Setting(AppServices& app, const SettingsDesignState& design)
+TForm_Setting::TForm_Setting(kit::ToolHost& app, const CaptureState& capture, LiveSettings& live,
+                             ApiEntryChoice& apiEntries, const SettingsDesignState& design)
     : Page("TForm_Setting", "一覧設定", SettingPageDesign(), kSettingPageWidth, kSettingPageHeight, &app.Actions()),
       app_(app),
+      capture_(capture),
+      live_(live),
+      apiEntries_(apiEntries),
       design_(design) {}
 
 TForm_Setting::~TForm_Setting() {
@@ -207,7 +211,7 @@ void TForm_Setting::ShowNode(int node) {
 void TForm_Setting::FillApiList() {
   kit::OwnerList* list = Controls().List(kApiList);
   if (!list) return;
-  ApiEntryChoice& entries = app_.ApiEntries();
+  ApiEntryChoice& entries = apiEntries_;
   apiNames_ = entries.CatalogueNames();
   const std::vector<std::string> offered = entries.OfferedNames();
   list->Clear();
@@ -223,7 +227,7 @@ void TForm_Setting::ApiListChecked() {
   std::vector<std::string> hidden;
   for (int i = 0; i < list->Count() && static_cast<size_t>(i) < apiNames_.size(); ++i)
     if (!list->Checked(i)) hidden.push_back(apiNames_[static_cast<size_t>(i)]);
-  app_.ApiEntries().SetHiddenNames(hidden);
+  apiEntries_.SetHiddenNames(hidden);
 }
 
 void TForm_Setting::AfterListCheck() {
@@ -239,7 +243,7 @@ void TForm_Setting::ZoomMoved() {
   wchar_t shown[64] = L"";
   GetWindowTextW(Control("Label_Zoom"), shown, 64);
   if (caption != shown) SetWindowTextW(Control("Label_Zoom"), caption.c_str());
-  if (!syncing_ && pos != app_.ZoomIndex()) zooms[static_cast<size_t>(pos)]->Execute();
+  if (!syncing_ && pos != live_.ZoomIndex()) zooms[static_cast<size_t>(pos)]->Execute();
 }
 
 void TForm_Setting::SpinChanged(const char* name) {
@@ -249,19 +253,19 @@ void TForm_Setting::SpinChanged(const char* name) {
   const std::string n = name;
   if (n == kLengthX || n == kLengthY) {
     v = std::clamp(v, -kLengthRange, kLengthRange);
-    POINT origin = LengthOrigin(app_);
+    POINT origin = LengthOrigin(capture_);
     (n == kLengthX ? origin.x : origin.y) = v;
-    app_.SetLengthOrigin(origin);
+    live_.SetLengthOrigin(origin);
     return;
   }
-  if (!app_.Fixed() && !app_.Paused()) return;
+  if (!capture_.Fixed() && !capture_.Paused()) return;
   const TMyScreenSize& s = ScreenSize();
-  POINT p = app_.CapturePoint();
+  POINT p = capture_.CapturePoint();
   if (n == kFixedX)
     p.x = std::clamp(v, s.VirtualLeft(), s.VirtualLeft() + std::max(1, s.VirtualWidth()) - 1);
   else
     p.y = std::clamp(v, s.VirtualTop(), s.VirtualTop() + std::max(1, s.VirtualHeight()) - 1);
-  if (p.x != app_.CapturePoint().x || p.y != app_.CapturePoint().y) app_.SetCapturePoint(p);
+  if (p.x != capture_.CapturePoint().x || p.y != capture_.CapturePoint().y) live_.SetCapturePoint(p);
 }
 
 void TForm_Setting::FixSpinRanges() {
@@ -275,7 +279,7 @@ void TForm_Setting::FixSpinRanges() {
 }
 
 void TForm_Setting::SyncSpinEdits() {
-  const bool fixedOn = app_.Fixed() || app_.Paused();
+  const bool fixedOn = capture_.Fixed() || capture_.Paused();
   for (const char* name : {kFixedX, kFixedY}) {
     HWND edit = Control(name);
     if ((IsWindowEnabled(edit) != FALSE) != fixedOn) {
@@ -283,8 +287,8 @@ void TForm_Setting::SyncSpinEdits() {
       EnableWindow(Controls().UpDownOf(name), fixedOn);
     }
   }
-  const POINT origin = LengthOrigin(app_);
-  const POINT capture = app_.CapturePoint();
+  const POINT origin = LengthOrigin(capture_);
+  const POINT capture = capture_.CapturePoint();
   const struct {
     const char* name;
     int value;
@@ -303,7 +307,7 @@ void TForm_Setting::Sync() {
   if (!Created()) return;
   syncing_ = true;
   Page::Sync();
-  const int zoom = app_.ZoomIndex();
+  const int zoom = live_.ZoomIndex();
   HWND bar = Control(kTrackBar);
   if (SendMessageW(bar, TBM_GETPOS, 0, 0) != zoom) SendMessageW(bar, TBM_SETPOS, TRUE, zoom);
   ZoomMoved();  // the label
@@ -315,7 +319,7 @@ void TForm_Setting::Sync() {
 void TForm_Setting::Reset() {
   const int answer = ask ? ask(kResetQuestion, kTitle) : AskYesNo(kResetQuestion, kTitle, kButtonYes);
   if (answer != kResultYes) return;
-  design_.Restore(app_);
+  design_.Restore(app_, live_);
   Sync();
 }
 

@@ -13,15 +13,20 @@
 #include <string_view>
 #include <vector>
 
-#include "kit/app_services.h"
+#include "apitest/api_entry_choice.h"
+#include "inspection/capture_state.h"
 #include "kit/page.h"
+#include "kit/tool_host.h"
 #include "settings/design_state.h"
+#include "settings/live_settings.h"
 
 namespace zorvik {
 
 class TForm_Setting : public kit::Page {
 public:
-  TForm_Setting(AppServices& app, const SettingsDesignState& design);
+  // `apiEntries` is the API test window's choice of entries (its panel).
+  TForm_Setting(kit::ToolHost& app, const CaptureState& capture, LiveSettings& live, ApiEntryChoice& apiEntries,
+                const SettingsDesignState& design);
   ~TForm_Setting() override;
 
   // Follows the live state: bound controls, check lists, zoom, spin edits.
@@ -57,7 +62,10 @@ private:
   void AfterListCheck();
   void WheelToMainWindow(WPARAM wp, LPARAM lp);
 
-  AppServices& app_;
+  kit::ToolHost& app_;
+  const CaptureState& capture_;
+  LiveSettings& live_;
+  ApiEntryChoice& apiEntries_;
   const SettingsDesignState& design_;
   int tickListener_ = 0;
   int node_ = -1;

@@ -11,7 +11,8 @@
 #include "commands/gestures.h"
 #include "commands/keys.h"
 #include "custom/shortcut_page_design.h"
-#include "kit/app_services.h"
+#include "kit/tool_host.h"
+#include "settings/editable_parts.h"
 #include "kit/control_table.h"
 #include "kit/grid.h"
 #include "kit/splitter.h"
@@ -72,10 +73,11 @@ int NameColumnWidth(HFONT font, const std::vector<std::wstring>& names) {
 
 }  // namespace
 
-TForm_Custom_ShortCut::TForm_Custom_ShortCut(AppServices& app)
+TForm_Custom_ShortCut::TForm_Custom_ShortCut(kit::ToolHost& app, EditableParts& parts)
     : kit::Page("TForm_Custom_ShortCut", "ショートカットカスタマイズ", ShortCutPageTable(), kDesignWidth,
                 kDesignHeight),
       app_(app),
+      parts_(parts),
       keyRowCommand_(kKeyCount, -1) {
   const kit::ActionList& all = app_.Actions();
   std::vector<kit::Action*> listed;
@@ -222,9 +224,9 @@ const CommandDef* TForm_Custom_ShortCut::KeyRowCommand(int dataRow) const {
 std::wstring TForm_Custom_ShortCut::KeyColumnText(const CommandDef* command) const {
   std::string text;
   if (!command) return {};
-  for (const KeyBinding& b : app_.Bindings().Items())
+  for (const KeyBinding& b : parts_.Bindings().Items())
     if (b.command == command) text = text + " [" + KeyToKeyName(b.key) + "]";
-  const GestureBindings& g = app_.Gestures();
+  const GestureBindings& g = parts_.Gestures();
   for (int slot = 0; slot < kGestureSlotCount; ++slot)
     if (g.slots[slot] == command) text = text + " [" + GestureName(slot) + "]";
   return W(Trimmed(text));
@@ -419,7 +421,7 @@ void TForm_Custom_ShortCut::ShowTab(int tab) {
 
 void TForm_Custom_ShortCut::ShowKeyRow(int keyRow) {
   const uint16_t key = KeyTable()[keyRow - 1].code;
-  const CommandDef* def = app_.Bindings().Find(key);
+  const CommandDef* def = parts_.Bindings().Find(key);
   int index = -1;
   for (size_t i = 0; def && i < commands_.size() && index < 0; ++i)
     if (commands_[i].def == def) index = static_cast<int>(i);
@@ -428,7 +430,7 @@ void TForm_Custom_ShortCut::ShowKeyRow(int keyRow) {
 }
 
 void TForm_Custom_ShortCut::ShowGestureRow(int gestureRow) {
-  const CommandDef* def = app_.Gestures().slots[gestureRow - 1];
+  const CommandDef* def = parts_.Gestures().slots[gestureRow - 1];
   if (GestureGrid()) GestureGrid()->SetCell(1, gestureRow, std::string_view(def ? CommandDisplayText(*def) : std::string()));
 }
 
@@ -462,7 +464,7 @@ void TForm_Custom_ShortCut::RefreshStates() {
   if (Created()) {
     key = KeyRowCommand(KeyGrid()->Row()) != nullptr;
     const int g = GestureGrid()->Row();
-    gesture = g >= 1 && g <= kGestureSlotCount && app_.Gestures().slots[g - 1] != nullptr;
+    gesture = g >= 1 && g <= kGestureSlotCount && parts_.Gestures().slots[g - 1] != nullptr;
     const int c = CommandGrid()->Row();
     command = c >= 1 && !CommandGrid()->Cell(2, c).empty();
   }
@@ -477,7 +479,7 @@ void TForm_Custom_ShortCut::RefreshStates() {
 void TForm_Custom_ShortCut::ShowHintOf(kit::Grid* grid, int row) {
   const CommandDef* def = nullptr;
   if (grid == KeyGrid()) def = KeyRowCommand(row);
-  else if (grid == GestureGrid()) def = row >= 1 && row <= kGestureSlotCount ? app_.Gestures().slots[row - 1] : nullptr;
+  else if (grid == GestureGrid()) def = row >= 1 && row <= kGestureSlotCount ? parts_.Gestures().slots[row - 1] : nullptr;
   else def = CommandDefAt(row);
   std::wstring hint;
   if (def) hint = def->hint && *def->hint ? W(def->hint) : W(CommandDisplayText(*def));
@@ -501,7 +503,7 @@ void TForm_Custom_ShortCut::SetKey(int keyRow, const CommandDef* command) {
   if (keyRow < 1 || keyRow > kKeyCount || !command || !Created()) return;
   if (KeyRowCommand(keyRow) == command) return;
   const uint16_t key = KeyTable()[keyRow - 1].code;
-  BindingList& bindings = app_.Bindings();
+  BindingList& bindings = parts_.Bindings();
   // Every command that had the key loses it.
   std::vector<const CommandDef*> former;
   for (const KeyBinding& b : bindings.Items())
@@ -518,7 +520,7 @@ void TForm_Custom_ShortCut::SetKey(int keyRow, const CommandDef* command) {
 void TForm_Custom_ShortCut::ClearKey(int keyRow) {
   if (keyRow < 1 || keyRow > kKeyCount || !Created()) return;
   const uint16_t key = KeyTable()[keyRow - 1].code;
-  BindingList& bindings = app_.Bindings();
+  BindingList& bindings = parts_.Bindings();
   std::vector<const CommandDef*> former;
   for (const KeyBinding& b : bindings.Items())
     if (b.key == key) former.push_back(b.command);
@@ -531,7 +533,7 @@ void TForm_Custom_ShortCut::ClearKey(int keyRow) {
 
 void TForm_Custom_ShortCut::SetGesture(int gestureRow, const CommandDef* command) {
   if (gestureRow < 1 || gestureRow > kGestureSlotCount || !command || !Created()) return;
-  const CommandDef*& slot = app_.Gestures().slots[gestureRow - 1];
+  const CommandDef*& slot = parts_.Gestures().slots[gestureRow - 1];
   const CommandDef* former = slot;
   slot = nullptr;
   ShowKeyColumn(former);
@@ -544,7 +546,7 @@ void TForm_Custom_ShortCut::SetGesture(int gestureRow, const CommandDef* command
 
 void TForm_Custom_ShortCut::ClearGesture(int gestureRow) {
   if (gestureRow < 1 || gestureRow > kGestureSlotCount || !Created()) return;
-  const CommandDef*& slot = app_.Gestures().slots[gestureRow - 1];
+  const CommandDef*& slot = parts_.Gestures().slots[gestureRow - 1];
   const CommandDef* former = slot;
   slot = nullptr;
   ShowGestureRow(gestureRow);
@@ -579,8 +581,8 @@ void TForm_Custom_ShortCut::DeleteCommandBindings() {
   }
   // A key bound twice shows only its first command; the command's own
   // binding behind it goes too, or its key column would never empty.
-  if (app_.Bindings().RemoveCommand(command) > 0) changed = true;
-  GestureBindings& g = app_.Gestures();
+  if (parts_.Bindings().RemoveCommand(command) > 0) changed = true;
+  GestureBindings& g = parts_.Gestures();
   for (int slot = 0; slot < kGestureSlotCount; ++slot) {
     if (g.slots[slot] != command) continue;
     g.slots[slot] = nullptr;
@@ -594,22 +596,22 @@ void TForm_Custom_ShortCut::DeleteCommandBindings() {
 
 void TForm_Custom_ShortCut::ResetKeys() {
   if (AskYesNo(W(kResetKeysQuestion), L"Zorvik") != kResultYes) return;
-  app_.Bindings() = app_.DefaultBindings();
+  parts_.Bindings() = parts_.DefaultBindings();
   RefreshAll();
   Changed();
 }
 
 void TForm_Custom_ShortCut::ResetGestures() {
   if (AskYesNo(W(kResetGesturesQuestion), L"Zorvik") != kResultYes) return;
-  app_.Gestures() = app_.DefaultGestures();
+  parts_.Gestures() = parts_.DefaultGestures();
   RefreshAll();
   Changed();
 }
 
 void TForm_Custom_ShortCut::ResetAll() {
   if (AskYesNo(W(kResetAllQuestion), L"Zorvik") != kResultYes) return;
-  app_.Bindings() = app_.DefaultBindings();
-  app_.Gestures() = app_.DefaultGestures();
+  parts_.Bindings() = parts_.DefaultBindings();
+  parts_.Gestures() = parts_.DefaultGestures();
   RefreshAll();
   Changed();
 }
@@ -640,7 +642,7 @@ void TForm_Custom_ShortCut::AddGestureToSelected(int gestureRow) {
   if (!Created() || gestureRow < 1 || gestureRow > kGestureSlotCount) return;
   const CommandDef* command = CommandDefAt(CommandGrid()->Row());
   if (!command) return;
-  const CommandDef* holder = app_.Gestures().slots[gestureRow - 1];
+  const CommandDef* holder = parts_.Gestures().slots[gestureRow - 1];
   if (holder == command) return;
   if (holder && !Ask(holder, GestureName(gestureRow - 1))) return;
   SetGesture(gestureRow, command);

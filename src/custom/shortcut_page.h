@@ -19,8 +19,9 @@
 
 namespace zorvik {
 
-class AppServices;
+class EditableParts;
 namespace kit {
+class ToolHost;
 class Grid;
 class Splitter;
 struct GridCellPaint;
@@ -31,7 +32,7 @@ public:
   static constexpr int kDesignWidth = 500, kDesignHeight = 330;
   enum Tab : int { kKeyTab = 0, kGestureTab = 1 };
 
-  explicit TForm_Custom_ShortCut(AppServices& app);
+  TForm_Custom_ShortCut(kit::ToolHost& app, EditableParts& parts);
   ~TForm_Custom_ShortCut() override;
 
   kit::Grid* KeyGrid() const;      // StringGrid_ShortCutKey
@@ -138,7 +139,8 @@ private:
   bool Ask(const CommandDef* holder, const std::string& name) const;
   void CloseWindow();
 
-  AppServices& app_;
+  kit::ToolHost& app_;
+  EditableParts& parts_;
   std::vector<CommandRow> commands_;
   std::vector<kit::ActionCategory> categories_;
   std::vector<int> keyRowCommand_;  // index in the action list of the command each key row shows, -1: none

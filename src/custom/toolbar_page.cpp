@@ -6,7 +6,8 @@
 #include "commands/command_table.h"
 #include "commands/icons.h"
 #include "commands/toolbar.h"
-#include "kit/app_services.h"
+#include "kit/tool_host.h"
+#include "settings/editable_parts.h"
 #include "kit/control_table.h"
 #include "kit/owner_list.h"
 #include "kit/subclass.h"
@@ -137,15 +138,16 @@ int RowAt(HWND list, POINT p) {
 
 }  // namespace
 
-TForm_Custom_ToolBar::TForm_Custom_ToolBar(AppServices& app)
+TForm_Custom_ToolBar::TForm_Custom_ToolBar(kit::ToolHost& app, EditableParts& parts)
     : kit::Page("TForm_Custom_ToolBar", "ツールバーカスタマイズ", ToolBarPageTable(MeasureColumnWidth()), kDesignWidth,
                 kDesignHeight),
-      app_(app) {
+      app_(app),
+      parts_(parts) {
   columnWidth_ = MeasureColumnWidth();
   AddCommand("Action_ToolBar_Add", CaptionOf("Action_ToolBar_Add"), [this] { Add(); });
   AddCommand("Action_ToolBar_Insert", CaptionOf("Action_ToolBar_Insert"), [this] {
     const int at = NowSettingList() ? NowSettingList()->Selected() : -1;
-    Insert(at >= 0 ? at : app_.ToolBar().Count(), CommandList() ? CommandList()->Selected() : -1);
+    Insert(at >= 0 ? at : parts_.ToolBar().Count(), CommandList() ? CommandList()->Selected() : -1);
   });
   AddCommand("Action_ToolBar_Delete", CaptionOf("Action_ToolBar_Delete"), [this] { Delete(); });
   AddCommand("Action_ToolBar_MoveUp", CaptionOf("Action_ToolBar_MoveUp"), [this] { MoveUp(); });
@@ -256,7 +258,7 @@ void TForm_Custom_ToolBar::FillCommands() {
 // to select afterwards (-1: none).
 void TForm_Custom_ToolBar::FillNowSetting(int select) {
   kit::OwnerList* list = NowSettingList();
-  const MainToolBar& bar = app_.ToolBar();
+  const MainToolBar& bar = parts_.ToolBar();
   const int top = static_cast<int>(SendMessageW(list->Handle(), LB_GETTOPINDEX, 0, 0));
   SendMessageW(list->Handle(), WM_SETREDRAW, FALSE, 0);
   list->Clear();
@@ -282,7 +284,7 @@ void TForm_Custom_ToolBar::FillNowSetting(int select) {
 // A command row is checked while some button runs its command.
 void TForm_Custom_ToolBar::SyncCommandChecks() {
   kit::OwnerList* list = CommandList();
-  const MainToolBar& bar = app_.ToolBar();
+  const MainToolBar& bar = parts_.ToolBar();
   for (int row = 0; row < list->Count(); ++row) {
     bool on = false;
     for (int i = 0; i < bar.Count() && !on; ++i) on = bar.At(i).action == commands_[static_cast<size_t>(row)];
@@ -320,12 +322,12 @@ void TForm_Custom_ToolBar::RefreshStates() {
 void TForm_Custom_ToolBar::Add() {
   const int row = CommandList()->Selected();
   if (row < 0 || CommandList()->Checked(row)) return;
-  Insert(app_.ToolBar().Count(), row);
+  Insert(parts_.ToolBar().Count(), row);
 }
 
 bool TForm_Custom_ToolBar::Insert(int position, int commandRow) {
   kit::Action* a = CommandAt(commandRow);
-  MainToolBar& bar = app_.ToolBar();
+  MainToolBar& bar = parts_.ToolBar();
   position = std::clamp(position, 0, bar.Count());
   if (!a || !bar.InsertToolButton(position, a)) return false;
   FillNowSetting(position);
@@ -336,14 +338,14 @@ bool TForm_Custom_ToolBar::Insert(int position, int commandRow) {
 
 void TForm_Custom_ToolBar::Delete() {
   const int row = NowSettingList()->Selected();
-  if (!app_.ToolBar().RemoveToolButton(row)) return;
+  if (!parts_.ToolBar().RemoveToolButton(row)) return;
   FillNowSetting(row);  // the row that moved up, or the new last one
   SyncCommandChecks();
   RefreshStates();
 }
 
 void TForm_Custom_ToolBar::MoveUp() {
-  MainToolBar& bar = app_.ToolBar();
+  MainToolBar& bar = parts_.ToolBar();
   const int row = NowSettingList()->Selected();
   if (row <= 0 || row >= bar.Count()) return;
   kit::Action* a = bar.At(row).action;
@@ -354,7 +356,7 @@ void TForm_Custom_ToolBar::MoveUp() {
 }
 
 void TForm_Custom_ToolBar::MoveDown() {
-  MainToolBar& bar = app_.ToolBar();
+  MainToolBar& bar = parts_.ToolBar();
   const int row = NowSettingList()->Selected();
   if (row < 0 || row >= bar.Count() - 1) return;
   kit::Action* a = bar.At(row).action;
@@ -366,7 +368,7 @@ void TForm_Custom_ToolBar::MoveDown() {
 
 void TForm_Custom_ToolBar::Reset() {
   if (AskYesNo(W(kQuestion), L"Zorvik") != kResultYes) return;
-  MainToolBar& bar = app_.ToolBar();
+  MainToolBar& bar = parts_.ToolBar();
   bar.RemoveAllToolButtons();
   for (kit::Action* a : bar.DefaultToolBar()) bar.AppendToolButton(a);
   FillNowSetting(-1);
@@ -378,10 +380,10 @@ void TForm_Custom_ToolBar::CommandChecked(int row) {
   kit::Action* a = CommandAt(row);
   if (!a) return;
   if (CommandList()->Checked(row)) {
-    if (!Insert(app_.ToolBar().Count(), row)) CommandList()->SetChecked(row, false);
+    if (!Insert(parts_.ToolBar().Count(), row)) CommandList()->SetChecked(row, false);
     return;
   }
-  MainToolBar& bar = app_.ToolBar();
+  MainToolBar& bar = parts_.ToolBar();
   for (int i = 0; i < bar.Count(); ++i) {
     if (bar.At(i).action != a) continue;
     const int selected = NowSettingList()->Selected();
@@ -425,8 +427,8 @@ void TForm_Custom_ToolBar::ShowHint(HWND list, int row) {
   const kit::Action* a = nullptr;
   if (list == CommandList()->Handle()) {
     a = CommandAt(row);
-  } else if (row >= 0 && row < app_.ToolBar().Count() && !app_.ToolBar().At(row).separator) {
-    a = app_.ToolBar().At(row).action;
+  } else if (row >= 0 && row < parts_.ToolBar().Count() && !parts_.ToolBar().At(row).separator) {
+    a = parts_.ToolBar().At(row).action;
   }
   if (a) hint = a->hint.empty() ? RowText(a) : W(a->hint);
   else if (list == NowSettingList()->Handle() && row >= 0 && row < NowSettingList()->Count())

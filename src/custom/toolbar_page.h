@@ -21,8 +21,9 @@
 
 namespace zorvik {
 
-class AppServices;
+class EditableParts;
 namespace kit {
+class ToolHost;
 class OwnerList;
 }
 
@@ -30,7 +31,7 @@ class TForm_Custom_ToolBar : public kit::Page {
 public:
   static constexpr int kDesignWidth = 500, kDesignHeight = 330;
 
-  explicit TForm_Custom_ToolBar(AppServices& app);
+  TForm_Custom_ToolBar(kit::ToolHost& app, EditableParts& parts);
   ~TForm_Custom_ToolBar() override;
 
   kit::OwnerList* CommandList() const;     // CheckListBox_Command
@@ -97,7 +98,8 @@ private:
   void ShowHint(HWND list, int row);
   std::wstring RowText(const kit::Action* action) const;
 
-  AppServices& app_;
+  kit::ToolHost& app_;
+  EditableParts& parts_;
   std::vector<kit::Action*> commands_;
   std::vector<kit::ActionCategory> categories_;
   int columnWidth_ = 0;

@@ -10,7 +10,8 @@
 #include "commands/gestures.h"
 #include "commands/icons.h"
 #include "commands/toolbar.h"
-#include "kit/app_services.h"
+#include "kit/tool_host.h"
+#include "settings/editable_parts.h"
 #include "kit/control_table.h"
 #include "kit/layout_math.h"
 #include "kit/owner_list.h"
@@ -188,9 +189,10 @@ std::wstring VersionLabelText(const std::wstring& modulePath) {
   return std::wstring(kTitle) + L":Ver " + version;
 }
 
-TForm_VersionInfo::TForm_VersionInfo(AppServices& app)
+TForm_VersionInfo::TForm_VersionInfo(kit::ToolHost& app, EditableParts& parts)
     : kit::Page("TForm_VersionInfo", "バージョン情報 - Zorvik", VersionPageTable(), kDesignWidth, kDesignHeight),
-      app_(app) {
+      app_(app),
+      parts_(parts) {
   AddCommand("actFile_Close", "閉じる", [this] { CloseHost(app_.MainWindow()); }, "閉じる");
   AddCommand("actScroll_Up", "↑", [this] { ScrollLines(-1); });
   AddCommand("actScroll_Down", "↓", [this] { ScrollLines(1); });
@@ -343,8 +345,8 @@ void TForm_VersionInfo::OnResize(int width, int height) {
 }
 
 void TForm_VersionInfo::Rebuild() {
-  const BindingList& bindings = app_.Bindings();
-  const GestureBindings& g = app_.Gestures();
+  const BindingList& bindings = parts_.Bindings();
+  const GestureBindings& g = parts_.Gestures();
   GestureCommands gestures{};
   for (int slot = 0; slot < kGestureSlotCount; ++slot) gestures[static_cast<size_t>(slot)] = g.slots[slot];
   lines_ = BuildVersionList(bindings, gestures);

@@ -21,7 +21,10 @@
 
 namespace zorvik {
 
-class AppServices;
+class EditableParts;
+namespace kit {
+class ToolHost;
+}
 
 // "Zorvik:Ver 0.1.0.0": the title and the FileVersion string of the first
 // translation of a module's version resource; an empty version when the
@@ -37,7 +40,7 @@ public:
   // Minimum client size at 96 dpi.
   static constexpr int kMinimumWidth = 480, kMinimumHeight = 280;
 
-  explicit TForm_VersionInfo(AppServices& app);
+  TForm_VersionInfo(kit::ToolHost& app, EditableParts& parts);
   ~TForm_VersionInfo() override;
 
   // actHelp_Update: the list again from the live bindings and gestures; the
@@ -77,7 +80,8 @@ private:
   bool DrawLine(const DRAWITEMSTRUCT& d, int index) const;
   void Hover(bool on);
 
-  AppServices& app_;
+  kit::ToolHost& app_;
+  EditableParts& parts_;
   std::vector<VersionLine> lines_;
   std::wstring helpFile_;
   HWND icon_ = nullptr;

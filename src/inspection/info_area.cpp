@@ -64,19 +64,26 @@ void InfoArea::PlaceDividerForFont(HDC dc) {
 
 void InfoArea::SetDividerX(int x, int clientWidth) { dividerX_ = std::clamp(x, 8, std::max(8, clientWidth - 8)); }
 
-bool InfoArea::LineShown(int itemIndex) const {
-  if (shownBy_.empty()) {
-    auto& cache = shownBy_;
-    for (int i = 0; i < InfoLineItemCount(); ++i) {
-      const InfoLineItem& item = InfoLineItems()[i];
-      if (std::string(item.shownBy).rfind("Action_", 0) == 0) {
-        cache.emplace_back(app_.ActionNamed(item.shownBy), false);  // the length line follows its command alone
-      } else {
-        const MenuItemDef* m = MenuItemByName(item.shownBy);
-        cache.emplace_back(m && m->command ? app_.ActionNamed(m->command) : nullptr, true);
-      }
+void InfoArea::Resolve() const {
+  if (!shownBy_.empty()) return;
+  auto& cache = shownBy_;
+  for (int i = 0; i < InfoLineItemCount(); ++i) {
+    const InfoLineItem& item = InfoLineItems()[i];
+    if (std::string(item.shownBy).rfind("Action_", 0) == 0) {
+      cache.emplace_back(app_.ActionNamed(item.shownBy), false);  // the length line follows its command alone
+    } else {
+      const MenuItemDef* m = MenuItemByName(item.shownBy);
+      cache.emplace_back(m && m->command ? app_.ActionNamed(m->command) : nullptr, true);
     }
   }
+  stayOnTop_ = app_.ActionNamed("Action_Opt_StayOnTop");
+  smooth_ = app_.ActionNamed("Action_Capture_SmoothCapture");
+  loupe_ = app_.ActionNamed("Action_Capture_Lupe");
+  ruleLines_ = app_.ActionNamed("Action_Opt_LineTo");
+}
+
+bool InfoArea::LineShown(int itemIndex) const {
+  Resolve();
   const auto& [a, needsEnabled] = shownBy_[static_cast<size_t>(itemIndex)];
   return a && a->Checked() && (!needsEnabled || a->Enabled());
 }
@@ -119,15 +126,16 @@ void InfoArea::BindLineCommands() {
 }
 
 void InfoArea::Paint(HDC dc, const RECT& area, const std::wstring& statusMessage) const {
-  const T_DispInfo& info = app_.Current();
+  Resolve();
+  const T_DispInfo& info = capture_.Current();
   const bool active = GetActiveWindow() == app_.MainWindow();
   int bg, fg;
   if (!active) {
     bg = COLOR_BTNFACE;
     fg = COLOR_BTNTEXT;
   } else {
-    bg = app_.Paused() ? COLOR_INFOBK : COLOR_WINDOW;
-    fg = app_.Paused() ? COLOR_INFOTEXT : COLOR_WINDOWTEXT;
+    bg = capture_.Paused() ? COLOR_INFOBK : COLOR_WINDOW;
+    fg = capture_.Paused() ? COLOR_INFOTEXT : COLOR_WINDOWTEXT;
   }
   FillRect(dc, &area, GetSysColorBrush(bg));
   SetTextColor(dc, GetSysColor(fg));
@@ -137,23 +145,20 @@ void InfoArea::Paint(HDC dc, const RECT& area, const std::wstring& statusMessage
 
   // Status row: the zoom caption and state icons, or the transient message.
   if (statusMessage.empty()) {
-    const std::wstring caption = Wide(ZoomCaption(app_.ZoomFactor()));
+    const std::wstring caption = Wide(ZoomCaption(capture_.ZoomFactor()));
     TextOutW(dc, h + 2, t + 2, caption.c_str(), static_cast<int>(caption.size()));
     int iw = 14, ih = 14;
     ImageList_GetIconSize(icons_, &iw, &ih);
     auto icon = [&](int index, int slot, bool on) {
       if (on) ImageList_Draw(icons_, index, dc, iconsX_ + slot * iw, t + 1, ILD_TRANSPARENT);
     };
-    const kit::Action* top = app_.ActionNamed("Action_Opt_StayOnTop");
-    const kit::Action* smooth = app_.ActionNamed("Action_Capture_SmoothCapture");
-    const kit::Action* lupe = app_.ActionNamed("Action_Capture_Lupe");
-    icon(0, 0, app_.WriteCache().Handle != 0);
-    icon(1, 1, top && top->Checked());
-    icon(2, 2, smooth && smooth->Checked());
-    icon(3, 3, app_.Paused());
-    icon(4, 5, lupe && lupe->Checked());
-    icon(5, 5, app_.Fixed());
-    if (app_.Fixed()) {
+    icon(0, 0, capture_.HoldsWriteCache());
+    icon(1, 1, stayOnTop_ && stayOnTop_->Checked());
+    icon(2, 2, smooth_ && smooth_->Checked());
+    icon(3, 3, capture_.Paused());
+    icon(4, 5, loupe_ && loupe_->Checked());
+    icon(5, 5, capture_.Fixed());
+    if (capture_.Fixed()) {
       wchar_t text[64];
       swprintf(text, 64, L"(%d,%d) ", info.InspectedX, info.InspectedY);
       TextOutW(dc, iconsX_ + 6 * iw, t + 2, text, static_cast<int>(wcslen(text)));
@@ -172,8 +177,7 @@ void InfoArea::Paint(HDC dc, const RECT& area, const std::wstring& statusMessage
   Polyline(dc, frame, 5);
 
   // The information lines.
-  const kit::Action* ruleLines = app_.ActionNamed("Action_Opt_LineTo");
-  const bool rules = ruleLines && ruleLines->Checked();
+  const bool rules = ruleLines_ && ruleLines_->Checked();
   int y = t + 2 + h;
   if (!rules) {
     MoveToEx(dc, 0, y - 2, nullptr);

@@ -2,7 +2,7 @@
 // caption and state icons, or a transient message) and the information
 // lines with their column divider; and the commands that switch lines on
 // and off. It paints into the main window's back buffer and reaches the
-// window's state only through the application interface.
+// window only through the tool host and the capture state.
 #pragma once
 #include <windows.h>
 #include <commctrl.h>
@@ -11,13 +11,14 @@
 #include <utility>
 #include <vector>
 
-#include "kit/app_services.h"
+#include "inspection/capture_state.h"
+#include "kit/tool_host.h"
 
 namespace zorvik {
 
 class InfoArea {
 public:
-  explicit InfoArea(AppServices& app) : app_(app) {}
+  InfoArea(kit::ToolHost& app, const CaptureState& capture) : app_(app), capture_(capture) {}
   ~InfoArea();
   InfoArea(const InfoArea&) = delete;
   InfoArea& operator=(const InfoArea&) = delete;
@@ -47,12 +48,21 @@ public:
   void Paint(HDC dc, const RECT& area, const std::wstring& statusMessage) const;
 
 private:
-  AppServices& app_;
+  // The commands the painting reads, looked up on first use.
+  void Resolve() const;
+
+  kit::ToolHost& app_;
+  const CaptureState& capture_;
   HIMAGELIST icons_ = nullptr;
   int lineHeight_ = 15, iconsX_ = 0, dividerX_ = 0;
   // Per line item: the action whose check shows it, and whether its enabled
   // state counts too (resolved once; the tables never change).
   mutable std::vector<std::pair<const kit::Action*, bool>> shownBy_;
+  // The status row's switches and the ruled-lines option.
+  mutable const kit::Action* stayOnTop_ = nullptr;
+  mutable const kit::Action* smooth_ = nullptr;
+  mutable const kit::Action* loupe_ = nullptr;
+  mutable const kit::Action* ruleLines_ = nullptr;
 };
 
 }  // namespace zorvik

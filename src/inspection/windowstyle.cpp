@@ -4,7 +4,6 @@
 #include <functional>
 #include <iterator>
 
-#include "commands/keys.h"
 #include "inspection/disp_info.h"
 #include "inspection/style_tables.h"
 #include "kit/layout_math.h"
@@ -62,9 +61,6 @@ kit::ControlTableDesc ViewerTable() {
   return t;
 }
 
-// The viewer that runs the main window's copy at this moment.
-const TApp_ZorvikWindowStyle* g_copyOrigin = nullptr;
-
 }  // namespace
 
 // The client area: the switch bar, the list, and the hint with its splitter;
@@ -116,7 +112,7 @@ protected:
     HWND main = v_.app_.MainWindow();
     if (!main || !IsWindow(main)) return false;
     SendMessageW(main, msg, vk, lp);
-    return v_.app_.Bindings().HasKey(static_cast<uint16_t>(vk));
+    return v_.isBoundKey_ && v_.isBoundKey_(static_cast<uint16_t>(vk));
   }
   LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override {
     if (msg == WM_CTLCOLORLISTBOX && StyleList() && reinterpret_cast<HWND>(lp) == StyleList()->Handle()) {
@@ -132,13 +128,18 @@ private:
   TApp_ZorvikWindowStyle& v_;
 };
 
-TApp_ZorvikWindowStyle::TApp_ZorvikWindowStyle(AppServices& app)
-    : kit::ToolWindow(L"TApp_ZorvikWindowStyle", "ウィンドウスタイル", kDesignWidth, kDesignHeight), app_(app) {
+TApp_ZorvikWindowStyle::TApp_ZorvikWindowStyle(kit::ToolHost& app, const CaptureState& capture,
+                                               BoundKeyQuery isBoundKey, StyleCopy copyStyleDetails)
+    : kit::ToolWindow(L"TApp_ZorvikWindowStyle", "ウィンドウスタイル", kDesignWidth, kDesignHeight),
+      app_(app),
+      capture_(capture),
+      isBoundKey_(std::move(isBoundKey)),
+      copyStyleDetails_(std::move(copyStyleDetails)) {
   page_ = std::make_unique<StylePage>(*this);
 
   // Closing the viewer switches its command off.
   onClose = [this] {
-    if (kit::Action* a = app_.ActionNamed("Action_WinInfo_StyleVerbose")) a->SetChecked(false);
+    if (kit::Action* a = Command()) a->SetChecked(false);
   };
   tickListener_ = app_.AddTickListener([this] { OnTick(); });
 }
@@ -146,6 +147,11 @@ TApp_ZorvikWindowStyle::TApp_ZorvikWindowStyle(AppServices& app)
 TApp_ZorvikWindowStyle::~TApp_ZorvikWindowStyle() {
   app_.RemoveTickListener(tickListener_);
   SetPage(nullptr);  // the page goes before the window that hosts it
+}
+
+kit::Action* TApp_ZorvikWindowStyle::Command() const {
+  if (!command_) command_ = app_.ActionNamed("Action_WinInfo_StyleVerbose");
+  return command_;
 }
 
 void TApp_ZorvikWindowStyle::SetSavedPlacement(const Placement& saved) { saved_ = saved; }
@@ -194,14 +200,14 @@ void TApp_ZorvikWindowStyle::OnTick() {
     bool& flag;
     ~Reset() { flag = false; }
   } reset{ticking_};
-  const kit::Action* on = app_.ActionNamed("Action_WinInfo_StyleVerbose");
+  const kit::Action* on = Command();
   if (!on || !on->Checked() || !on->Enabled()) return;
   if (!Ensure(app_.MainWindow(), app_.Dpi())) return;
   // Switched on by the settings of the last session: the viewer shows again,
   // leaving the focus where it is.
   if (!Visible()) ShowWindow(Handle(), SW_SHOWNOACTIVATE);
   SyncWithApp();
-  const T_DispInfo& d = app_.Current();
+  const T_DispInfo& d = capture_.Current();
   ListStyles(d.Handle, d.ExStyle, d.Style, d.Text, d.ClassName);
 }
 
@@ -223,7 +229,7 @@ void TApp_ZorvikWindowStyle::SyncWithApp() {
       list->FitToFont(Scale(kDesignItemHeight));
     }
   }
-  const bool paused = app_.Paused();
+  const bool paused = capture_.Paused();
   if (paused != paused_) {
     paused_ = paused;
     Layout();
@@ -346,17 +352,8 @@ std::u16string TApp_ZorvikWindowStyle::CopyText(const T_DispInfo& info) const {
   return StyleDetailsText(StyleListing(info.Handle, info.ExStyle, info.Style, info.Text, info.ClassName, classMask_));
 }
 
-const TApp_ZorvikWindowStyle* TApp_ZorvikWindowStyle::CopyOrigin() { return g_copyOrigin; }
-
 void TApp_ZorvikWindowStyle::RunCopy() {
-  kit::Action* copy = app_.ActionNamed("Action_Copy_WinInfoStyleVerbose");
-  if (!copy) return;
-  struct Origin {
-    explicit Origin(const TApp_ZorvikWindowStyle* v) : previous(g_copyOrigin) { g_copyOrigin = v; }
-    ~Origin() { g_copyOrigin = previous; }
-    const TApp_ZorvikWindowStyle* previous;
-  } origin(this);
-  copy->Execute();
+  if (copyStyleDetails_) copyStyleDetails_(*this);
 }
 
 void TApp_ZorvikWindowStyle::OpenMenu() {

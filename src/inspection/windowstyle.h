@@ -5,20 +5,22 @@
 // capture after each full refresh while "ウィンドウスタイル詳細表示(&V)" is on,
 // rebuilding its list only when the style pair (or a class switch) changes;
 // while the capture is paused a clicked line is explained below the list.
-// Its "コピー(&C)" runs the main window's copy of the style details, which
-// then takes the listing from here (CopyOrigin).
+// Its "コピー(&C)" runs the main window's copy of the style details, handed
+// this viewer as the origin of the listing.
 #pragma once
 #include <windows.h>
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "inspection/capture_state.h"
 #include "kit/action.h"
-#include "kit/app_services.h"
+#include "kit/tool_host.h"
 #include "kit/tool_window.h"
 #include "kit/win_menu.h"
 
@@ -33,7 +35,12 @@ public:
   static constexpr int kDesignItemHeight = 16;
   static constexpr int kDesignHintHeight = 64;
 
-  explicit TApp_ZorvikWindowStyle(AppServices& app);
+  // Whether the main window binds a key (keys pass there first), and the
+  // main window's copy of the style details, taking the listing of `origin`.
+  using BoundKeyQuery = std::function<bool(uint16_t key)>;
+  using StyleCopy = std::function<void(const TApp_ZorvikWindowStyle& origin)>;
+  TApp_ZorvikWindowStyle(kit::ToolHost& app, const CaptureState& capture, BoundKeyQuery isBoundKey,
+                         StyleCopy copyStyleDetails);
   ~TApp_ZorvikWindowStyle() override;
 
   // What the settings file keeps of the viewer.
@@ -66,10 +73,8 @@ public:
   // The copied text for a snapshot: "ウィンドウスタイル詳細" and the listing
   // with the switches as they are now.
   std::u16string CopyText(const T_DispInfo& info) const;
-  // The viewer whose text command is running the main window's copy of the
-  // style details at this moment; null at any other time.
-  static const TApp_ZorvikWindowStyle* CopyOrigin();
-  // Runs that copy from this viewer ("コピー(&C)" and "開く(&O)").
+  // Runs the main window's copy of the style details from this viewer
+  // ("コピー(&C)" and "開く(&O)").
   void RunCopy();
 
   kit::ActionList& Actions();
@@ -102,7 +107,14 @@ private:
   bool DrawItem(const DRAWITEMSTRUCT& d, const std::wstring& text) const;
   HBRUSH ListBrush() const;
 
-  AppServices& app_;
+  // Action_WinInfo_StyleVerbose, looked up on first use.
+  kit::Action* Command() const;
+
+  kit::ToolHost& app_;
+  const CaptureState& capture_;
+  BoundKeyQuery isBoundKey_;
+  StyleCopy copyStyleDetails_;
+  mutable kit::Action* command_ = nullptr;
   std::unique_ptr<StylePage> page_;
   int tickListener_ = 0;
   Placement saved_;

@@ -161,6 +161,10 @@ void TApp_Zorvik::PauseExecute(bool update) {
       }
       RECT all{0, 0, w, h};
       FillRect(c->dc, &all, squareBrush_);
+      if (canExclude_) {  // the picture without the window is taken with the window left out
+        ExcludeFromCapture(c == &pauseSnapshot_);
+        FlushComposition();
+      }
       BitBlt(c->dc, 0, 0, w, h, screen, s.VirtualLeft(), s.VirtualTop(),
              c == &pauseSnapshotLayered_ ? (SRCCOPY | 0x40000000) : SRCCOPY);
     }
@@ -176,6 +180,7 @@ void TApp_Zorvik::PauseExecute(bool update) {
   }
   UpdateCaptureMovePanel();
   CheckComposition(nullptr);
+  UpdateCaptureExclusion();
   statusMessage_.clear();
   FormResize();
   RefreshView();
@@ -226,8 +231,18 @@ void TApp_Zorvik::LupeExecute() {
       SetWindowLongPtrW(Handle(), GWL_EXSTYLE, ex & ~static_cast<LONG_PTR>(WS_EX_LAYERED));
     if (Paused()) StopTimer(kTimerMain);
   }
+  UpdateCaptureExclusion();
   UpdateCaptureMovePanel();
   RefreshView();
+}
+
+void TApp_Zorvik::UpdateCaptureExclusion() {
+  ExcludeFromCapture(canExclude_ && (LoupeActive() || NoSelfCaptureActive()));
+}
+
+void TApp_Zorvik::ExcludeFromCapture(bool exclude) {
+  if (exclude == excluded_ || !canExclude_) return;
+  if (SetCaptureExclusion(Handle(), exclude)) excluded_ = exclude;
 }
 
 void TApp_Zorvik::MoveExecute(const std::string& name) {

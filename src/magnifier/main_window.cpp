@@ -214,6 +214,7 @@ bool TApp_Zorvik::CreateMainWindow() {
               r.bottom - r.top, nullptr, icon, nullptr))
     return false;
   dpi_ = DpiOf(Handle());  // the monitor's, where it differs from the system's
+  canExclude_ = ProbeCaptureExclusion(Handle());
   SetClientSize(Handle(), Scale(kDesignClientWidth), Scale(kDesignClientHeight));
   FormCreate();
   return true;
@@ -364,6 +365,7 @@ void TApp_Zorvik::BuildActions() {
     } else if (ex & WS_EX_LAYERED) {
       SetWindowLongPtrW(Handle(), GWL_EXSTYLE, ex & ~static_cast<LONG_PTR>(WS_EX_LAYERED));
     }
+    UpdateCaptureExclusion();
     if (CanLayerWindows()) Sleep(100);
     RefreshView();
   });
@@ -377,38 +379,16 @@ void TApp_Zorvik::BuildActions() {
 }
 
 TApp_ZorvikWindowStyle& TApp_Zorvik::StyleViewer() {
-  if (!styleViewer_) styleViewer_ = std::make_unique<TApp_ZorvikWindowStyle>(*this);
+  if (!styleViewer_)
+    styleViewer_ = std::make_unique<TApp_ZorvikWindowStyle>(
+        *this, *this, [this](uint16_t key) { return bindings_.HasKey(key); },
+        [this](const TApp_ZorvikWindowStyle& origin) { copy_.CopyStyleDetails(origin); });
   return *styleViewer_;
 }
 
-namespace {
-
-// The settings page's view of the API test window's entry list.
-class ApiEntriesOfWindow : public ApiEntryChoice {
-public:
-  ApiEntriesOfWindow(TApp_ZorvikAPITest& window, AppServices& app) : window_(window), app_(app) {}
-  std::vector<std::string> CatalogueNames() override {
-    if (!window_.Exists()) window_.Make(app_.MainWindow(), app_.Dpi(), false);
-    std::vector<std::string> names;
-    for (const T_Execute* e : window_.SortedEntries()) names.push_back(e->Name);
-    return names;
-  }
-  std::vector<std::string> OfferedNames() const override { return window_.OfferedNames(); }
-  void SetHiddenNames(const std::vector<std::string>& hidden) override { window_.SetHiddenNames(hidden); }
-
-private:
-  TApp_ZorvikAPITest& window_;
-  AppServices& app_;
-};
-
-}  // namespace
-
 void TApp_Zorvik::BuildCustomisation() {
-  apiEntries_ = std::make_unique<ApiEntriesOfWindow>(*apiTest_, *this);
   custom_ = std::make_unique<TApp_ZorvikCustom>(
-      *this, CustomisationTabs(*this, designState_, [this](std::string_view tab) -> kit::Page* {
-        return custom_ ? custom_->PageOf(tab) : nullptr;
-      }));
+      *this, CustomisationTabs(CustomisationParts{*this, *this, *this, *this, *apiTest_, designState_}, customPages_));
   const struct {
     const char* command;
     const char* tab;
@@ -426,8 +406,8 @@ void TApp_Zorvik::BuildCustomisation() {
       } enable{a};
       custom_->ShowCustomisation(tab);
       // A copy command run with Shift held opens the page on its own format.
-      if (const kit::Action* from = copy_.FormatsRequester(); from && tab == "tabCopy")
-        if (auto* page = dynamic_cast<TForm_Custom_Copy*>(custom_->PageOf(tab))) page->SelectCaption(from->caption, true);
+      if (const kit::Action* from = copy_.FormatsRequester(); from && tab == "tabCopy" && customPages_.copy)
+        customPages_.copy->SelectCaption(from->caption, true);
     });
   }
 }
@@ -494,7 +474,7 @@ void TApp_Zorvik::FormCreate() {
   const bool shiftHeld = startShift >= 0 ? startShift != 0 : IsKeyDown(VK_SHIFT);
   const bool ctrlHeld = startCtrl >= 0 ? startCtrl != 0 : IsKeyDown(VK_CONTROL);
   // The API test window: its block of the settings file and its command.
-  apiTest_ = std::make_unique<TApp_ZorvikAPITest>(*this);
+  apiTest_ = std::make_unique<TApp_ZorvikAPITest>(*this, *this);
   settings_.AddParticipant([this](const SettingsData& s, uint32_t read) { apiTest_->ApplySettings(s, read); },
                            [this](SettingsData& s) { apiTest_->CollectSettings(s); });
   On("Action_Test_APITest", [this](kit::Action& a) { apiTest_->ActionExecute(a.Checked()); });
@@ -704,7 +684,9 @@ void TApp_Zorvik::MoveToMonitor() {
 }
 
 void TApp_Zorvik::CheckComposition(const kit::Action* command) {
-  if (!IsCompositionEnabled()) return;
+  // Where the window can be left out of screen copies, composition takes
+  // nothing from either mode.
+  if (!IsCompositionEnabled() || canExclude_) return;
   // A pause whose window tree was taken without composition keeps its picture.
   if (Paused() && winList_ && !winList_->CompositionWasOn()) return;
   std::wstring lines;
@@ -1082,7 +1064,7 @@ void TApp_Zorvik::HandleException(const std::exception& e) {
 }
 
 // ---------------------------------------------------------------------------
-// The application interface
+// What the roles ask of the window
 
 void TApp_Zorvik::ShowStatusMessage(const std::wstring& text) {
   statusMessage_ = text;
@@ -1153,6 +1135,7 @@ void TApp_Zorvik::ApplyCaptureMode() {
   const kit::Action* lupe = actions_.Find("Action_Capture_Lupe");
   if (lupe && lupe->Checked()) LupeExecute();
   else UpdateCaptureMovePanel();
+  UpdateCaptureExclusion();
 }
 
 void TApp_Zorvik::SetFlipMode(int mode) {

@@ -2,7 +2,7 @@
 // the information area below it.
 #pragma once
 #ifndef ZORVIK_MAGNIFIER_INTERNALS
-#error "main_window.h belongs to the magnifier; elsewhere reach the main window through kit/app_services.h"
+#error "main_window.h belongs to the magnifier; elsewhere reach the main window through its role interfaces (kit/tool_host.h and the others)"
 #endif
 #include <windows.h>
 #include <commctrl.h>
@@ -29,9 +29,14 @@
 #include "settings/design_state.h"
 #include "copy/copy_commands.h"
 #include "inspection/info_area.h"
+#include "copy/copy_host.h"
+#include "custom/custom_tabs.h"
+#include "inspection/capture_state.h"
 #include "kit/action.h"
-#include "kit/app_services.h"
+#include "kit/tool_host.h"
 #include "kit/window.h"
+#include "settings/editable_parts.h"
+#include "settings/live_settings.h"
 #include "magnifier/grid_plan.h"
 #include "magnifier/view_geometry.h"
 
@@ -56,7 +61,15 @@ struct DibCanvas {
 
 enum class BrushKind { Solid, Clear, Hatch, Bitmap };
 
-class TApp_Zorvik : public kit::Window, public AppServices {
+// The main window plays every role its parts are written against: the tool
+// host, the capture state, the customisable parts, the live settings and the
+// copy commands' host.
+class TApp_Zorvik : public kit::Window,
+                    public kit::ToolHost,
+                    public CaptureState,
+                    public EditableParts,
+                    public LiveSettings,
+                    public CopyHost {
 public:
   static constexpr UINT_PTR kTimerMain = 1;
   static constexpr UINT_PTR kTimerInfomation = 2;
@@ -86,6 +99,10 @@ public:
   void CaptureAndPaint(POINT p);
   // Number of full captures so far (the idle skip keeps it low).
   uint64_t CaptureCount() const { return captureCount_; }
+  // Whether this system can leave the window out of screen copies (tried
+  // once when the window is made), and whether the window is left out now.
+  bool CanExcludeFromCapture() const { return canExclude_; }
+  bool ExcludedFromCapture() const { return excluded_; }
   // Time spent in each phase of the full refreshes so far (for the benchmark).
   struct TickProfile {
     double capture = 0, picture = 0, facts = 0, info = 0, present = 0;
@@ -123,21 +140,27 @@ public:
   void ShowMenu(const std::string& name, POINT screen, const RECT* exclude = nullptr);
   void ShowMainMenuAtClientOrigin();
 
-  // --- AppServices --------------------------------------------------------
+  // --- kit::ToolHost ------------------------------------------------------
   HWND MainWindow() const override { return Handle(); }
-  bool Paused() const override;
-  bool Fixed() const override;
-  bool LoupeActive() const override;
-  bool Smooth() const override;
-  int ZoomIndex() const override { return zoomIndex_; }
-  int ZoomFactor() const override { return zoomFactor_; }
   int Dpi() const override { return dpi_; }
-  POINT CapturePoint() const override { return POINT{info_.InspectedX, info_.InspectedY}; }
   HFONT InfoFont() const override { return font_; }
-  const T_DispInfo& Current() const override { return info_; }
-  T_DispInfo& WriteCache() override { return writeCache_; }
   kit::ActionList& Actions() override { return actions_; }
   const kit::ActionList& Actions() const override { return actions_; }
+  // The refresh request: capture at once, then once more soon after.
+  void RefreshView() override;
+  void Relayout() override { FormResize(); }
+  int AddTickListener(std::function<void()> listener) override;
+  void RemoveTickListener(int id) override;
+
+  // --- CaptureState --------------------------------------------------------
+  const T_DispInfo& Current() const override { return info_; }
+  POINT CapturePoint() const override { return POINT{info_.InspectedX, info_.InspectedY}; }
+  bool Paused() const override;
+  bool Fixed() const override;
+  int ZoomFactor() const override { return zoomFactor_; }
+  bool HoldsWriteCache() const override { return writeCache_.Handle != 0; }
+
+  // --- EditableParts -------------------------------------------------------
   MainMenus& Menus() override { return menus_; }
   MainToolBar& ToolBar() override { return toolbar_; }
   BindingList& Bindings() override { return bindings_; }
@@ -145,18 +168,11 @@ public:
   GestureBindings& Gestures() override { return gestures_; }
   const GestureBindings& DefaultGestures() const override { return defaultGestures_; }
   CopyFormats& Formats() override { return copyFormats_; }
-  const CopyFormats& Formats() const override { return copyFormats_; }
-  // The refresh request: capture at once, then once more soon after.
-  void RefreshView() override;
-  void Relayout() override { FormResize(); }
+
+  // --- LiveSettings --------------------------------------------------------
   void ApplyStayOnTop() override;
   void ApplyTitleBar() override;
   void ApplyToolBar() override;
-  void ApplyFont() override;
-  void ShowStatusMessage(const std::wstring& text) override;
-  void SetCapturePoint(POINT p) override;
-  void SetLengthOrigin(POINT p) override;
-  void SetZoomIndex(int index) override;
   void ApplyGrid() override;
   void ApplyCaptureMode() override;
   void SetFlipMode(int mode) override;
@@ -165,12 +181,21 @@ public:
   void SetDividerX(int x) override;
   RECT WindowBounds() const override;
   void PlaceWindow(int x, int y, int width, int height, bool ensureOnScreen) override;
+  int ZoomIndex() const override { return zoomIndex_; }
+  void SetZoomIndex(int index) override;
+  void SetCapturePoint(POINT p) override;
+  void SetLengthOrigin(POINT p) override;
+
+  // --- CopyHost ------------------------------------------------------------
   HWND WindowAtCapturePoint() const override;
   HBITMAP CopyOfView(bool withInfoArea) const override;
   void SuspendTicks(bool suspend) override;
-  int AddTickListener(std::function<void()> listener) override;
-  void RemoveTickListener(int id) override;
-  ApiEntryChoice& ApiEntries() override { return *apiEntries_; }
+  void ShowStatusMessage(const std::wstring& text) override;
+  T_DispInfo& WriteCache() override { return writeCache_; }
+
+  // The loupe command checked and enabled; the smooth capture's check.
+  bool LoupeActive() const;
+  bool Smooth() const;
 
 protected:
   LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
@@ -195,6 +220,8 @@ private:
   void ActionZoom(kit::Action& a);
   void OnWheel(int delta);
   void HandleException(const std::exception& e);
+  // After the information font or the zoom changed: measure, then lay out.
+  void ApplyFont();
   // Switches off what cannot work under desktop composition; command is
   // nullptr (composition changed), the loupe or the no-self-capture action.
   void CheckComposition(const kit::Action* command);
@@ -223,13 +250,18 @@ private:
   LRESULT OnNotify(NMHDR* hdr);
   void RunBound(kit::Action& a);
   bool NoSelfCaptureActive() const;
+  // Loupe mode and no-self-capture leave the window out of screen copies
+  // where the system can; neither active, the window is copied as any other.
+  void UpdateCaptureExclusion();
+  void ExcludeFromCapture(bool exclude);
 
   kit::ActionList actions_;
   MainMenus menus_{actions_};
   MainToolBar toolbar_{actions_, [this](const kit::Action& a) { return MenuCommandOf(a); }};
-  InfoArea infoArea_{*this};
-  CopyCommands copy_{*this};
-  AppSettings settings_{*this};
+  CopyFormats copyFormats_;
+  InfoArea infoArea_{*this, *this};
+  CopyCommands copy_{*this, *this, *this, copyFormats_};
+  AppSettings settings_{*this, *this, *this, *this};
   BindingList bindings_, defaultBindings_;
   GestureBindings gestures_, defaultGestures_;
   POINT gestureStart_{0, 0};
@@ -276,13 +308,13 @@ private:
   std::unique_ptr<T_WinList> winList_;  // the window tree of a pause
   DibCanvas pauseSnapshot_, pauseSnapshotLayered_;  // the frozen virtual screen
   bool pauseNotReady_ = false;
+  bool canExclude_ = false, excluded_ = false;
   int captureMonitor_ = 0;
   HWND panelCaptureMove_ = nullptr;
   int heldSpeedButton_ = -1;  // 0 left, 1 up, 2 down, 3 right
   bool panActive_ = false, splitterDrag_ = false;
   POINT pressClientPoint_{}, pressScreenPoint_{}, pressCapturePoint_{};
   std::wstring statusMessage_;
-  CopyFormats copyFormats_;
 
   std::vector<Segment> segs_;        // reused by every tick
   std::vector<uint32_t> flipScratch_;
@@ -296,10 +328,10 @@ private:
   std::unique_ptr<TApp_ZorvikWindowStyle> styleViewer_;
   TApp_ZorvikWindowStyle& StyleViewer();
 
-  // The customisation window and what its pages need of this window.
+  // The customisation window and the pages this window reaches once made.
   void BuildCustomisation();
   SettingsDesignState designState_;
-  std::unique_ptr<ApiEntryChoice> apiEntries_;
+  CustomisationPages customPages_;
   std::unique_ptr<TApp_ZorvikCustom> custom_;
 };
 

@@ -53,12 +53,15 @@ void LoadOptionalFunctions() {
   Lookup(f.dwmapi, "DwmEnableComposition", f.DwmEnableComposition);
   Lookup(f.dwmapi, "DwmIsCompositionEnabled", f.DwmIsCompositionEnabled);
   Lookup(f.dwmapi, "DwmGetWindowAttribute", f.DwmGetWindowAttribute);
+  Lookup(f.dwmapi, "DwmFlush", f.DwmFlush);
   f.user32 = LoadSystemLibrary(L"User32.dll");
   Lookup(f.user32, "GetPhysicalCursorPos", f.GetPhysicalCursorPos);
   Lookup(f.user32, "LogicalToPhysicalPoint", f.LogicalToPhysicalPoint);
   Lookup(f.user32, "GetLayeredWindowAttributes", f.GetLayeredWindowAttributes);
   Lookup(f.user32, "SetLayeredWindowAttributes", f.SetLayeredWindowAttributes);
   Lookup(f.user32, "GetDpiForWindow", f.GetDpiForWindow);
+  Lookup(f.user32, "SetWindowDisplayAffinity", f.SetWindowDisplayAffinity);
+  Lookup(f.user32, "GetWindowDisplayAffinity", f.GetWindowDisplayAffinity);
   f.version = LoadSystemLibrary(L"Version.dll");
   Lookup(f.version, "GetFileVersionInfoSizeW", f.GetFileVersionInfoSizeW);
   Lookup(f.version, "GetFileVersionInfoW", f.GetFileVersionInfoW);
@@ -128,6 +131,26 @@ bool SetComposition(bool enable) {
 }
 
 bool CanLayerWindows() { return g_optional.SetLayeredWindowAttributes != nullptr; }
+
+bool ProbeCaptureExclusion(HWND window) {
+  if (!window || !g_optional.SetWindowDisplayAffinity || !g_optional.GetWindowDisplayAffinity) return false;
+  // Systems before Windows 10 version 2004 refuse 0x11; some take it and
+  // keep another value, so only what reads back counts.
+  if (!g_optional.SetWindowDisplayAffinity(window, kExcludeFromCapture)) return false;
+  DWORD now = 0;
+  const bool kept = g_optional.GetWindowDisplayAffinity(window, &now) && now == kExcludeFromCapture;
+  g_optional.SetWindowDisplayAffinity(window, 0);  // WDA_NONE
+  return kept;
+}
+
+bool SetCaptureExclusion(HWND window, bool exclude) {
+  if (!window || !g_optional.SetWindowDisplayAffinity) return false;
+  return g_optional.SetWindowDisplayAffinity(window, exclude ? kExcludeFromCapture : 0) != FALSE;
+}
+
+void FlushComposition() {
+  if (g_optional.DwmFlush && IsCompositionEnabled()) g_optional.DwmFlush();
+}
 
 bool GetLayeredAttributes(HWND window, COLORREF* key, BYTE* alpha, DWORD* flags) {
   if (!g_optional.GetLayeredWindowAttributes) return false;

@@ -19,6 +19,9 @@ struct OptionalFunctions {
   using GetLayeredWindowAttributes_t = BOOL(WINAPI*)(HWND, COLORREF*, BYTE*, DWORD*);
   using SetLayeredWindowAttributes_t = BOOL(WINAPI*)(HWND, COLORREF, BYTE, DWORD);
   using GetDpiForWindow_t = UINT(WINAPI*)(HWND);
+  using SetWindowDisplayAffinity_t = BOOL(WINAPI*)(HWND, DWORD);
+  using GetWindowDisplayAffinity_t = BOOL(WINAPI*)(HWND, DWORD*);
+  using DwmFlush_t = HRESULT(WINAPI*)();
   using GetFileVersionInfoSizeW_t = DWORD(WINAPI*)(LPCWSTR, LPDWORD);
   using GetFileVersionInfoW_t = BOOL(WINAPI*)(LPCWSTR, DWORD, DWORD, LPVOID);
   using VerQueryValueW_t = BOOL(WINAPI*)(LPCVOID, LPCWSTR, LPVOID*, PUINT);
@@ -35,6 +38,10 @@ struct OptionalFunctions {
   GetLayeredWindowAttributes_t GetLayeredWindowAttributes = nullptr;
   SetLayeredWindowAttributes_t SetLayeredWindowAttributes = nullptr;
   GetDpiForWindow_t GetDpiForWindow = nullptr;
+  // Leaving a window out of screen copies (Windows 10 version 2004 on).
+  SetWindowDisplayAffinity_t SetWindowDisplayAffinity = nullptr;
+  GetWindowDisplayAffinity_t GetWindowDisplayAffinity = nullptr;
+  DwmFlush_t DwmFlush = nullptr;
   // version.dll is not a known DLL: imported statically, a copy beside the
   // program would be loaded instead of the system's.
   GetFileVersionInfoSizeW_t GetFileVersionInfoSizeW = nullptr;
@@ -76,6 +83,18 @@ bool CanSetComposition();
 bool IsCompositionEnabled();
 bool SetComposition(bool enable);
 bool CanLayerWindows();
+
+// The display affinity that leaves a window out of every screen copy, with
+// desktop composition on as well (Windows 10 version 2004 and later).
+inline constexpr DWORD kExcludeFromCapture = 0x11;
+// True when windows can be left out of screen copies: setting the exclusion
+// on `window` succeeds and reads back; the window is left without it.
+bool ProbeCaptureExclusion(HWND window);
+// Sets or clears the exclusion; false when the system did not take it.
+bool SetCaptureExclusion(HWND window, bool exclude);
+// Waits until the composed screen shows the latest changes (no-op without
+// composition), so that a copy taken next sees them.
+void FlushComposition();
 bool GetLayeredAttributes(HWND window, COLORREF* key, BYTE* alpha, DWORD* flags);
 RECT ExtendedFrameRect(HWND window);
 RECT WindowRectOf(HWND window);

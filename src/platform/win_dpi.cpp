@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+
 #include "platform/dpi_sizes.h"
 
 namespace zorvik {
@@ -13,6 +15,19 @@ void SetHeight(HWND control, int height) {
   if (!GetWindowRect(control, &r)) return;
   SetWindowPos(control, nullptr, 0, 0, r.right - r.left, height,
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOOWNERZORDER);
+}
+
+// The height of a line in the control's font (its cell), 0 when unknown.
+int ControlFontCell(HWND control) {
+  HDC dc = GetDC(control);
+  if (!dc) return 0;
+  HGDIOBJ font = reinterpret_cast<HGDIOBJ>(SendMessageW(control, WM_GETFONT, 0, 0));
+  HGDIOBJ old = font ? SelectObject(dc, font) : nullptr;
+  TEXTMETRICW tm{};
+  const BOOL ok = GetTextMetricsW(dc, &tm);
+  if (old) SelectObject(dc, old);
+  ReleaseDC(control, dc);
+  return ok ? static_cast<int>(tm.tmHeight) : 0;
 }
 
 int WindowHeight(HWND control) {
@@ -71,7 +86,7 @@ void FitStatusBar(HWND statusBar) {
 }
 
 void FitLabel(HWND label) {
-  SetHeight(label, LabelHeightForFont(ControlFontHeight(label)));
+  SetHeight(label, std::max(LabelHeightForFont(ControlFontHeight(label)), ControlFontCell(label)));
 }
 
 }  // namespace zorvik

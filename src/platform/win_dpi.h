@@ -22,7 +22,8 @@ int GridRowHeight(HWND grid, int minimum);
 void FitButton(HWND button);
 // Status bar height: HeightForFont(font, 0, 1.8).
 void FitStatusBar(HWND statusBar);
-// Label height: |font height| + 4; width and position kept.
+// Label height: |font height| + 4, or the font's cell when that is higher
+// (a font with a large leading is not clipped); width and position kept.
 void FitLabel(HWND label);
 
 }  // namespace zorvik

@@ -114,16 +114,19 @@ namespace {
 
 // What a row of the table works with.
 struct Context {
-  AppServices& app;
+  kit::ToolHost& app;
+  const CaptureState& capture;
+  EditableParts& parts;
+  LiveSettings& live;
   bool shiftHeld = false, ctrlHeld = false;
 };
 
-kit::Action* Named(AppServices& app, const char* name) { return app.ActionNamed(name); }
-bool Checked(const AppServices& app, const char* name) {
+kit::Action* Named(const kit::ToolHost& app, const char* name) { return app.ActionNamed(name); }
+bool Checked(const kit::ToolHost& app, const char* name) {
   const kit::Action* a = app.ActionNamed(name);
   return a && a->Checked();
 }
-void SetChecked(AppServices& app, const char* name, bool on) {
+void SetChecked(const kit::ToolHost& app, const char* name, bool on) {
   if (kit::Action* a = Named(app, name)) a->SetChecked(on);
 }
 
@@ -159,22 +162,22 @@ constexpr Flag kOptions[] = {{kOptStayOnTop, "Action_Opt_StayOnTop"},
 constexpr Flag kGridFlags[] = {{kGridShown, "Action_Grid_Disp"}, {kGridUseSubElseColor, "Action_Grid_UseSubElseColor"}};
 
 template <size_t N>
-void ApplyFlags(AppServices& app, uint32_t word, const Flag (&flags)[N]) {
+void ApplyFlags(const kit::ToolHost& app, uint32_t word, const Flag (&flags)[N]) {
   for (const Flag& f : flags) SetChecked(app, f.action, (word & f.bit) != 0);
 }
 template <size_t N>
-uint32_t CollectFlags(const AppServices& app, const Flag (&flags)[N]) {
+uint32_t CollectFlags(const kit::ToolHost& app, const Flag (&flags)[N]) {
   uint32_t word = 0;
   for (const Flag& f : flags)
     if (Checked(app, f.action)) word |= f.bit;
   return word;
 }
 
-uint32_t TagOf(const AppServices& app, const char* name, uint32_t fallback) {
+uint32_t TagOf(const kit::ToolHost& app, const char* name, uint32_t fallback) {
   const kit::Action* a = app.ActionNamed(name);
   return a ? static_cast<uint32_t>(a->tag) & 0xFFFFFF : fallback;
 }
-void SetTag(AppServices& app, const char* name, uint32_t colour) {
+void SetTag(const kit::ToolHost& app, const char* name, uint32_t colour) {
   if (kit::Action* a = Named(app, name)) a->tag = colour & 0xFFFFFF;
 }
 
@@ -227,7 +230,7 @@ struct GridMenu {
 };
 
 void ApplyGridChoice(Context& c, const SettingsData& s) {
-  const GridMenu menu(c.app.Menus());
+  const GridMenu menu(c.parts.Menus());
   if (!menu.items) return;
   kit::Action* grid = menu.ColourAt(s.gridColorItem, menu.lineGrid, menu.lineSub);
   if (!grid) grid = Named(c.app, "Action_Grid_Gray");
@@ -238,7 +241,7 @@ void ApplyGridChoice(Context& c, const SettingsData& s) {
 }
 
 void CollectGridChoice(SettingsData& s, const Context& c) {
-  const GridMenu menu(c.app.Menus());
+  const GridMenu menu(c.parts.Menus());
   if (!menu.items) return;
   const int grid = menu.CheckedIndex(menu.lineGrid, menu.lineSub, menu.IndexOf("MenuItem_Grid_Gray"));
   const int sub = menu.CheckedIndex(menu.lineSub, menu.Count(), menu.IndexOf("MenuItem_Grid_SubBlue"));
@@ -271,30 +274,30 @@ constexpr Field FlagWord(const char* what) {
 
 const Field kFields[] = {
     {"hidden menu items", kSectionMenuLayout,
-     [](Context& c, const SettingsData& s) { c.app.Menus().ApplyHiddenMenuItems(s.hiddenMenuItems); },
-     [](SettingsData& s, const Context& c) { s.hiddenMenuItems = c.app.Menus().CollectHiddenMenuItems(); }},
+     [](Context& c, const SettingsData& s) { c.parts.Menus().ApplyHiddenMenuItems(s.hiddenMenuItems); },
+     [](SettingsData& s, const Context& c) { s.hiddenMenuItems = c.parts.Menus().CollectHiddenMenuItems(); }},
     {"toolbar buttons", kSectionToolBarLayout,
-     [](Context& c, const SettingsData& s) { c.app.ToolBar().ApplyToolBarLayout(s.toolBar); },
-     [](SettingsData& s, const Context& c) { s.toolBar = c.app.ToolBar().CollectToolBarLayout(); }},
+     [](Context& c, const SettingsData& s) { c.parts.ToolBar().ApplyToolBarLayout(s.toolBar); },
+     [](SettingsData& s, const Context& c) { s.toolBar = c.parts.ToolBar().CollectToolBarLayout(); }},
     // Each copy format stands on its own: the complete ones of a cut section
     // count (the reader keeps no others; before the section there are none).
     {"copy formats", 0,
      [](Context& c, const SettingsData& s) {
        for (const StoredCopyFormat& f : s.copyFormats) {
          const int slot = CopySlotOfMenuId(f.menuId);
-         if (slot >= 0) c.app.Formats().SetCopyFormat(slot, FromUtf8(f.text));
+         if (slot >= 0) c.parts.Formats().SetCopyFormat(slot, FromUtf8(f.text));
        }
      },
      [](SettingsData& s, const Context& c) {
        std::vector<std::string> current, defaults;
        for (int slot = 0; slot < kCopySlotCount; ++slot) {
-         current.push_back(ToUtf8(c.app.Formats().CopyFormat(slot)));
+         current.push_back(ToUtf8(c.parts.Formats().CopyFormat(slot)));
          defaults.push_back(ToUtf8(DefaultCopyFormat(slot)));
        }
        s.copyFormats = ChangedCopyFormats(current, defaults);
      }},
-    {"zoom", kSectionPrefix, [](Context& c, const SettingsData& s) { c.app.SetZoomIndex(s.zoomIndex); },
-     [](SettingsData& s, const Context& c) { s.zoomIndex = static_cast<uint8_t>(c.app.ZoomIndex()); }},
+    {"zoom", kSectionPrefix, [](Context& c, const SettingsData& s) { c.live.SetZoomIndex(s.zoomIndex); },
+     [](SettingsData& s, const Context& c) { s.zoomIndex = static_cast<uint8_t>(c.live.ZoomIndex()); }},
     FlagWord<GeneralRow::kGridFlags, kGridFlags>("grid switches"),
     // A command missing from the menus collects the row's default.
     {"grid colours", kSectionPrefix,
@@ -312,7 +315,7 @@ const Field kFields[] = {
     {"grid and sub-grid colour choice", kSectionPrefix,
      [](Context& c, const SettingsData& s) {
        ApplyGridChoice(c, s);
-       c.app.ApplyGrid();
+       c.live.ApplyGrid();
      },
      CollectGridChoice},
     FlagWord<GeneralRow::kColorLines, kColourLines>("colour lines"),
@@ -321,18 +324,18 @@ const Field kFields[] = {
     {"length origin", kSectionPrefix,
      [](Context& c, const SettingsData& s) {
        const TMyScreenSize& scr = ScreenSize();
-       c.app.SetLengthOrigin(POINT{Clamp(s.lengthOriginX, 0, scr.VirtualWidth()), Clamp(s.lengthOriginY, 0, scr.VirtualHeight())});
+       c.live.SetLengthOrigin(POINT{Clamp(s.lengthOriginX, 0, scr.VirtualWidth()), Clamp(s.lengthOriginY, 0, scr.VirtualHeight())});
      },
      [](SettingsData& s, const Context& c) {
-       s.lengthOriginX = c.app.Current().LengthOriginX;
-       s.lengthOriginY = c.app.Current().LengthOriginY;
+       s.lengthOriginX = c.capture.Current().LengthOriginX;
+       s.lengthOriginY = c.capture.Current().LengthOriginY;
      }},
     {"options", kSectionPrefix,
      [](Context& c, const SettingsData& s) {
        ApplyFlagWord<GeneralRow::kOptions, kOptions>(c, s);
-       c.app.ApplyStayOnTop();
-       c.app.ApplyTitleBar();
-       c.app.ApplyToolBar();
+       c.live.ApplyStayOnTop();
+       c.live.ApplyTitleBar();
+       c.live.ApplyToolBar();
      },
      CollectFlagWord<GeneralRow::kOptions, kOptions>},
     // Both marks in turn (the same exclusive group), loupe first.
@@ -340,31 +343,31 @@ const Field kFields[] = {
      [](Context& c, const SettingsData& s) {
        SetChecked(c.app, "Action_Capture_Lupe", (s.captureMode & kCaptureLoupe) == kCaptureLoupe);
        SetChecked(c.app, "Action_Capture_Fixed", (s.captureMode & kCaptureFixed) == kCaptureFixed);
-       if (c.app.Fixed()) c.app.SetCapturePoint(POINT{s.fixedPointX, s.fixedPointY});
-       c.app.ApplyCaptureMode();
+       if (c.capture.Fixed()) c.live.SetCapturePoint(POINT{s.fixedPointX, s.fixedPointY});
+       c.live.ApplyCaptureMode();
      },
      [](SettingsData& s, const Context& c) {
        s.captureMode = Checked(c.app, "Action_Capture_Lupe")    ? kCaptureLoupe
                        : Checked(c.app, "Action_Capture_Fixed") ? kCaptureFixed
                                                                 : 0;
-       s.fixedPointX = c.app.CapturePoint().x;
-       s.fixedPointY = c.app.CapturePoint().y;
+       s.fixedPointX = c.capture.CapturePoint().x;
+       s.fixedPointY = c.capture.CapturePoint().y;
      }},
     // Unknown commands are dropped.
     {"keys", kSectionPrefix,
      [](Context& c, const SettingsData& s) {
-       BindingList& bindings = c.app.Bindings();
+       BindingList& bindings = c.parts.Bindings();
        bindings.Clear();
        for (const StoredKeyBinding& b : s.keyBindings)
          if (const CommandDef* def = CommandById(b.command)) bindings.Add(b.key, def);
      },
-     [](SettingsData& s, const Context& c) { s.keyBindings = StoredKeyBindingsOf(c.app.Bindings()); }},
+     [](SettingsData& s, const Context& c) { s.keyBindings = StoredKeyBindingsOf(c.parts.Bindings()); }},
     {"gestures", kSectionPrefix,
      [](Context& c, const SettingsData& s) {
-       for (int i = 0; i < 4; ++i) c.app.Gestures().slots[i] = CommandById(s.gestures[static_cast<size_t>(i)]);
+       for (int i = 0; i < 4; ++i) c.parts.Gestures().slots[i] = CommandById(s.gestures[static_cast<size_t>(i)]);
      },
      [](SettingsData& s, const Context& c) {
-       for (int i = 0; i < 4; ++i) s.gestures[static_cast<size_t>(i)] = CommandIdOf(c.app.Gestures().slots[i]);
+       for (int i = 0; i < 4; ++i) s.gestures[static_cast<size_t>(i)] = CommandIdOf(c.parts.Gestures().slots[i]);
      }},
     // Stored numbers may be anything: sizes are computed wide, and sizes and
     // places are kept within what a window can have. A stored size of 50
@@ -383,41 +386,41 @@ const Field kFields[] = {
          w = side(s.bounds.left, s.bounds.right);
          h = side(s.bounds.top, s.bounds.bottom);
        }
-       c.app.PlaceWindow(c.shiftHeld ? 0 : place(s.bounds.left), c.shiftHeld ? 0 : place(s.bounds.top), w, h,
+       c.live.PlaceWindow(c.shiftHeld ? 0 : place(s.bounds.left), c.shiftHeld ? 0 : place(s.bounds.top), w, h,
                          !c.ctrlHeld);
      },
      // Without the information area, which the layout adds back.
      [](SettingsData& s, const Context& c) {
-       const RECT b = c.app.WindowBounds();
+       const RECT b = c.live.WindowBounds();
        s.bounds = StoredRect{b.left, b.top, b.right, b.bottom};
      }},
     // The stored value stays even where no command shows it (3).
     {"flip mode", kSectionExtra,
      [](Context& c, const SettingsData& s) {
        const int m = static_cast<int>(s.flipMode & 0xFF);
-       c.app.SetFlipMode(m);
+       c.live.SetFlipMode(m);
        SetChecked(c.app, m <= 6 ? kFlipActions[m] : "Action_Test_FlipNone", true);
      },
-     [](SettingsData& s, const Context& c) { s.flipMode = c.app.Current().FlipMode; }},
+     [](SettingsData& s, const Context& c) { s.flipMode = c.capture.Current().FlipMode; }},
     {"font and column divider", kSectionFont,
      [](Context& c, const SettingsData& s) {
        if (s.font.name.empty() || s.font.size <= 0 || s.font.size >= 200) return;
-       c.app.SetInfoFont(W(s.font.name), s.font.size);
-       c.app.SetDividerX(s.font.separatorX);
+       c.live.SetInfoFont(W(s.font.name), s.font.size);
+       c.live.SetDividerX(s.font.separatorX);
      },
      [](SettingsData& s, const Context& c) {
        LOGFONTW lf{};
        GetObjectW(c.app.InfoFont(), sizeof lf, &lf);
        s.font.name = U8(lf.lfFaceName);
        s.font.size = MulDiv(lf.lfHeight < 0 ? -lf.lfHeight : lf.lfHeight, 72, c.app.Dpi());
-       s.font.separatorX = c.app.DividerX();
+       s.font.separatorX = c.live.DividerX();
      }},
 };
 }  // namespace
 
 bool AppSettings::Load(const std::wstring& file, bool shiftHeld, bool ctrlHeld) {
   file_ = file;
-  app_.Formats().ResetAll();
+  parts_.Formats().ResetAll();
   if (shiftHeld && ctrlHeld) return false;
   if (file_.empty()) return false;
   std::vector<uint8_t> bytes;
@@ -438,7 +441,7 @@ bool AppSettings::Load(const std::wstring& file, bool shiftHeld, bool ctrlHeld) 
     return false;
   }
   loaded_ = r.data;
-  Context c{app_, shiftHeld, ctrlHeld};
+  Context c{app_, capture_, parts_, live_, shiftHeld, ctrlHeld};
   // Sections read before any damage are applied; the rest keep their defaults.
   for (const Field& f : kFields)
     if (f.section == 0 || r.Has(f.section)) f.apply(c, r.data);
@@ -453,7 +456,7 @@ void AppSettings::AddParticipant(ApplyBlock apply, CollectBlock collect) {
 
 SettingsData AppSettings::Collect() const {
   SettingsData s = loaded_;  // the tool windows' blocks and the API list as they were read
-  const Context c{app_};
+  const Context c{app_, capture_, parts_, live_};
   for (const Field& f : kFields) f.collect(s, c);
   for (const auto& p : participants_)
     if (p.second) p.second(s);

@@ -9,7 +9,10 @@
 #include <string>
 #include <vector>
 
-#include "kit/app_services.h"
+#include "inspection/capture_state.h"
+#include "kit/tool_host.h"
+#include "settings/editable_parts.h"
+#include "settings/live_settings.h"
 #include "settings/settings_data.h"
 
 namespace zorvik {
@@ -19,7 +22,10 @@ std::wstring DefaultSettingsFile();
 
 class AppSettings {
 public:
-  explicit AppSettings(AppServices& app) : app_(app) {}
+  // The main window's roles: the commands, window, font and DPI; the capture
+  // state; the customisable parts; the state applied at once.
+  AppSettings(kit::ToolHost& app, const CaptureState& capture, EditableParts& parts, LiveSettings& live)
+      : app_(app), capture_(capture), parts_(parts), live_(live) {}
 
   // Reads `file` and applies what it holds. False when nothing was applied
   // (no file, Shift and Ctrl held, or a file that was not taken). A file
@@ -41,7 +47,10 @@ public:
   void AddParticipant(ApplyBlock apply, CollectBlock collect);
 
 private:
-  AppServices& app_;
+  kit::ToolHost& app_;
+  const CaptureState& capture_;
+  EditableParts& parts_;
+  LiveSettings& live_;
   std::wstring file_;          // empty: never written
   std::wstring loadMessage_;
   SettingsData loaded_;        // blocks of windows not yet open are written back as read

@@ -1,6 +1,7 @@
 #include "settings/design_state.h"
 
-#include "kit/app_services.h"
+#include "kit/tool_host.h"
+#include "settings/live_settings.h"
 
 namespace zorvik {
 
@@ -62,11 +63,11 @@ void SettingsDesignState::Record(const kit::ActionList& actions, int zoomIndex) 
     if (const kit::Action* a = actions.Find(name)) colours_.push_back(Colour{a->name, a->tag});
 }
 
-void SettingsDesignState::Restore(AppServices& app) const {
+void SettingsDesignState::Restore(kit::ToolHost& app, LiveSettings& live) const {
   if (!recorded_) return;
   kit::ActionList& actions = app.Actions();
   const std::vector<kit::Action*> zooms = ZoomActions(actions);
-  if (zoomIndex_ >= 0 && static_cast<size_t>(zoomIndex_) < zooms.size() && app.ZoomIndex() != zoomIndex_)
+  if (zoomIndex_ >= 0 && static_cast<size_t>(zoomIndex_) < zooms.size() && live.ZoomIndex() != zoomIndex_)
     zooms[static_cast<size_t>(zoomIndex_)]->Execute();
   for (const Colour& c : colours_)
     if (kit::Action* a = actions.Find(c.name)) a->tag = c.tag;
@@ -88,8 +89,8 @@ void SettingsDesignState::Restore(AppServices& app) const {
       }
     }
   }
-  app.SetLengthOrigin(POINT{0, 0});
-  app.ApplyGrid();
+  live.SetLengthOrigin(POINT{0, 0});
+  live.ApplyGrid();
   app.Relayout();
   app.RefreshView();
 }

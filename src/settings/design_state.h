@@ -13,7 +13,10 @@
 
 namespace zorvik {
 
-class AppServices;
+namespace kit {
+class ToolHost;
+}
+class LiveSettings;
 
 class SettingsDesignState {
 public:
@@ -35,7 +38,7 @@ public:
 
   // Puts everything back, running each changed command's handler so that
   // the main window follows; the length origin returns to (0, 0).
-  void Restore(AppServices& app) const;
+  void Restore(kit::ToolHost& app, LiveSettings& live) const;
 
 private:
   bool recorded_ = false;

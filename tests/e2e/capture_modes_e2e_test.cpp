@@ -34,7 +34,7 @@ TEST_F(CaptureModesTest, PauseFreezesTheViewUntilUpdate) {
   SetCursorPos(cursor_.x + 20, cursor_.y + 10);  // the frozen view does not follow the cursor
   Pump(400);
   ExpectCentreShows(cursor_, 0);
-  ASSERT_TRUE(app_->Command(7012));  // update: the picture is taken again
+  ASSERT_TRUE(app_->Command("Action_Capture_Update"));  // update: the picture is taken again
   ExpectCentreShows(cursor_, 1);
   Tap(VK_ESCAPE);  // live again: follows the cursor
   Pump(300);
@@ -55,7 +55,7 @@ TEST_F(CaptureModesTest, FixedPointStaysAndArrowKeysMoveIt) {
 }
 
 TEST_F(CaptureModesTest, WithMirroringTheLeftKeyMovesTheCapturePointRight) {
-  ASSERT_TRUE(app_->Command(7021));  // mirror left-right
+  ASSERT_TRUE(app_->Command("Action_Test_FlipHorizontal"));
   Tap('F');
   Tap(VK_LEFT);
   // The picture is mirrored: the centre still shows the capture point itself.
@@ -101,18 +101,18 @@ namespace {
 // coordinates; the copied screen position tells it without reading pixels,
 // so this runs under Wine too.
 TEST_F(CaptureModesTest, LoupeModeCapturesTheMiddleOfTheView) {
-  ASSERT_TRUE(app_->Command(7001));
+  ASSERT_TRUE(app_->Command("Action_Capture_Lupe"));
   for (const POINT at : {POINT{560, 260}, POINT{500, 240}}) {  // moving the window moves the point
     const POINT p = LoupeAt(at.x, at.y);
     ClearClipboard();
-    ASSERT_TRUE(app_->Command(6020));  // copy the screen position
+    ASSERT_TRUE(app_->Command("Action_Copy_PosScreen"));
     EXPECT_EQ(ClipboardUnicode(), std::to_wstring(p.x) + L"," + std::to_wstring(p.y));
   }
 }
 
 TEST_F(CaptureModesTest, LoupeModeShowsWhatLiesUnderTheWindow) {
   if (UnderWine()) GTEST_SKIP() << "Wine's screen copy includes layered windows, so no lens can see past itself";
-  ASSERT_TRUE(app_->Command(7001));
+  ASSERT_TRUE(app_->Command("Action_Capture_Lupe"));
   // Put the window over the pattern; the view's middle lies over a known pixel.
   ExpectCentreShows(LoupeAt(560, 260), 0);
 }
@@ -134,10 +134,10 @@ TEST_F(CaptureModesTest, SpaceSetsTheLengthOriginAndShowsTheLengthLine) {
   SetCursorPos(cursor_.x + 10, cursor_.y - 5);
   Pump(300);
   ClearClipboard();
-  ASSERT_TRUE(app_->Command(6023));  // copy the length: inclusive pixel counts
+  ASSERT_TRUE(app_->Command("Action_Copy_PosLength"));  // copy the length: inclusive pixel counts
   EXPECT_EQ(ClipboardUnicode(), L"11,6");
   ClearClipboard();
-  ASSERT_TRUE(app_->Command(6020));
+  ASSERT_TRUE(app_->Command("Action_Copy_PosScreen"));
   EXPECT_EQ(ClipboardUnicode(), std::to_wstring(cursor_.x + 10) + L"," + std::to_wstring(cursor_.y - 5));
 }
 

@@ -28,14 +28,10 @@ bool HasRecord(const std::vector<uint8_t>& file, int menuId, const std::string& 
 
 TEST(CopyPageE2E, TypedPieceSurvivesARestartAndShiftCopyOpensThePageOnIt) {
   const std::wstring dir = Zorvik::NewDir();
-  const unsigned customCopy = zorvik::CommandIdOf("Action_Custom_Copy");
-  const unsigned copyHsv = zorvik::CommandIdOf("Action_Copy_ColorHSV");
-  ASSERT_NE(customCopy, 0u);
-  ASSERT_NE(copyHsv, 0u);
   {
     Zorvik z(dir);
     ASSERT_TRUE(z.Running());
-    z.Command(customCopy);
+    z.Command("Action_Custom_Copy");
     HWND custom = WaitForCustomWindow(z.pid());
     ASSERT_NE(custom, nullptr);
     HWND box = CopyPageControl(custom, "edtCopy_ColorHSV4");
@@ -54,7 +50,7 @@ TEST(CopyPageE2E, TypedPieceSurvivesARestartAndShiftCopyOpensThePageOnIt) {
   ClearClipboard();
   KeyDown(VK_SHIFT);
   Pump(50);
-  z.Command(copyHsv);
+  z.Command("Action_Copy_ColorHSV");
   KeyUp(VK_SHIFT);
   HWND custom = WaitForCustomWindow(z.pid());
   ASSERT_NE(custom, nullptr);
@@ -70,7 +66,7 @@ TEST(CopyPageE2E, TypedPieceSurvivesARestartAndShiftCopyOpensThePageOnIt) {
   GetWindowRect(CopyPageControl(custom, "pnlCopy_ColorHSV"), &panel);
   EXPECT_EQ(panel.top, area.top);
   // Without Shift the command copies, ending in the typed text.
-  z.Command(copyHsv);
+  z.Command("Action_Copy_ColorHSV");
   Pump(100);
   const std::wstring copied = ClipboardUnicode();
   ASSERT_GE(copied.size(), 4u);

@@ -13,6 +13,7 @@
 
 #include "driver.h"
 #include "program_test.h"
+#include "commands/command_table.h"
 #include "settings/my_settingfile.h"
 
 using namespace e2e;
@@ -22,7 +23,6 @@ namespace {
 // Control identifiers of the pages: their rows' places in the page tables.
 constexpr int kMenuTree = 1001, kMenuList = 1002;
 constexpr int kCommandList = 1002, kNowSettingList = 1008, kToolBarReset = 1012;
-constexpr unsigned kCustomMenu = 9002, kCustomToolBar = 9003;
 
 struct FindPage {
   int id;
@@ -87,11 +87,11 @@ protected:
     return StoredSettings();
   }
   HWND OpenMenuPage() {
-    app_->Command(kCustomMenu);
+    app_->Command("Action_Custom_Menu");
     return ShownPage(kMenuTree, WC_TREEVIEWW);
   }
   HWND OpenToolBarPage() {
-    app_->Command(kCustomToolBar);
+    app_->Command("Action_Custom_ToolBar");
     return ShownPage(kNowSettingList, L"ListBox");
   }
   // Selects the tree node `index` (0: the root, then the sections in menu order).
@@ -136,13 +136,13 @@ TEST_F(CustomPagesTest, AHiddenMenuItemIsKeptOnlyWhenItHasAnIdentifier) {
   ToggleRow(GetDlgItem(page, kMenuList), 8);  // MenuItem_WinInfo_Enabled
   Stop();
   const std::vector<uint16_t> first = StoredHiddenItems(ReadAll(dir_ + L"zorvik.bin"));
-  EXPECT_TRUE(Has(first, 6001));
+  EXPECT_TRUE(Has(first, zorvik::CommandIdOf("Action_Copy_Picture")));
   EXPECT_TRUE(Has(first, 0));
 
   Start();
   Stop();
   const std::vector<uint16_t> second = StoredHiddenItems(ReadAll(dir_ + L"zorvik.bin"));
-  EXPECT_TRUE(Has(second, 6001));
+  EXPECT_TRUE(Has(second, zorvik::CommandIdOf("Action_Copy_Picture")));
   EXPECT_FALSE(Has(second, 0));
   EXPECT_EQ(second.size() + 1, first.size());
 }
@@ -159,7 +159,10 @@ TEST_F(CustomPagesTest, ToolBarResetLeavesExactlyTheFiveDefaults) {
   PostMessageW(GetDlgItem(page, kToolBarReset), BM_CLICK, 0, 0);
   ASSERT_TRUE(Answer(app_->pid(), L"はい(&Y)"));
   EXPECT_EQ(ToolBarButtons(), 5);
-  EXPECT_EQ(Stop().toolBar, (std::vector<uint16_t>{2010, 10004, 10005, 10006, 10008}));
+  std::vector<uint16_t> defaults;
+  for (const char* name : {"Action_Grid_Disp", "Action_Menu_Color", "Action_Menu_Pos", "Action_Menu_WinInfo", "Action_Menu_Setting"})
+    defaults.push_back(zorvik::CommandIdOf(name));
+  EXPECT_EQ(Stop().toolBar, defaults);
 }
 
 TEST_F(CustomPagesTest, AnEmptiedToolBarStaysEmptyAfterARestart) {

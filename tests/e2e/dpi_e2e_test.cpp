@@ -41,7 +41,7 @@ TEST_F(DpiTest, TheWindowGrowsWithTheDpiAndPixelsStayExact) {
   // height of "A", plus one), and the font is the 12-pixel design font grown
   // by the DPI (15 pixels at 96 dpi with the test prefix's fonts).
   const int h0 = app_->ClientSize().cy;
-  ASSERT_TRUE(app_->Command(3004));  // the HSV line on
+  ASSERT_TRUE(app_->Command("Action_Color_HSV"));
   const int line = app_->ClientSize().cy - h0;
   HFONT font = CreateFontW(-Scaled(12), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET, OUT_DEFAULT_PRECIS,
                            CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, FIXED_PITCH | FF_MODERN, L"ＭＳ ゴシック");
@@ -54,7 +54,7 @@ TEST_F(DpiTest, TheWindowGrowsWithTheDpiAndPixelsStayExact) {
   DeleteObject(font);
   EXPECT_EQ(line, static_cast<int>(1.2 * a.cy) + 1);
   EXPECT_GE(line, 15 * dpi_ / 96);  // never smaller than the design line grown by the DPI
-  ASSERT_TRUE(app_->Command(3004));
+  ASSERT_TRUE(app_->Command("Action_Color_HSV"));
   EXPECT_EQ(app_->ClientSize().cy, h0);
 
   // The view keeps the design height below the strip; its cells are still

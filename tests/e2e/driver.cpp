@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "commands/command_table.h"
 #include "custom/copy_page_layout.h"
 
 namespace e2e {
@@ -378,6 +379,15 @@ bool Zorvik::Command(unsigned id) {
   const bool ok = SendMessageTimeoutW(hwnd_, WM_COMMAND, MAKEWPARAM(id, 0), 0, SMTO_ABORTIFHUNG, 5000, &r) != 0;
   Pump(250);
   return ok;
+}
+
+bool Zorvik::Command(const char* name) {
+  // Commands without an identifier of their own are numbered on the menus
+  // from 40000 up, in command-table order.
+  constexpr unsigned kUnnumberedCommandBase = 40000;
+  const zorvik::CommandDef* def = zorvik::CommandByName(name);
+  if (!def) return false;
+  return Command(def->id ? def->id : kUnnumberedCommandBase + static_cast<unsigned>(zorvik::CommandIndexOf(def)));
 }
 
 int Zorvik::Close(int timeoutMs) {

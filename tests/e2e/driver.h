@@ -54,6 +54,9 @@ public:
   DWORD pid() const { return pi_.dwProcessId; }
   // Sends WM_COMMAND with a command identifier (or menu command id) and waits for it.
   bool Command(unsigned id);
+  // The same for a command of the command table by its name; false for a
+  // name the table does not have.
+  bool Command(const char* name);
   LRESULT Send(UINT msg, WPARAM wp, LPARAM lp);
   void Post(UINT msg, WPARAM wp, LPARAM lp) { PostMessageW(hwnd_, msg, wp, lp); }
   // Closes the window and waits for the process; returns the exit code or -1.

@@ -157,7 +157,7 @@ TEST_F(InputTest, ToolBarButtonsOpenTheirMenus) {
 
 TEST_F(InputTest, LargeIconsGrowTheToolBar) {
   const SIZE before = app_->ClientSize();
-  ASSERT_TRUE(app_->Command(8011));
+  ASSERT_TRUE(app_->Command("Action_Opt_LargeIcon"));
   // Buttons 24 -> 42 high: the strip takes the room from the view, the window keeps its size.
   EXPECT_EQ(app_->ClientSize().cy, before.cy);
   HWND strip = FindWindowExW(app_->hwnd(), nullptr, nullptr, L"Panel_ToolBar");

@@ -56,7 +56,7 @@ protected:
     FocusedMagnifierTest::SetUp();
     ClearClipboard();
   }
-  std::wstring CopyBy(unsigned command) {
+  std::wstring CopyBy(const char* command) {
     ClearClipboard();
     app_->Command(command);
     return ClipboardUnicode();
@@ -71,8 +71,8 @@ TEST_F(InspectionTest, CopyKeysPutTheValuesOnTheClipboardInBothForms) {
   EXPECT_EQ(ClipboardAnsi(), std::string(html.begin(), html.end()));
   Tap('C');
   EXPECT_EQ(ClipboardUnicode(), Dec(static_cast<long long>(c)));
-  EXPECT_EQ(CopyBy(6002), Dec(GetRValue(c)) + L" " + Dec(GetGValue(c)) + L" " + Dec(GetBValue(c)));
-  EXPECT_EQ(CopyBy(6020), Dec(cursor_.x) + L"," + Dec(cursor_.y));
+  EXPECT_EQ(CopyBy("Action_Copy_ColorRGB"), Dec(GetRValue(c)) + L" " + Dec(GetGValue(c)) + L" " + Dec(GetBValue(c)));
+  EXPECT_EQ(CopyBy("Action_Copy_PosScreen"), Dec(cursor_.x) + L"," + Dec(cursor_.y));
   Tap(VK_F2);  // every line's value, shown or not, one per line
   const std::wstring all = ClipboardUnicode();
   wchar_t rgb[64];
@@ -101,23 +101,23 @@ TEST_F(InspectionTest, WindowFactsOfAKnownWindow) {
   const POINT p = known.EditPoint();
   SetCursorPos(p.x, p.y);
   Pump(1300);  // a full refresh at the new point
-  EXPECT_EQ(CopyBy(6025), L"Edit");
-  EXPECT_EQ(CopyBy(6024), Dec(static_cast<long long>(reinterpret_cast<uintptr_t>(known.edit))));
-  EXPECT_EQ(CopyBy(6030), L"321");
-  EXPECT_EQ(CopyBy(6034), Dec(GetCurrentProcessId()));
-  EXPECT_EQ(CopyBy(6028), L"160,24");
+  EXPECT_EQ(CopyBy("Action_Copy_WinInfoClassName"), L"Edit");
+  EXPECT_EQ(CopyBy("Action_Copy_WinInfoHandle"), Dec(static_cast<long long>(reinterpret_cast<uintptr_t>(known.edit))));
+  EXPECT_EQ(CopyBy("Action_Copy_WinInfoControlID"), L"321");
+  EXPECT_EQ(CopyBy("Action_Copy_WinInfoPID"), Dec(GetCurrentProcessId()));
+  EXPECT_EQ(CopyBy("Action_Copy_WinInfoClientSize"), L"160,24");
   RECT r;
   GetWindowRect(known.edit, &r);
-  EXPECT_EQ(CopyBy(6029), Dec(r.left) + L"," + Dec(r.top) + L"," + Dec(r.right) + L"," + Dec(r.bottom));
-  EXPECT_EQ(CopyBy(6027), L"20,20,160,24");  // left and top relative to the parent
-  const std::wstring exe = CopyBy(6035);
+  EXPECT_EQ(CopyBy("Action_Copy_WinInfoRect"), Dec(r.left) + L"," + Dec(r.top) + L"," + Dec(r.right) + L"," + Dec(r.bottom));
+  EXPECT_EQ(CopyBy("Action_Copy_WinInfoWindowSize"), L"20,20,160,24");  // left and top relative to the parent
+  const std::wstring exe = CopyBy("Action_Copy_WinInfoExeName");
   ASSERT_GE(exe.size(), 13u);
   EXPECT_EQ(_wcsicmp(exe.substr(exe.size() - 13).c_str(), L"e2e_tests.exe"), 0);
   // Over the top-level window itself: its text.
   SetCursorPos(known.EditPoint().x, known.EditPoint().y + 100);
   Pump(1300);
-  EXPECT_EQ(CopyBy(6026), L"既知の窓");
-  EXPECT_EQ(CopyBy(6025), L"ZorvikKnownWindow");
+  EXPECT_EQ(CopyBy("Action_Copy_WinInfoText"), L"既知の窓");
+  EXPECT_EQ(CopyBy("Action_Copy_WinInfoClassName"), L"ZorvikKnownWindow");
 }
 
 TEST_F(InspectionTest, AHungWindowUnderTheCursorDoesNotFreezeTheMagnifier) {
@@ -152,18 +152,18 @@ TEST_F(InspectionTest, AHungWindowUnderTheCursorDoesNotFreezeTheMagnifier) {
 TEST_F(InspectionTest, CachedValueIsWrittenIntoAnEditBox) {
   KnownWindow known;
   const COLORREF c = pattern_->ScreenColour(cursor_.x, cursor_.y);
-  EXPECT_TRUE(app_->Command(14000));  // cache the information here
+  EXPECT_TRUE(app_->Command("Action_Write_InfoCash"));  // cache the information here
   const POINT p = known.EditPoint();
   SetCursorPos(p.x, p.y);
   Pump(1300);
-  EXPECT_TRUE(app_->Command(14007));  // write the cached HTML value
+  EXPECT_TRUE(app_->Command("Action_Write_ColorHTML"));  // write the cached HTML value
   Pump(200);
   EXPECT_EQ(known.EditText(), Hex6(c));
-  EXPECT_TRUE(app_->Command(14402));  // an empty text
+  EXPECT_TRUE(app_->Command("Action_Write_TextClear"));  // an empty text
   Pump(200);
   EXPECT_EQ(known.EditText(), L"");
-  EXPECT_TRUE(app_->Command(14400));  // clearing the cache disables the value commands
-  EXPECT_TRUE(app_->Command(14007));
+  EXPECT_TRUE(app_->Command("Action_Write_ClearCash"));  // clearing the cache disables the value commands
+  EXPECT_TRUE(app_->Command("Action_Write_ColorHTML"));
   Pump(200);
   EXPECT_EQ(known.EditText(), L"");
 }
@@ -177,18 +177,18 @@ TEST_F(InspectionTest, LinesGrowAndShrinkTheWindowByExactlyTheirHeight) {
   const POINT p = known.EditPoint();
   SetCursorPos(p.x, p.y);
   const int h0 = app_->ClientSize().cy;
-  ASSERT_TRUE(app_->Command(3004));  // HSV on
+  ASSERT_TRUE(app_->Command("Action_Color_HSV"));
   const int line = app_->ClientSize().cy - h0;
   ASSERT_GT(line, 8);
-  ASSERT_TRUE(app_->Command(3099));  // all colour lines (not all were on: all on)
-  ASSERT_TRUE(app_->Command(4099));
-  ASSERT_TRUE(app_->Command(5099));
+  ASSERT_TRUE(app_->Command("Action_Color_InfoOnOff"));  // all colour lines (not all were on: all on)
+  ASSERT_TRUE(app_->Command("Action_Pos_InfoOnOff"));
+  ASSERT_TRUE(app_->Command("Action_WinInfo_InfoOnOff"));
   Pump(1300);
   // 6 colour, 4 position and 14 window lines (the style item has two).
   EXPECT_EQ(app_->ClientSize().cy, h0 + 18 * line);
   // The view keeps its height: the area's top border stays where it was.
   SaveBmp(ReadScreen(RECT{0, 0, 900, 800}), ExeDir() + L"shot-all-lines.bmp");
-  ASSERT_TRUE(app_->Command(5099));  // all window lines off
+  ASSERT_TRUE(app_->Command("Action_WinInfo_InfoOnOff"));  // all window lines off
   EXPECT_EQ(app_->ClientSize().cy, h0 + 18 * line - 14 * line);
   SetCursorPos(cursor_.x, cursor_.y);
   Pump(300);

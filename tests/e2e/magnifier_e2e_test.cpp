@@ -92,22 +92,20 @@ TEST_F(MagnifierTest, WheelZoomsThroughTheStepsAndStopsAtTheEnds) {
 }
 
 TEST_F(MagnifierTest, ZoomCommandAndHorizontalFlip) {
-  ASSERT_TRUE(app_->Command(1012));  // 12x
-  ASSERT_TRUE(app_->Command(7021));  // mirror left-right
+  ASSERT_TRUE(app_->Command("Action_Zoom_12"));
+  ASSERT_TRUE(app_->Command("Action_Test_FlipHorizontal"));
   const auto g = Geometry(12);
   const Shot v = View();
   ExpectCell(v, g, g.CenterCol, g.CenterRow, 0, 0);
   ExpectCell(v, g, g.CenterCol + 1, g.CenterRow, -1, 0);  // the pixel left of the point shows on the right
   ExpectCell(v, g, g.CenterCol - 3, g.CenterRow + 2, 3, 2);
-  ASSERT_TRUE(app_->Command(7023));  // quarter turn clockwise
+  ASSERT_TRUE(app_->Command("Action_Test_Rotate90"));  // quarter turn clockwise
   const Shot r = View();
   ExpectCell(r, g, g.CenterCol + 2, g.CenterRow, 0, -2);  // what was above is now right
 }
 
 TEST_F(MagnifierTest, NotSourceCopyInvertsTheView) {
-  const auto* rop = zorvik::CommandByName("Action_Test_Rop_NOTSRCCOPY");
-  ASSERT_NE(rop, nullptr);
-  ASSERT_TRUE(app_->Command(40000 + static_cast<unsigned>(zorvik::CommandIndexOf(rop))));
+  ASSERT_TRUE(app_->Command("Action_Test_Rop_NOTSRCCOPY"));
   const auto g = Geometry(6);
   const Shot v = View();
   const COLORREF c = pattern_->ScreenColour(cursor_.x, cursor_.y);
@@ -115,7 +113,7 @@ TEST_F(MagnifierTest, NotSourceCopyInvertsTheView) {
 }
 
 TEST_F(MagnifierTest, GridOffRemovesRulerAndLines) {
-  ASSERT_TRUE(app_->Command(2010));
+  ASSERT_TRUE(app_->Command("Action_Grid_Disp"));
   const auto g = Geometry(6, false);
   const Shot v = View();
   EXPECT_EQ(g.ViewLeft, 0);
@@ -134,21 +132,21 @@ TEST_F(MagnifierTest, WindowOptions) {
   GetWindowRect(h, &after);
   EXPECT_EQ(after.right - after.left, before.right - before.left);
 
-  ASSERT_TRUE(app_->Command(8002));  // title bar off: the sizing frame stays
+  ASSERT_TRUE(app_->Command("Action_Opt_TitleBar"));  // title bar off: the sizing frame stays
   LONG style = GetWindowLongW(h, GWL_STYLE);
   EXPECT_FALSE((style & WS_CAPTION) == WS_CAPTION);
   EXPECT_TRUE(style & WS_THICKFRAME);
-  ASSERT_TRUE(app_->Command(8002));
+  ASSERT_TRUE(app_->Command("Action_Opt_TitleBar"));
   style = GetWindowLongW(h, GWL_STYLE);
   EXPECT_EQ(style & WS_CAPTION, WS_CAPTION);
 
-  ASSERT_TRUE(app_->Command(8001));  // stay on top
+  ASSERT_TRUE(app_->Command("Action_Opt_StayOnTop"));
   EXPECT_TRUE(GetWindowLongW(h, GWL_EXSTYLE) & WS_EX_TOPMOST);
-  ASSERT_TRUE(app_->Command(8001));
+  ASSERT_TRUE(app_->Command("Action_Opt_StayOnTop"));
   EXPECT_FALSE(GetWindowLongW(h, GWL_EXSTYLE) & WS_EX_TOPMOST);
 
   const SIZE withBar = app_->ClientSize();
-  ASSERT_TRUE(app_->Command(8004));  // toolbar off: the view moves up, the window keeps its size
+  ASSERT_TRUE(app_->Command("Action_Opt_ToolBar"));  // toolbar off: the view moves up, the window keeps its size
   const SIZE noBar = app_->ClientSize();
   EXPECT_EQ(noBar.cy, withBar.cy);
 }
@@ -169,7 +167,7 @@ TEST_F(MagnifierTest, MoveMonitorFromTheSystemMenuAndCloseWithAltF4) {
   GetWindowRect(app_->hwnd(), &w);
   EXPECT_EQ(w.left, 0);
   EXPECT_EQ(w.top, 0);
-  ASSERT_TRUE(app_->Command(12002));  // exit
+  ASSERT_TRUE(app_->Command("Action_File_Exit"));
   Pump(500);
   EXPECT_FALSE(app_->Running());
 }

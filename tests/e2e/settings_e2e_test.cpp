@@ -90,10 +90,10 @@ protected:
 TEST_F(SettingsTest, ChangesSurviveARestartAndTheFileHoldsTheLayout) {
   Restart();
   Tap(VK_PRIOR);                      // 8x
-  ASSERT_TRUE(app_->Command(2010));   // grid off
-  ASSERT_TRUE(app_->Command(3004));   // HSV line on
-  ASSERT_TRUE(app_->Command(7021));   // mirror
-  ASSERT_TRUE(app_->Command(7021));   // (still mirrored: a radio choice)
+  ASSERT_TRUE(app_->Command("Action_Grid_Disp"));           // grid off
+  ASSERT_TRUE(app_->Command("Action_Color_HSV"));           // HSV line on
+  ASSERT_TRUE(app_->Command("Action_Test_FlipHorizontal"));  // mirror
+  ASSERT_TRUE(app_->Command("Action_Test_FlipHorizontal"));  // (still mirrored: a radio choice)
   Tap('F');                           // fixed at the cursor
   CloseWithAltF4();
   const std::vector<uint8_t> b = ReadAll(dir_ + L"zorvik.bin");
@@ -191,7 +191,7 @@ TEST_F(SettingsTest, AFixedPointOffEveryMonitorIsClampedToTheScreen) {
   EXPECT_GT(w.right - w.left, 50);
   EXPECT_LE(w.right - w.left, 32767);
   ClearClipboard();
-  ASSERT_TRUE(app_->Command(6020));  // copy the screen position
+  ASSERT_TRUE(app_->Command("Action_Copy_PosScreen"));
   const int left = GetSystemMetrics(SM_XVIRTUALSCREEN);
   const int bottom = GetSystemMetrics(SM_YVIRTUALSCREEN) + GetSystemMetrics(SM_CYVIRTUALSCREEN) - 1;
   EXPECT_EQ(ClipboardUnicode(), std::to_wstring(left) + L"," + std::to_wstring(bottom));

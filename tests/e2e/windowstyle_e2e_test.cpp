@@ -42,7 +42,7 @@ TEST(StyleViewerE2E, ItsCopyOfAKnownWindowIsExactlyTheExpectedText) {
   Zorvik app;
   ASSERT_TRUE(app.hwnd()) << "zorvik.exe did not open its window";
   Pump(300);
-  ASSERT_TRUE(app.Command(5031));  // ウィンドウスタイル詳細表示(&V)
+  ASSERT_TRUE(app.Command("Action_WinInfo_StyleVerbose"));
   HWND viewer = nullptr;
   for (int i = 0; i < 40 && !(viewer && IsWindowVisible(viewer)); ++i) {
     viewer = FindWindowW(L"TApp_ZorvikWindowStyle", nullptr);

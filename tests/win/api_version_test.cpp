@@ -176,7 +176,7 @@ protected:
 };
 
 TEST_F(ApiVersionWindowTest, SelectedRowAndScrollStayWhileTheEntryRunsOnTheSameWindow) {
-  TApp_ZorvikAPITest window(app_);
+  TApp_ZorvikAPITest window(app_, app_);
   ASSERT_TRUE(window.Make(app_.Handle(), 96, true));
   const std::vector<std::string> names = window.OfferedNames();
   int index = -1;

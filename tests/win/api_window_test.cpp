@@ -61,7 +61,7 @@ protected:
   // A window of our own beside the main window's, as the tests need it.
   std::unique_ptr<TApp_ZorvikAPITest> Own(const SettingsData& read, uint32_t sections, bool skipLayout = false,
                                           int dpi = 96) {
-    auto w = std::make_unique<TApp_ZorvikAPITest>(app_);
+    auto w = std::make_unique<TApp_ZorvikAPITest>(app_, app_);
     w->ApplySettings(read, sections);
     EXPECT_TRUE(w->Make(app_.Handle(), dpi, skipLayout));
     return w;
@@ -255,7 +255,7 @@ TEST_F(ApiWindowTest, ItsBlockIsWrittenAsTheFileLaysItOutAndKeptWhenNeverOpened)
   const uint32_t sections = kSectionApiTest | kSectionApiList;
 
   // Never opened: the block and the list stay exactly as read.
-  TApp_ZorvikAPITest never(app_);
+  TApp_ZorvikAPITest never(app_, app_);
   never.ApplySettings(read, sections);
   SettingsData out;
   never.CollectSettings(out);

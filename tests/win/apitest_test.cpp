@@ -105,6 +105,13 @@ TEST_F(ApiCatalogueTest, EveryEntryRunsOnEveryFixtureAndKeepsItsRowsInStep) {
 
 TEST_F(ApiCatalogueTest, DeterministicRows) {
   T_MyAPIValue api;
+  // A list box tells how many of its items one column shows: what its
+  // client area holds of rows of its font's item height.
+  RECT listClient{};
+  GetClientRect(list_, &listClient);
+  const auto itemHeight = static_cast<LONG>(SendMessageW(list_, LB_GETITEMHEIGHT, 0, 0));
+  ASSERT_GT(itemHeight, 0);
+  const std::wstring perColumn = std::to_wstring(listClient.bottom / itemHeight);
   const struct {
     const char* entry;
     HWND* window;
@@ -128,7 +135,7 @@ TEST_F(ApiCatalogueTest, DeterministicRows) {
       {"LB_GETTEXT", &list_, L"lParam", L"beta"},
       {"LB_GETTEXT", &list_, L"戻り値", L"4"},
       {"LB_GETTEXTLEN", &list_, L"戻り値", L"4"},
-      {"GetListBoxInfo", &list_, L"戻り値", L"3"},
+      {"GetListBoxInfo", &list_, L"戻り値", perColumn.c_str()},
       {"LB_GETCURSEL", &top_, L"戻り値", kNotListBox},  // a list box's message goes to list boxes only
       {"LB_GETTEXT", &combo_, L"wParam", kNotListBox},
       {"LB_GETTEXT", &combo_, L"lParam", L"<no value>"},  // nothing sent, nothing else shown

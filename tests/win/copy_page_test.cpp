@@ -42,7 +42,7 @@ struct CopyHost {
     created = app.CreateMainWindow();
     if (!created) return;
     wintest::Pump(100);
-    page = std::make_unique<TForm_Custom_Copy>(app);
+    page = std::make_unique<TForm_Custom_Copy>(app, app);
     page->notify = [this](const std::wstring& m) { notices.push_back(m); };
     page->ask = [this](const std::wstring& m, const std::wstring& t) {
       questions.push_back(t + L"|" + m);
@@ -193,7 +193,7 @@ TEST(CopyPage, MisfitNoticeIsTheProgramsMessageDialog) {
   app.settingsFile.clear();
   ASSERT_TRUE(app.CreateMainWindow());
   app.Formats().SetCopyFormat(1, u"%5d");
-  TForm_Custom_Copy page(app);
+  TForm_Custom_Copy page(app, app);
   kit::ToolWindow window(L"ZorvikCopyPageTestHost2", "カスタマイズ", TForm_Custom_Copy::kDesignWidth,
                          TForm_Custom_Copy::kDesignHeight);
   window.Ensure(app.Handle(), 96);
@@ -458,9 +458,15 @@ TEST(CopyPage, LayoutAt96And144Dpi) {
     page.SelectEntry(EntryOf(page, L"カーソル位置/長さ"), false);
     wintest::Pump(150);
     kittest::Keep(kittest::Capture(w), "copy-page-length-" + std::to_string(dpi));
+    // The captions of the buttons and check boxes in view are drawn inside
+    // the rectangles the layout gives them, the Reset button's among them.
     const kittest::Picture pic = kittest::Capture(w);
-    RECT inside{0, 0, pic.width, pic.height};
-    EXPECT_LT(kittest::CountNear(pic, inside, GetSysColor(COLOR_BTNFACE), 0), pic.width * pic.height);
+    RECT view{};
+    GetWindowRect(page.ScrollBox(), &view);
+    std::vector<HWND> buttons = kittest::CaptionedButtons(host.window->Handle(), view);
+    buttons.push_back(host["Button_Reset"]);
+    EXPECT_GE(buttons.size(), 4u);
+    for (HWND b : buttons) EXPECT_GT(kittest::CaptionPixels(pic, w, b), 8) << kittest::Caption(b);
   }
 }
 

@@ -34,7 +34,7 @@ struct PageHost {
     window = std::make_unique<zorvik::kit::ToolWindow>(L"ZorvikPageTestHost", "カスタマイズ", Page::kDesignWidth,
                                                        Page::kDesignHeight);
     window->Ensure(app.Handle(), dpi);
-    page = std::make_unique<Page>(app);
+    page = std::make_unique<Page>(app, app);
     window->SetPage(page.get());
     RECT w{};
     GetWindowRect(window->Handle(), &w);

@@ -292,8 +292,8 @@ TEST_F(CustomWindowTest, WheelAndKeyUpOfTheWindowGoToTheActivePage) {
 }
 
 // Screenshots of the settings page on several panels (96 dpi, and 144 dpi
-// made so on purpose): looked at by eye; the test checks only that the page
-// is drawn at all.
+// made so on purpose), kept for looking at by eye; each one must show the
+// captions of the panel's buttons where the page's table places them.
 TEST_F(CustomWindowTest, Screenshots) {
   for (int dpi : {96, 144}) {
     SCOPED_TRACE(dpi);
@@ -301,7 +301,10 @@ TEST_F(CustomWindowTest, Screenshots) {
     std::unique_ptr<TApp_ZorvikCustom> own;
     if (dpi != 96) {
       std::vector<TApp_ZorvikCustom::Tab> tabs = {
-          {"TabSheet_Option", "一覧設定", [this] { return std::make_unique<TForm_Setting>(app_, app_.DesignState()); }},
+          {"TabSheet_Option", "一覧設定",
+           [this] {
+             return std::make_unique<TForm_Setting>(app_, app_, app_, app_.APITestWindow(), app_.DesignState());
+           }},
           {"tabMenu", "メニュー", nullptr},        {"tabToolBar", "ツールバー", nullptr},
           {"tabShortCut", "ショートカット", nullptr}, {"tabCopy", "コピー形式", nullptr},
           {"tabHelp", "バージョン情報", nullptr}};
@@ -324,9 +327,12 @@ TEST_F(CustomWindowTest, Screenshots) {
       GetWindowRect(custom->Handle(), &r);
       const kittest::Picture pic = kittest::Capture(r);
       kittest::Keep(pic, "settings-page-" + std::to_string(dpi) + "-" + page->VisiblePanel());
-      // Something other than the face colour is drawn inside the page.
-      RECT inside{0, 0, pic.width, pic.height};
-      EXPECT_LT(kittest::CountNear(pic, inside, GetSysColor(COLOR_BTNFACE), 0), pic.width * pic.height);
+      // Every enabled button, check box and group box of the panel in view
+      // has its caption drawn inside the rectangle its table row gives it.
+      const std::vector<HWND> buttons = kittest::CaptionedButtons(page->Handle(), r);
+      EXPECT_GE(buttons.size(), 2u) << page->VisiblePanel();
+      for (HWND b : buttons)
+        EXPECT_GT(kittest::CaptionPixels(pic, r, b), 8) << page->VisiblePanel() << ": " << kittest::Caption(b);
     }
     custom->Hide();
   }

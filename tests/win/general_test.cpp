@@ -3,6 +3,7 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 #include <string>
 #include <vector>
@@ -234,8 +235,16 @@ TEST_F(GeneralDpiFit, SizesFollowTheFontHeight) {
     EXPECT_EQ(SendMessageW(check, LB_GETITEMHEIGHT, 0, 0), c.item);
     EXPECT_EQ(GridRowHeight(button, 0), c.item);
     EXPECT_EQ(Height(button), c.control);
-    EXPECT_EQ(Height(status), c.control);
-    EXPECT_EQ(Height(label), c.label);
+    // The bar keeps the design height unless its font needs more.
+    EXPECT_EQ(Height(status), std::max(c.control, wintest::NaturalStatusBarHeight(parent_, font_)));
+    // A label is never lower than a line of its font.
+    HDC dc = GetDC(label);
+    HGDIOBJ old = SelectObject(dc, font_);
+    TEXTMETRICW tm{};
+    GetTextMetricsW(dc, &tm);
+    SelectObject(dc, old);
+    ReleaseDC(label, dc);
+    EXPECT_EQ(Height(label), std::max<int>(c.label, tm.tmHeight));
     RECT r;
     GetWindowRect(button, &r);
     EXPECT_EQ(r.right - r.left, 120);  // width kept

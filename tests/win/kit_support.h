@@ -134,4 +134,85 @@ inline int CountNear(const Picture& pic, const RECT& r, COLORREF colour, int tol
   return n;
 }
 
+// Pixels of a rectangle (picture coordinates) that stand out from its
+// background by more than a 3D shadow does: text drawn on it, smoothed or
+// plain, and not the edges of the controls.
+inline int CountInk(const Picture& pic, const RECT& r, COLORREF background) {
+  const auto luma = [](COLORREF c) { return (GetRValue(c) * 299 + GetGValue(c) * 587 + GetBValue(c) * 114) / 1000; };
+  int n = 0;
+  for (int y = std::max<LONG>(0, r.top); y < std::min<LONG>(pic.height, r.bottom); ++y)
+    for (int x = std::max<LONG>(0, r.left); x < std::min<LONG>(pic.width, r.right); ++x)
+      if (std::abs(luma(pic.At(x, y)) - luma(background)) > 96) ++n;
+  return n;
+}
+
+// The height of a line of a control's font (its cell).
+inline int FontCell(HWND control) {
+  HDC dc = GetDC(control);
+  HGDIOBJ old = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(control, WM_GETFONT, 0, 0)));
+  TEXTMETRICW tm{};
+  GetTextMetricsW(dc, &tm);
+  SelectObject(dc, old);
+  ReleaseDC(control, dc);
+  return tm.tmHeight;
+}
+
+// A label's fitted height: its design height, or a line of its font when
+// that is higher.
+inline int FittedLabelHeight(HWND label, int design) { return std::max(design, FontCell(label)); }
+
+// A window's rectangle in the coordinates of a picture taken of `captured`
+// (screen coordinates).
+inline RECT PlaceIn(const RECT& captured, HWND w) {
+  RECT r{};
+  GetWindowRect(w, &r);
+  OffsetRect(&r, -captured.left, -captured.top);
+  return r;
+}
+
+// The enabled, visible push buttons, check boxes and radio buttons with a
+// caption below `parent` that lie wholly inside `area` (screen coordinates).
+inline std::vector<HWND> CaptionedButtons(HWND parent, const RECT& area) {
+  struct Walk {
+    RECT area;
+    std::vector<HWND> found;
+  } walk{area, {}};
+  EnumChildWindows(
+      parent,
+      [](HWND h, LPARAM l) -> BOOL {
+        auto* w = reinterpret_cast<Walk*>(l);
+        wchar_t cls[16] = {};
+        GetClassNameW(h, cls, 16);
+        RECT r{}, both{};
+        GetWindowRect(h, &r);
+        const LONG type = GetWindowLongW(h, GWL_STYLE) & BS_TYPEMASK;
+        if (_wcsicmp(cls, L"Button") == 0 && type != BS_GROUPBOX && IsWindowVisible(h) && IsWindowEnabled(h) &&
+            GetWindowTextLengthW(h) > 0 && IntersectRect(&both, &r, &w->area) && EqualRect(&both, &r))
+          w->found.push_back(h);
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&walk));
+  return walk.found;
+}
+
+inline std::wstring Caption(HWND h) {
+  wchar_t text[256] = {};
+  GetWindowTextW(h, text, 256);
+  return text;
+}
+
+// Pixels of text drawn where a button's caption goes, in a picture of
+// `captured`: inside the control's rectangle less its frame (and less the
+// box of a check box or radio button), the pixels that stand out from the
+// face colour.
+inline int CaptionPixels(const Picture& pic, const RECT& captured, HWND control) {
+  RECT r{};
+  GetWindowRect(control, &r);
+  OffsetRect(&r, -captured.left, -captured.top);
+  InflateRect(&r, -3, -3);
+  const LONG type = GetWindowLongW(control, GWL_STYLE) & BS_TYPEMASK;
+  if (type != BS_PUSHBUTTON && type != BS_DEFPUSHBUTTON) r.left += 16;
+  return CountInk(pic, r, GetSysColor(COLOR_BTNFACE));
+}
+
 }  // namespace kittest

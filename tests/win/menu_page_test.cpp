@@ -335,7 +335,7 @@ TEST_P(MenuPageAtDpi, FitsItsControlsAndDrawsTheChecks) {
   const int font = MulDiv(12, dpi, 96);
   EXPECT_EQ(page.ItemList()->ItemHeight(), font * 13 / 10);
   EXPECT_EQ(kittest::Height(host["Button_Reset"]), font * 18 / 10);
-  EXPECT_EQ(kittest::Height(host["Label_MenuText"]), font + 4);
+  EXPECT_EQ(kittest::Height(host["Label_MenuText"]), kittest::FittedLabelHeight(host["Label_MenuText"], font + 4));
 
   page.SelectNode(NodeNamed(page, "MenuItem_Grid"));
   kit::OwnerList& list = *page.ItemList();

@@ -6,6 +6,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <algorithm>
 #include <memory>
 #include <optional>
 #include <string>
@@ -102,7 +103,7 @@ TEST_P(PageAtDpi, ScalesRectanglesAndFitsHeightsToTheFont) {
   EXPECT_EQ(label.left, c.label0.left);
   EXPECT_EQ(label.top, c.label0.top);
   EXPECT_EQ(label.right, c.label0.right);
-  EXPECT_EQ(label.bottom - label.top, c.label);
+  EXPECT_EQ(label.bottom - label.top, kittest::FittedLabelHeight(host["Label_Title"], c.label));
 
   // Other controls keep their scaled rectangle exactly.
   const RECT list = RectInParent(host["ListBox_Items"]);
@@ -377,7 +378,8 @@ TEST(PageHints, TheHintBarShowsTheHintOfTheControlUnderThePointer) {
   GetClientRect(host.window.Handle(), &client);
   const RECT b = RectInParent(bar->Handle());
   EXPECT_EQ(b.bottom, client.bottom);
-  EXPECT_EQ(b.bottom - b.top, 21);
+  const auto font = reinterpret_cast<HFONT>(SendMessageW(bar->Handle(), WM_GETFONT, 0, 0));
+  EXPECT_EQ(b.bottom - b.top, std::max(21, wintest::NaturalStatusBarHeight(host.window.Handle(), font)));
   EXPECT_EQ(RectInParent(host.page.Handle()).bottom, b.top);  // the page ends where the bar starts
 }
 
@@ -472,9 +474,9 @@ TEST_P(PageScreenshot, DrawsHeaderSelectionChecksAndText) {
   const RECT head = local(grid->Handle(), grid->CellRect(1, 0));
   const RECT selected = local(grid->Handle(), grid->CellRect(2, 2));
   EXPECT_GT(kittest::CountNear(pic, head, GetSysColor(COLOR_BTNFACE)), area(head) / 2);
-  EXPECT_GT(kittest::CountNear(pic, head, GetSysColor(COLOR_BTNTEXT), 60), 3);
+  EXPECT_GT(kittest::CountInk(pic, head, GetSysColor(COLOR_BTNFACE)), 3);
   EXPECT_GT(kittest::CountNear(pic, selected, GetSysColor(COLOR_HIGHLIGHT)), area(selected) / 2);
-  EXPECT_GT(kittest::CountNear(pic, selected, GetSysColor(COLOR_HIGHLIGHTTEXT), 60), 3);
+  EXPECT_GT(kittest::CountInk(pic, selected, GetSysColor(COLOR_HIGHLIGHT)), 3);
 
   // Check list: a tick in the box of RGB, none in the box of HTML.
   const RECT ticked = local(checks->Handle(), checks->CheckBoxRect(0));
@@ -489,14 +491,14 @@ TEST_P(PageScreenshot, DrawsHeaderSelectionChecksAndText) {
   RECT label{};
   GetClientRect(host["Label_Title"], &label);
   label = local(host["Label_Title"], label);
-  EXPECT_GT(kittest::CountNear(pic, label, GetSysColor(COLOR_BTNTEXT), 60), 20);
+  EXPECT_GT(kittest::CountInk(pic, label, GetSysColor(COLOR_BTNFACE)), 20);
   // The hint bar shows the close button's hint.
   EXPECT_EQ(host.window.Hints()->Text(), L"閉じます");
   RECT bar{};
   GetClientRect(host.window.Hints()->Handle(), &bar);
   bar.right /= 2;
   bar = local(host.window.Hints()->Handle(), bar);
-  EXPECT_GT(kittest::CountNear(pic, bar, GetSysColor(COLOR_BTNTEXT), 60), 20);
+  EXPECT_GT(kittest::CountInk(pic, bar, GetSysColor(COLOR_BTNFACE)), 20);
 }
 
 INSTANTIATE_TEST_SUITE_P(Page, PageScreenshot, ::testing::Values(96, 144),

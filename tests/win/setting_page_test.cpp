@@ -387,7 +387,7 @@ void ExpectTidyLayout(const TForm_Setting& page) {
 
 TEST_F(SettingPageTest, NothingIsClippedOrOverlapsAt96And144Dpi) {
   ExpectTidyLayout(*page_);
-  TForm_Setting large(app_, app_.DesignState());
+  TForm_Setting large(app_, app_, app_, app_.APITestWindow(), app_.DesignState());
   kit::ToolWindow host(L"ZorvikSettingHost", "host", kSettingPageWidth, kSettingPageHeight);
   ASSERT_TRUE(host.Ensure(nullptr, 144));
   ASSERT_TRUE(large.Create(host.Handle(), 144));

@@ -1,6 +1,7 @@
 // Helpers shared by the Win32 unit tests.
 #pragma once
 #include <windows.h>
+#include <commctrl.h>
 
 #include <atomic>
 #include <string>
@@ -172,6 +173,19 @@ private:
 inline HWND MakeWindow(int x, int y, int w, int h) {
   return CreateWindowExW(WS_EX_TOOLWINDOW, L"STATIC", L"probe", WS_POPUP | WS_VISIBLE, x, y, w, h, nullptr, nullptr,
                          GetModuleHandleW(nullptr), nullptr);
+}
+
+// The height a status bar takes of itself for a font (no minimum asked):
+// a fitted bar is never lower than this.
+inline int NaturalStatusBarHeight(HWND parent, HFONT font) {
+  HWND bar = CreateWindowExW(0, L"msctls_statusbar32", L"", WS_CHILD, 0, 0, 100, 10, parent, nullptr, nullptr, nullptr);
+  SendMessageW(bar, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+  SendMessageW(bar, SB_SETMINHEIGHT, 0, 0);
+  SendMessageW(bar, WM_SIZE, 0, 0);
+  RECT r{};
+  GetWindowRect(bar, &r);
+  DestroyWindow(bar);
+  return r.bottom - r.top;
 }
 
 }  // namespace wintest

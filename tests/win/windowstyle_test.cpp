@@ -194,7 +194,11 @@ TEST_F(WindowStyleTest, ItsCopyPutsTheHeadingAndTheListingOnTheClipboardExactly)
   EXPECT_EQ(ClipboardText(app_.Handle()), L"前の中身");
   ASSERT_TRUE(v->Actions().Find("Action_WindowStyle_TextCopy")->Execute());
   EXPECT_EQ(ClipboardText(app_.Handle()), expected);
-  EXPECT_EQ(TApp_ZorvikWindowStyle::CopyOrigin(), nullptr);
+  // The viewer's copy leaves nothing behind: the main window's own command
+  // still has no listing to copy.
+  PutClipboardText(app_.Handle(), L"前の中身");
+  app_.ActionByName("Action_Copy_WinInfoStyleVerbose")->Execute();
+  EXPECT_EQ(ClipboardText(app_.Handle()), L"前の中身");
   // The other text command copies the same.
   PutClipboardText(app_.Handle(), L"前の中身");
   ASSERT_TRUE(v->Actions().Find("Action_WindowStyle_TextOpen")->Execute());
@@ -393,7 +397,7 @@ TEST_F(WindowStyleTest, SizesFollowTheDpi) {
   } kCases[] = {{96, 16, 26, 64}, {144, 24, 39, 96}};
   for (const auto& c : kCases) {
     SCOPED_TRACE(c.dpi);
-    TApp_ZorvikWindowStyle own(app_);
+    TApp_ZorvikWindowStyle own(app_, app_, nullptr, nullptr);
     ASSERT_TRUE(own.Ensure(app_.Handle(), c.dpi));
     EXPECT_EQ(static_cast<int>(SendMessageW(own.List(), LB_GETITEMHEIGHT, 0, 0)), c.item);
     HWND panel = GetParent(own.Switch(kSwitchButton));

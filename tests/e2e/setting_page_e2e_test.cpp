@@ -19,13 +19,11 @@ using namespace e2e;
 
 namespace {
 
-constexpr unsigned kCustomSetting = 9001;
-constexpr unsigned kZoom16 = 1016, kGridDisp = 2010, kColorRgb = 3001, kCapturePause = 7011;
 
 // Tree nodes in display order.
 enum Node { kZoomNode = 0, kGridNode, kInfoNode, kColourNode, kPosNode, kWinInfoNode, kCaptureNode, kOptNode, kApiNode };
 
-class CustomE2eTest : public ProgramTest {
+class SettingPageE2eTest : public ProgramTest {
 protected:
   void SetUp() override {
     SetCursorPos(400, 300);
@@ -35,7 +33,7 @@ protected:
   void Start() { StartProgram(); }
   // Opens the settings page; the customisation window.
   HWND OpenSettings() {
-    app_->Command(kCustomSetting);
+    app_->Command("Action_Custom_Setting");
     for (int i = 0; i < 50 && !TopWindow(app_->pid(), L"TApp_ZorvikCustom"); ++i) Pump(50);
     custom_ = TopWindow(app_->pid(), L"TApp_ZorvikCustom");
     return custom_;
@@ -101,7 +99,7 @@ int MenuCheck(HMENU menu, const std::wstring& caption) {
   return -1;
 }
 
-TEST_F(CustomE2eTest, UncheckingRgbRemovesItsLineAtOnceAndUnchecksItsMenuItem) {
+TEST_F(SettingPageE2eTest, UncheckingRgbRemovesItsLineAtOnceAndUnchecksItsMenuItem) {
   ASSERT_TRUE(OpenSettings());
   SelectNode(kColourNode);
   HWND list = PanelList();
@@ -130,7 +128,7 @@ TEST_F(CustomE2eTest, UncheckingRgbRemovesItsLineAtOnceAndUnchecksItsMenuItem) {
   EXPECT_EQ(app_->ClientSize().cy, before);
 }
 
-TEST_F(CustomE2eTest, FixedPointSpinEditsWaitForPauseOrFixedMode) {
+TEST_F(SettingPageE2eTest, FixedPointSpinEditsWaitForPauseOrFixedMode) {
   ASSERT_TRUE(OpenSettings());
   SelectNode(kCaptureNode);
   const std::vector<HWND> edits = Children(custom_, L"EDIT");
@@ -145,15 +143,15 @@ TEST_F(CustomE2eTest, FixedPointSpinEditsWaitForPauseOrFixedMode) {
   Ask(fixed, BM_CLICK, 0, 0);
   Pump(200);
   EXPECT_FALSE(enabled());
-  app_->Command(kCapturePause);
+  app_->Command("Action_Capture_Pause");
   Pump(400);
   EXPECT_TRUE(enabled());
-  app_->Command(kCapturePause);
+  app_->Command("Action_Capture_Pause");
   Pump(400);
   EXPECT_FALSE(enabled());
 }
 
-TEST_F(CustomE2eTest, AnApiEntryUncheckedStaysHiddenAfterARestart) {
+TEST_F(SettingPageE2eTest, AnApiEntryUncheckedStaysHiddenAfterARestart) {
   ASSERT_TRUE(OpenSettings());
   SelectNode(kApiNode);
   HWND list = PanelList();
@@ -185,13 +183,13 @@ TEST_F(CustomE2eTest, AnApiEntryUncheckedStaysHiddenAfterARestart) {
   EXPECT_EQ(std::find(offered.begin(), offered.end(), hidden), offered.end());
 }
 
-TEST_F(CustomE2eTest, ResetAnsweredNoKeepsEverythingAndYesRestoresTheDesignValues) {
+TEST_F(SettingPageE2eTest, ResetAnsweredNoKeepsEverythingAndYesRestoresTheDesignValues) {
   // What an untouched start writes.
   const zorvik::SettingsData design = CloseAndRead();
   Start();
-  app_->Command(kZoom16);
-  app_->Command(kGridDisp);
-  app_->Command(kColorRgb);
+  app_->Command("Action_Zoom_16");
+  app_->Command("Action_Grid_Disp");
+  app_->Command("Action_Color_RGB");
   Pump(200);
   ASSERT_TRUE(OpenSettings());
   ASSERT_TRUE(ResetAnswering(IDNO));
